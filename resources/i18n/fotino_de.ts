@@ -1,0 +1,183 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="untitled">
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message id="mainWindow">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="fileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="newMenu">
+        <source>&amp;New Photo…</source>
+        <translation>&amp;Neues Foto…</translation>
+    </message>
+    <message id="pageSetupMenu">
+        <source>Page Set&amp;up…</source>
+        <translation>Seite &amp;einrichten…</translation>
+    </message>
+    <message id="printMenu">
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message id="quitMenu">
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message id="editMenu">
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message id="undoMenu">
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message id="redoMenu">
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message id="cutMenu">
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message id="copyMenu">
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message id="pasteMenu">
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message id="deleteMenu">
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message id="selectAllMenu">
+        <source>Select &amp;All</source>
+        <translation>Alles a&amp;uswählen</translation>
+    </message>
+    <message id="preferencesMenu">
+        <source>Pre&amp;ferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
+    <message id="windowsMenu">
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message id="minimizeMenu">
+        <source>Mi&amp;nimize</source>
+        <translation>&amp;Minimieren</translation>
+    </message>
+    <message id="zoomMenu">
+        <source>&amp;Zoom</source>
+        <translation>Ma&amp;ximieren</translation>
+    </message>
+    <message id="bringToFrontMenu">
+        <source>&amp;Bring All to Front</source>
+        <translation>Alle nach &amp;vorne bringen</translation>
+    </message>
+    <message id="helpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="helpMenuItem">
+        <source>Fotino &amp;Help</source>
+        <translation>Fotino-&amp;Hilfe</translation>
+    </message>
+    <message id="aboutMenu">
+        <source>&amp;About Fotino</source>
+        <translation>&amp;Über Fotino</translation>
+    </message>
+    <message id="newButton">
+        <source>New…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message id="printButton">
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message id="deleteButton">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="newPictureHint">
+        <source>Make a new identity photo</source>
+        <translation>Ein neues Passfoto anlegen</translation>
+    </message>
+    <message id="printHint">
+        <source>Print the ticked photos</source>
+        <translation>Die angehakten Fotos drucken</translation>
+    </message>
+    <message id="deleteHint">
+        <source>Delete the selected photo</source>
+        <translation>Das ausgewählte Foto löschen</translation>
+    </message>
+    <message id="selectionColumn">
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message id="nameColumn">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="sizeColumn">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="emptyLibrary">
+        <source>No photos yet.
+The photos you make are listed here.</source>
+        <translation>Noch keine Fotos.
+Hier erscheinen die Fotos, die Sie anlegen.</translation>
+    </message>
+    <message id="cliHelp">
+        <source>Usage: fotino [COMMAND]
+Makes identity photographs. Without a command, starts the application.
+
+Commands:
+  list [--folder DIR]   list the documents of the library, one a line:
+                        name, size and path, separated by tabs
+  --help                show this help
+  --version             show the version
+
+DIR defaults to the documents folder of the preferences.</source>
+        <translation>Aufruf: fotino [BEFEHL]
+Erstellt Passfotos. Ohne Befehl startet das Programm.
+
+Befehle:
+  list [--folder ORDNER]   listet die Dokumente der Bibliothek, eines pro Zeile:
+                           Name, Größe und Pfad, durch Tabulatoren getrennt
+  --help                   zeigt diese Hilfe
+  --version                zeigt die Version
+
+ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
+    </message>
+    <message id="cliUnknownCommand">
+        <source>fotino: unknown command “%1”</source>
+        <translation>fotino: unbekannter Befehl „%1“</translation>
+    </message>
+    <message id="cliUnknownOption">
+        <source>fotino: unknown option “%1”</source>
+        <translation>fotino: unbekannte Option „%1“</translation>
+    </message>
+    <message id="cliMissingValue">
+        <source>fotino: %1 needs a value</source>
+        <translation>fotino: %1 braucht einen Wert</translation>
+    </message>
+    <message id="cliNoFolder">
+        <source>fotino: the folder %1 does not exist</source>
+        <translation>fotino: der Ordner %1 existiert nicht</translation>
+    </message>
+    <message id="cliSeeHelp">
+        <source>Try “fotino --help” for more information.</source>
+        <translation>„fotino --help“ zeigt weitere Informationen.</translation>
+    </message>
+</context>
+</TS>

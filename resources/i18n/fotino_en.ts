@@ -1,0 +1,183 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name></name>
+    <message id="untitled">
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message id="mainWindow">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="fileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="newMenu">
+        <source>&amp;New Photo…</source>
+        <translation>&amp;New Photo…</translation>
+    </message>
+    <message id="pageSetupMenu">
+        <source>Page Set&amp;up…</source>
+        <translation>Page Set&amp;up…</translation>
+    </message>
+    <message id="printMenu">
+        <source>&amp;Print…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message id="quitMenu">
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message id="editMenu">
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message id="undoMenu">
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="redoMenu">
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message id="cutMenu">
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message id="copyMenu">
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message id="pasteMenu">
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message id="deleteMenu">
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message id="selectAllMenu">
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message id="preferencesMenu">
+        <source>Pre&amp;ferences…</source>
+        <translation>Pre&amp;ferences…</translation>
+    </message>
+    <message id="windowsMenu">
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message id="minimizeMenu">
+        <source>Mi&amp;nimize</source>
+        <translation>Mi&amp;nimize</translation>
+    </message>
+    <message id="zoomMenu">
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message id="bringToFrontMenu">
+        <source>&amp;Bring All to Front</source>
+        <translation>&amp;Bring All to Front</translation>
+    </message>
+    <message id="helpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="helpMenuItem">
+        <source>Fotino &amp;Help</source>
+        <translation>Fotino &amp;Help</translation>
+    </message>
+    <message id="aboutMenu">
+        <source>&amp;About Fotino</source>
+        <translation>&amp;About Fotino</translation>
+    </message>
+    <message id="newButton">
+        <source>New…</source>
+        <translation>New…</translation>
+    </message>
+    <message id="printButton">
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message id="deleteButton">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="newPictureHint">
+        <source>Make a new identity photo</source>
+        <translation>Make a new identity photo</translation>
+    </message>
+    <message id="printHint">
+        <source>Print the ticked photos</source>
+        <translation>Print the ticked photos</translation>
+    </message>
+    <message id="deleteHint">
+        <source>Delete the selected photo</source>
+        <translation>Delete the selected photo</translation>
+    </message>
+    <message id="selectionColumn">
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message id="nameColumn">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="sizeColumn">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="emptyLibrary">
+        <source>No photos yet.
+The photos you make are listed here.</source>
+        <translation>No photos yet.
+The photos you make are listed here.</translation>
+    </message>
+    <message id="cliHelp">
+        <source>Usage: fotino [COMMAND]
+Makes identity photographs. Without a command, starts the application.
+
+Commands:
+  list [--folder DIR]   list the documents of the library, one a line:
+                        name, size and path, separated by tabs
+  --help                show this help
+  --version             show the version
+
+DIR defaults to the documents folder of the preferences.</source>
+        <translation>Usage: fotino [COMMAND]
+Makes identity photographs. Without a command, starts the application.
+
+Commands:
+  list [--folder DIR]   list the documents of the library, one a line:
+                        name, size and path, separated by tabs
+  --help                show this help
+  --version             show the version
+
+DIR defaults to the documents folder of the preferences.</translation>
+    </message>
+    <message id="cliUnknownCommand">
+        <source>fotino: unknown command “%1”</source>
+        <translation>fotino: unknown command “%1”</translation>
+    </message>
+    <message id="cliUnknownOption">
+        <source>fotino: unknown option “%1”</source>
+        <translation>fotino: unknown option “%1”</translation>
+    </message>
+    <message id="cliMissingValue">
+        <source>fotino: %1 needs a value</source>
+        <translation>fotino: %1 needs a value</translation>
+    </message>
+    <message id="cliNoFolder">
+        <source>fotino: the folder %1 does not exist</source>
+        <translation>fotino: the folder %1 does not exist</translation>
+    </message>
+    <message id="cliSeeHelp">
+        <source>Try “fotino --help” for more information.</source>
+        <translation>Try “fotino --help” for more information.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,183 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="untitled">
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message id="mainWindow">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="fileMenu">
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message id="newMenu">
+        <source>&amp;New Photo…</source>
+        <translation>&amp;Nouvelle photo…</translation>
+    </message>
+    <message id="pageSetupMenu">
+        <source>Page Set&amp;up…</source>
+        <translation>&amp;Mise en page…</translation>
+    </message>
+    <message id="printMenu">
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message id="quitMenu">
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message id="editMenu">
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message id="undoMenu">
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message id="redoMenu">
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message id="cutMenu">
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message id="copyMenu">
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message id="pasteMenu">
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message id="deleteMenu">
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message id="selectAllMenu">
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message id="preferencesMenu">
+        <source>Pre&amp;ferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message id="windowsMenu">
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message id="minimizeMenu">
+        <source>Mi&amp;nimize</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message id="zoomMenu">
+        <source>&amp;Zoom</source>
+        <translation>&amp;Agrandir</translation>
+    </message>
+    <message id="bringToFrontMenu">
+        <source>&amp;Bring All to Front</source>
+        <translation>&amp;Tout ramener au premier plan</translation>
+    </message>
+    <message id="helpMenu">
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message id="helpMenuItem">
+        <source>Fotino &amp;Help</source>
+        <translation>&amp;Aide de Fotino</translation>
+    </message>
+    <message id="aboutMenu">
+        <source>&amp;About Fotino</source>
+        <translation>À &amp;propos de Fotino</translation>
+    </message>
+    <message id="newButton">
+        <source>New…</source>
+        <translation>Nouvelle…</translation>
+    </message>
+    <message id="printButton">
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message id="deleteButton">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="newPictureHint">
+        <source>Make a new identity photo</source>
+        <translation>Créer une nouvelle photo d’identité</translation>
+    </message>
+    <message id="printHint">
+        <source>Print the ticked photos</source>
+        <translation>Imprimer les photos cochées</translation>
+    </message>
+    <message id="deleteHint">
+        <source>Delete the selected photo</source>
+        <translation>Supprimer la photo sélectionnée</translation>
+    </message>
+    <message id="selectionColumn">
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message id="nameColumn">
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="sizeColumn">
+        <source>Size</source>
+        <translation>Format</translation>
+    </message>
+    <message id="emptyLibrary">
+        <source>No photos yet.
+The photos you make are listed here.</source>
+        <translation>Aucune photo pour l’instant.
+Les photos que vous créez apparaîtront ici.</translation>
+    </message>
+    <message id="cliHelp">
+        <source>Usage: fotino [COMMAND]
+Makes identity photographs. Without a command, starts the application.
+
+Commands:
+  list [--folder DIR]   list the documents of the library, one a line:
+                        name, size and path, separated by tabs
+  --help                show this help
+  --version             show the version
+
+DIR defaults to the documents folder of the preferences.</source>
+        <translation>Usage : fotino [COMMANDE]
+Crée des photos d’identité. Sans commande, lance l’application.
+
+Commandes :
+  list [--folder DOSSIER]   liste les documents de la bibliothèque, un par ligne :
+                            nom, format et chemin, séparés par des tabulations
+  --help                    affiche cette aide
+  --version                 affiche la version
+
+DOSSIER vaut par défaut le dossier des documents des préférences.</translation>
+    </message>
+    <message id="cliUnknownCommand">
+        <source>fotino: unknown command “%1”</source>
+        <translation>fotino : commande inconnue « %1 »</translation>
+    </message>
+    <message id="cliUnknownOption">
+        <source>fotino: unknown option “%1”</source>
+        <translation>fotino : option inconnue « %1 »</translation>
+    </message>
+    <message id="cliMissingValue">
+        <source>fotino: %1 needs a value</source>
+        <translation>fotino : %1 attend une valeur</translation>
+    </message>
+    <message id="cliNoFolder">
+        <source>fotino: the folder %1 does not exist</source>
+        <translation>fotino : le dossier %1 n’existe pas</translation>
+    </message>
+    <message id="cliSeeHelp">
+        <source>Try “fotino --help” for more information.</source>
+        <translation>Essayez « fotino --help » pour en savoir plus.</translation>
+    </message>
+</context>
+</TS>

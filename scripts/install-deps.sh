@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs every Debian package Fotino builds, runs and tests with.
+# Idempotent: does nothing when all of them are already installed.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config clang-format
+  # Qt 6: widgets, gui, print support, network, translations, image plugins
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-image-formats-plugins qt6-translations-l10n libgl-dev
+  # property lists
+  libplist-dev
+  # tests and benchmarks, with the peers the benchmarks compare against
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libvips-dev libvips-tools libjpeg62-turbo-dev
+  # a font for offscreen text
+  fonts-dejavu-core
+  # looking at the program headless: virtual display, screenshots, PDF pages
+  xvfb xauth imagemagick poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+# Package lists are refreshed only when something has to be installed.
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

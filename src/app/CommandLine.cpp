@@ -1,0 +1,80 @@
+#include "app/CommandLine.h"
+
+#include "app/KtObject.h"
+#include "app/Version.h"
+#include "document/DocumentLibrary.h"
+#include "platform/FileManager.h"
+#include "platform/UserDefaults.h"
+
+namespace {
+QString text(const char* key) {
+    return KtObject::localizedString(QString::fromLatin1(key));
+}
+} // namespace
+
+bool CommandLine::wantsCommand(const QStringList& arguments) {
+    return arguments.size() > 1;
+}
+
+int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    DocumentLibrary::registerStartupDefaults(UserDefaults::standardUserDefaults());
+    const QStringList words = arguments.mid(1);
+    if (words.isEmpty()) {
+        return usageError(QString(), err);
+    }
+    const QString& command = words.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
+        out << text("cliHelp") << Qt::endl;
+        return Success;
+    }
+    if (command == QLatin1String("--version")) {
+        out << Version::displayString() << Qt::endl;
+        return Success;
+    }
+    if (command == QLatin1String("list")) {
+        return list(words.mid(1), out, err);
+    }
+    return usageError(text("cliUnknownCommand").arg(command), err);
+}
+
+int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream& err) {
+    QString folder;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& option = options.at(i);
+        if (option == QLatin1String("--folder")) {
+            if (i + 1 >= options.size()) {
+                return usageError(text("cliMissingValue").arg(option), err);
+            }
+            folder = options.at(++i);
+        } else if (option.startsWith(QLatin1String("--folder="))) {
+            folder = option.mid(9);
+        } else {
+            return usageError(text("cliUnknownOption").arg(option), err);
+        }
+    }
+    if (folder.isEmpty()) {
+        folder = DocumentLibrary::documentsFolder(UserDefaults::standardUserDefaults());
+    }
+    if (!FileManager::isDirectoryAtPath(folder)) {
+        err << text("cliNoFolder").arg(folder) << Qt::endl;
+        return Failure;
+    }
+    for (const auto& document : DocumentLibrary::listDocuments(folder)) {
+        // One line a document: a tab or line break inside a name would break the columns.
+        QString name = document->name();
+        name.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out << name << '\t' << document->size() << '\t' << document->filePath() << '\n';
+    }
+    out.flush();
+    return Success;
+}
+
+int CommandLine::usageError(const QString& detail, QTextStream& err) {
+    if (!detail.isEmpty()) {
+        err << detail << Qt::endl;
+    }
+    err << text("cliSeeHelp") << Qt::endl;
+    return UsageError;
+}

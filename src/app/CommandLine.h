@@ -1,0 +1,20 @@
+#pragma once
+// The command line: `fotino list [--folder DIR]`, `--help`, `--version`. It never needs a
+// display. Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
+
+#include <QStringList>
+#include <QTextStream>
+
+class CommandLine {
+public:
+    enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+    // True when the arguments (the program name first) ask for a command rather than the
+    // application window.
+    static bool wantsCommand(const QStringList& arguments);
+    static int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+private:
+    static int list(const QStringList& options, QTextStream& out, QTextStream& err);
+    static int usageError(const QString& detail, QTextStream& err);
+};

@@ -1,0 +1,236 @@
+#include "app/Controller.h"
+
+#include "app/KtObject.h"
+#include "app/PictureListModel.h"
+#include "document/DisplayUnits.h"
+#include "document/DocumentLibrary.h"
+#include "platform/UserDefaults.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMainWindow>
+
+namespace {
+Controller* theController = nullptr;
+}
+
+Controller::Controller()
+    : mainWindow_(std::make_unique<QMainWindow>())
+    , ui_(std::make_unique<Ui::MainWindow>())
+    , ud_(UserDefaults::standardUserDefaults()) {
+    theController = this;
+    pictureList_.reserve(10);
+    selectedPictureList_.reserve(10);
+    selectedPictureName_.reserve(10);
+    ui_->setupUi(mainWindow_.get());
+    awakeFromNib();
+}
+
+Controller::~Controller() {
+    if (theController == this) {
+        theController = nullptr;
+    }
+}
+
+Controller* Controller::controller() {
+    return theController;
+}
+
+UserDefaults& Controller::ud() {
+    return theController ? theController->ud_ : UserDefaults::standardUserDefaults();
+}
+
+bool Controller::metric() {
+    return DisplayUnits::metric();
+}
+
+QMainWindow* Controller::mainWindow() const {
+    return mainWindow_.get();
+}
+
+void Controller::awakeFromNib() {
+    DocumentLibrary::prepare(ud_);
+
+    model_ = new PictureListModel(this);
+    PictureTableView* table = ui_->picturesTableView;
+    table->setModel(model_);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->horizontalHeader()->setSectionResizeMode(PictureListModel::SelectionColumn,
+                                                    QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(PictureListModel::NameColumn,
+                                                    QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(PictureListModel::SizeColumn,
+                                                    QHeaderView::ResizeToContents);
+    table->setIconSize(QSize(32, 32));
+    connect(model_, &PictureListModel::tickToggleRequested, this, [this](int row) {
+        highlightRow(row);
+        select();
+    });
+
+    mainWindow_->installEventFilter(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { ud_.synchronize(); });
+    connectCommands();
+
+    refreshPictureList();
+    localizePanel();
+}
+
+void Controller::connectCommands() {
+    // The library commands (new, print, delete, page setup, preferences, about, help) come
+    // with their windows; until then they are shown disabled rather than doing nothing.
+    for (QAction* action :
+         {ui_->newMenu, ui_->pageSetupMenu, ui_->printMenu, ui_->undoMenu, ui_->redoMenu,
+          ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu, ui_->deleteMenu, ui_->selectAllMenu,
+          ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
+        action->setEnabled(false);
+    }
+    for (QWidget* button :
+         {static_cast<QWidget*>(ui_->newPictureButton), static_cast<QWidget*>(ui_->printButton),
+          static_cast<QWidget*>(ui_->deleteButton)}) {
+        button->setEnabled(false);
+    }
+    ui_->newPictureButton->setIcon(QIcon::fromTheme(QStringLiteral("document-new")));
+    ui_->deleteButton->setIcon(QIcon::fromTheme(QStringLiteral("edit-delete")));
+    ui_->printButton->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
+
+    connect(ui_->quitMenu, &QAction::triggered, mainWindow_.get(), &QWidget::close);
+    connect(ui_->minimizeMenu, &QAction::triggered, mainWindow_.get(), &QWidget::showMinimized);
+    connect(ui_->zoomMenu, &QAction::triggered, this, [this] {
+        if (mainWindow_->isMaximized()) {
+            mainWindow_->showNormal();
+        } else {
+            mainWindow_->showMaximized();
+        }
+    });
+    connect(ui_->bringToFrontMenu, &QAction::triggered, this, [this] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window != mainWindow_.get()) {
+                window->raise();
+            }
+        }
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    });
+}
+
+void Controller::refreshPictureList() {
+    const QString highlightedName = selectedItem() ? selectedItem()->name() : QString();
+    pictureList_ = DocumentLibrary::listDocuments(DocumentLibrary::documentsFolder(ud_));
+    model_->setDocuments(pictureList_);
+    model_->setTickedNames(selectedPictureName_);
+    if (!highlightedName.isNull()) {
+        for (size_t row = 0; row < pictureList_.size(); ++row) {
+            if (pictureList_[row]->name() == highlightedName) {
+                highlightRow(static_cast<int>(row));
+                break;
+            }
+        }
+    }
+    updateLayoutIfNeeded();
+}
+
+void Controller::select() {
+    const auto document = selectedItem();
+    if (!document) {
+        return;
+    }
+    const QString name = document->name();
+    if (selectedPictureName_.contains(name)) {
+        selectedPictureName_.remove(name);
+    } else {
+        selectedPictureName_.insert(name);
+    }
+    model_->setTickedNames(selectedPictureName_);
+    updateLayoutIfNeeded();
+}
+
+std::shared_ptr<Fotino> Controller::selectedItem() const {
+    const QItemSelectionModel* selection = ui_->picturesTableView->selectionModel();
+    if (!selection) {
+        return nullptr;
+    }
+    const QModelIndexList rows = selection->selectedRows();
+    if (rows.isEmpty()) {
+        return nullptr;
+    }
+    const int row = rows.first().row();
+    if (row < 0 || row >= static_cast<int>(pictureList_.size())) {
+        return nullptr;
+    }
+    return pictureList_[static_cast<size_t>(row)];
+}
+
+const std::vector<std::shared_ptr<Fotino>>& Controller::selectedPictureList() {
+    selectedPictureList_.clear();
+    for (const auto& document : pictureList_) {
+        if (selectedPictureName_.contains(document->name())) {
+            selectedPictureList_.push_back(document);
+        }
+    }
+    return selectedPictureList_;
+}
+
+void Controller::updateLayoutIfNeeded() {
+    // The print preview takes the ticked documents from here once it exists.
+}
+
+void Controller::localizePanel() {
+    KtObject::localize(mainWindow_.get(), QStringLiteral("mainWindow"));
+    KtObject::localize(ui_->fileMenu, QStringLiteral("fileMenu"));
+    KtObject::localize(ui_->newMenu, QStringLiteral("newMenu"));
+    KtObject::localize(ui_->pageSetupMenu, QStringLiteral("pageSetupMenu"));
+    KtObject::localize(ui_->printMenu, QStringLiteral("printMenu"));
+    KtObject::localize(ui_->quitMenu, QStringLiteral("quitMenu"));
+    KtObject::localize(ui_->editMenu, QStringLiteral("editMenu"));
+    KtObject::localize(ui_->undoMenu, QStringLiteral("undoMenu"));
+    KtObject::localize(ui_->redoMenu, QStringLiteral("redoMenu"));
+    KtObject::localize(ui_->cutMenu, QStringLiteral("cutMenu"));
+    KtObject::localize(ui_->copyMenu, QStringLiteral("copyMenu"));
+    KtObject::localize(ui_->pasteMenu, QStringLiteral("pasteMenu"));
+    KtObject::localize(ui_->deleteMenu, QStringLiteral("deleteMenu"));
+    KtObject::localize(ui_->selectAllMenu, QStringLiteral("selectAllMenu"));
+    KtObject::localize(ui_->preferencesMenu, QStringLiteral("preferencesMenu"));
+    KtObject::localize(ui_->windowMenu, QStringLiteral("windowsMenu"));
+    KtObject::localize(ui_->minimizeMenu, QStringLiteral("minimizeMenu"));
+    KtObject::localize(ui_->zoomMenu, QStringLiteral("zoomMenu"));
+    KtObject::localize(ui_->bringToFrontMenu, QStringLiteral("bringToFrontMenu"));
+    KtObject::localize(ui_->helpMenu, QStringLiteral("helpMenu"));
+    KtObject::localize(ui_->helpMenuItem, QStringLiteral("helpMenuItem"));
+    KtObject::localize(ui_->aboutMenu, QStringLiteral("aboutMenu"));
+
+    KtObject::localize(ui_->newPictureButton, QStringLiteral("newButton"));
+    KtObject::localize(ui_->printButton, QStringLiteral("printButton"));
+    KtObject::localize(ui_->deleteButton, QStringLiteral("deleteButton"));
+    KtObject::localizeHint(ui_->newPictureButton, QStringLiteral("newPictureHint"));
+    KtObject::localizeHint(ui_->printButton, QStringLiteral("printHint"));
+    KtObject::localizeHint(ui_->deleteButton, QStringLiteral("deleteHint"));
+
+    model_->setHeaderText(PictureListModel::SelectionColumn,
+                          KtObject::localizedString(QStringLiteral("selectionColumn")));
+    model_->setHeaderText(PictureListModel::NameColumn,
+                          KtObject::localizedString(QStringLiteral("nameColumn")));
+    model_->setHeaderText(PictureListModel::SizeColumn,
+                          KtObject::localizedString(QStringLiteral("sizeColumn")));
+    ui_->picturesTableView->setPlaceholderText(
+        KtObject::localizedString(QStringLiteral("emptyLibrary")));
+}
+
+bool Controller::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mainWindow_.get() && event->type() == QEvent::Close) {
+        windowWillClose();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Controller::windowWillClose() {
+    ud_.synchronize();
+    QCoreApplication::quit();
+}
+
+void Controller::highlightRow(int row) {
+    ui_->picturesTableView->selectRow(row);
+}

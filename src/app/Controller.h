@@ -1,0 +1,67 @@
+#pragma once
+// The application controller: owns the library window (the list of every document of the
+// documents folder, with a tick box per row choosing the documents to print) and is the
+// access point to the user defaults and the unit setting.
+
+#include "document/Fotino.h"
+
+#include <QObject>
+#include <QSet>
+#include <memory>
+#include <vector>
+
+class PictureListModel;
+class QMainWindow;
+class UserDefaults;
+namespace Ui {
+class MainWindow;
+}
+
+class Controller : public QObject {
+    Q_OBJECT
+public:
+    // Loads the main window layout and runs the start-up; there is one Controller a run.
+    Controller();
+    ~Controller() override;
+
+    static Controller* controller();
+    static UserDefaults& ud();
+    // True when the sizes are shown in centimetres.
+    static bool metric();
+
+    QMainWindow* mainWindow() const;
+    Ui::MainWindow* outlets() const { return ui_.get(); }
+
+    // Re-reads every document of the documents folder and reloads the table.
+    void refreshPictureList();
+    // Toggles the tick of the highlighted document; nothing without one.
+    void select();
+    // The document of the highlighted row, or none.
+    std::shared_ptr<Fotino> selectedItem() const;
+    // The ticked documents, in list order.
+    const std::vector<std::shared_ptr<Fotino>>& selectedPictureList();
+    // Run after every change of the list or of the ticks.
+    void updateLayoutIfNeeded();
+
+    const std::vector<std::shared_ptr<Fotino>>& pictureList() const { return pictureList_; }
+    const QSet<QString>& selectedPictureName() const { return selectedPictureName_; }
+    void localizePanel();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void awakeFromNib();
+    void connectCommands();
+    // The main window closes: write the defaults and quit.
+    void windowWillClose();
+    void highlightRow(int row);
+
+    std::unique_ptr<QMainWindow> mainWindow_;
+    std::unique_ptr<Ui::MainWindow> ui_;
+    UserDefaults& ud_;
+    PictureListModel* model_ = nullptr;
+    std::vector<std::shared_ptr<Fotino>> pictureList_;
+    std::vector<std::shared_ptr<Fotino>> selectedPictureList_;
+    QSet<QString> selectedPictureName_;
+};

@@ -1,0 +1,119 @@
+#include "app/PictureListModel.h"
+
+namespace {
+constexpr int kThumbnailSide = 32;
+}
+
+PictureListModel::PictureListModel(QObject* parent)
+    : QAbstractTableModel(parent) {}
+
+QString PictureListModel::columnIdentifier(int column) {
+    switch (column) {
+    case SelectionColumn:
+        return QStringLiteral("selection");
+    case NameColumn:
+        return QStringLiteral("name");
+    case SizeColumn:
+        return QStringLiteral("size");
+    default:
+        return {};
+    }
+}
+
+int PictureListModel::columnForIdentifier(const QString& identifier) {
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (columnIdentifier(column) == identifier) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+void PictureListModel::setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents) {
+    beginResetModel();
+    documents_ = documents;
+    thumbnails_.clear();
+    thumbnails_.reserve(documents_.size());
+    for (const auto& document : documents_) {
+        const QImage thumbnail = document->image();
+        thumbnails_.push_back(
+            thumbnail.isNull() ? QPixmap()
+                               : QPixmap::fromImage(thumbnail.scaled(kThumbnailSide, kThumbnailSide,
+                                                                     Qt::KeepAspectRatio,
+                                                                     Qt::SmoothTransformation)));
+    }
+    endResetModel();
+}
+
+void PictureListModel::setTickedNames(const QSet<QString>& names) {
+    tickedNames_ = names;
+    if (!documents_.empty()) {
+        Q_EMIT dataChanged(index(0, SelectionColumn),
+                           index(static_cast<int>(documents_.size()) - 1, SelectionColumn),
+                           {Qt::CheckStateRole});
+    }
+}
+
+void PictureListModel::setHeaderText(int column, const QString& text) {
+    if (column >= 0 && column < ColumnCount) {
+        headers_[column] = text;
+        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    }
+}
+
+int PictureListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(documents_.size());
+}
+
+int PictureListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PictureListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const Fotino& document = *documents_.at(static_cast<size_t>(index.row()));
+    const int column = index.column();
+    if (column == SelectionColumn) {
+        if (role == Qt::CheckStateRole) {
+            return tickedNames_.contains(document.name()) ? Qt::Checked : Qt::Unchecked;
+        }
+        return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        return document.valueForKey(columnIdentifier(column));
+    }
+    if (role == Qt::DecorationRole && column == NameColumn) {
+        const QPixmap& thumbnail = thumbnails_.at(static_cast<size_t>(index.row()));
+        return thumbnail.isNull() ? QVariant() : QVariant(thumbnail);
+    }
+    return {};
+}
+
+QVariant PictureListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount) {
+        return headers_[section];
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags PictureListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == SelectionColumn) {
+        flags |= Qt::ItemIsUserCheckable;
+    }
+    return flags;
+}
+
+bool PictureListModel::setData(const QModelIndex& index, const QVariant& /*value*/, int role) {
+    if (!index.isValid() || index.column() != SelectionColumn || role != Qt::CheckStateRole) {
+        return false;
+    }
+    Q_EMIT tickToggleRequested(index.row());
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Print sizes are stored in centimetres and shown in centimetres or inches, as the "ftoUnits"
+// default says.
+
+#include <QString>
+
+class DisplayUnits {
+public:
+    static constexpr double kInchesPerCentimetre = 0.39370078740157477; // the double nearest 1/2.54
+    static constexpr double kCentimetresPerInch = 2.54;
+    static constexpr double kPointsPerCentimetre = 28.35;
+
+    // True when "ftoUnits" is "Metric"; asked afresh at every call.
+    static bool metric();
+    // Centimetres in the display unit, and back.
+    static float fromCentimetres(float centimetres, bool metric);
+    static float toCentimetres(float value, bool metric);
+    // "3.50 x 4.50 cm": each number formatted with "%f" and cut to its first 4 characters.
+    static QString sizeText(float width, float height, bool metric);
+};

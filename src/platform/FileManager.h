@@ -1,0 +1,35 @@
+#pragma once
+// File operations the program relies on. Failures answer false or none, never throw.
+// Folder listings come in "file-system order": by name, case-insensitively, so that every
+// listing is stable.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class FileManager {
+public:
+    // Entry names of a folder (hidden ones too, without "." and ".."); empty when the folder
+    // cannot be read.
+    static QStringList contentsOfDirectoryAtPath(const QString& path);
+    static bool fileExistsAtPath(const QString& path);
+    static bool isDirectoryAtPath(const QString& path);
+    // A regular file, not a folder and not a symbolic link.
+    static bool isRegularFileAtPath(const QString& path);
+    // Creates the folder; with intermediates, every missing folder on the way. An existing
+    // folder counts as success.
+    static bool createDirectoryAtPath(const QString& path, bool withIntermediates);
+    // Fails when the destination exists.
+    static bool moveItemAtPath(const QString& source, const QString& destination);
+    // Removes a file, or a folder with its contents. A missing item is a failure.
+    static bool removeItemAtPath(const QString& path);
+    // True when both are readable files with the same bytes.
+    static bool contentsEqualAtPath(const QString& first, const QString& second);
+    static std::optional<QByteArray> contentsAtPath(const QString& path);
+    // Writes through a temporary file that replaces the target only once it is complete,
+    // so a failed or interrupted write leaves the old file untouched.
+    static bool createFileAtPath(const QString& path, const QByteArray& contents);
+
+    static QString homeDirectory();
+};

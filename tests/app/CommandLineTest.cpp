@@ -1,0 +1,133 @@
+#include "QtPrinters.h"
+#include "document/Fotino.h"
+#include "platform/FileManager.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the real program with a temporary home and no display at all.
+Result runFotino(const QStringList& arguments, const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(FOTINO_BINARY), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    Result result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    QTemporaryDir library;
+
+    void writeDocument(const QString& file, const QString& name) {
+        Fotino doc;
+        doc.setName(name);
+        ASSERT_TRUE(doc.saveToFile(library.filePath(file)));
+    }
+};
+
+TEST_F(CommandLineTest, ListsTheLibraryOneDocumentALine) {
+    writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    writeDocument(QStringLiteral("b.ftoct"), QStringLiteral("Name\twith tab"));
+    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("Visa.jpg")), "x"));
+    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("notes.txt")), "x"));
+    QDir(library.path()).mkdir(QStringLiteral("sub"));
+
+    const Result r = runFotino({QStringLiteral("list"), QStringLiteral("--folder"), library.path()},
+                               home.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Name with tab\t3.50 x 4.50 cm\t") +
+                         library.filePath(QStringLiteral("b.ftoct")) +
+                         QStringLiteral("\nVisa\t3.50 x 4.50 cm\t") +
+                         library.filePath(QStringLiteral("Visa.ftoct")) + QLatin1Char('\n'));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST_F(CommandLineTest, ListsTheDocumentsFolderOfTheDefaultsByDefault) {
+    const QString folder = home.filePath(QStringLiteral("Documents/Fotino/"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Fotino doc;
+    doc.setName(QStringLiteral("Permit"));
+    ASSERT_TRUE(doc.saveToFile(folder + QStringLiteral("Permit.ftoct")));
+    const Result r = runFotino({QStringLiteral("list")}, home.path());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(QLatin1String("Permit\t3.50 x 4.50 cm\t"))) << r.out.toStdString();
+}
+
+struct ExitCase {
+    const char* what;
+    QStringList arguments;
+    int exitCode;
+    bool errorLine;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CommandLineExit : public CommandLineTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(CommandLineExit, AnswersWithTheRightCode) {
+    const ExitCase& c = GetParam();
+    const Result r = runFotino(c.arguments, home.path());
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
+    EXPECT_EQ(!r.err.isEmpty(), c.errorLine) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, CommandLineExit,
+    ::testing::Values(
+        ExitCase{"version", {QStringLiteral("--version")}, 0, false},
+        ExitCase{"help", {QStringLiteral("--help")}, 0, false},
+        ExitCase{"missing folder",
+                 {QStringLiteral("list"), QStringLiteral("--folder"), QStringLiteral("/no/such")},
+                 1,
+                 true},
+        ExitCase{
+            "folder without value", {QStringLiteral("list"), QStringLiteral("--folder")}, 2, true},
+        ExitCase{"unknown option", {QStringLiteral("list"), QStringLiteral("--fast")}, 2, true},
+        ExitCase{"unknown command", {QStringLiteral("frobnicate")}, 2, true}),
+    [](const ::testing::TestParamInfo<ExitCase>& info) {
+        std::string name = info.param.what;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(CommandLineTest, PrintsTheVersion) {
+    EXPECT_EQ(runFotino({QStringLiteral("--version")}, home.path()).out,
+              QStringLiteral("Version 1.4.1\n"));
+}
+
+TEST_F(CommandLineTest, AFolderThatIsAFileIsAFailureOfOneLine) {
+    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("f")), "x"));
+    const Result r = runFotino(
+        {QStringLiteral("list"), QStringLiteral("--folder"), library.filePath(QStringLiteral("f"))},
+        home.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
+}
+
+} // namespace

@@ -1,0 +1,151 @@
+#include "app/Controller.h"
+#include "QtPrinters.h"
+#include "TemporaryHome.h"
+#include "app/PictureListModel.h"
+#include "document/DocumentLibrary.h"
+#include "platform/FileManager.h"
+#include "platform/UserDefaults.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeDocument(const QString& folder, const QString& file, const QString& name) {
+    Fotino doc;
+    doc.setName(name);
+    ASSERT_TRUE(doc.saveToFile(QDir(folder).filePath(file)));
+}
+
+QStringList namesOf(const std::vector<std::shared_ptr<Fotino>>& documents) {
+    QStringList names;
+    for (const auto& d : documents) {
+        names << d->name();
+    }
+    return names;
+}
+
+class ControllerTest : public ::testing::Test {
+protected:
+    QString folder() const { return home.filePath(QStringLiteral("Documents/Fotino/")); }
+    // Clicks the tick box of a row as a user would.
+    static void tick(Controller& c, int row) {
+        QAbstractItemModel* model = c.outlets()->picturesTableView->model();
+        model->setData(model->index(row, PictureListModel::SelectionColumn), Qt::Checked,
+                       Qt::CheckStateRole);
+    }
+    static bool ticked(Controller& c, int row) {
+        QAbstractItemModel* model = c.outlets()->picturesTableView->model();
+        return model->data(model->index(row, PictureListModel::SelectionColumn),
+                           Qt::CheckStateRole) == Qt::Checked;
+    }
+
+    TemporaryHome home;
+};
+
+TEST_F(ControllerTest, FirstStartWritesDefaultsCreatesTheFolderAndListsNothing) {
+    Controller c;
+    EXPECT_EQ(Controller::controller(), &c);
+    EXPECT_EQ(Controller::ud().stringForKey(QStringLiteral("ftoPath")), folder());
+    EXPECT_EQ(Controller::ud().stringForKey(QStringLiteral("ftoUnits")), QStringLiteral("Metric"));
+    EXPECT_TRUE(Controller::metric());
+    EXPECT_TRUE(QDir(folder()).exists());
+    EXPECT_EQ(c.outlets()->picturesTableView->model()->rowCount(), 0);
+    EXPECT_EQ(c.selectedItem(), nullptr);
+    EXPECT_EQ(c.mainWindow()->windowTitle(), QStringLiteral("Fotino"));
+}
+
+TEST_F(ControllerTest, ListsDocumentsByNameAndSize) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    ASSERT_TRUE(FileManager::createFileAtPath(folder() + QStringLiteral("Visa.jpg"), "jpeg"));
+    ASSERT_TRUE(FileManager::createFileAtPath(folder() + QStringLiteral("notes.txt"), "x"));
+    QDir(folder()).mkdir(QStringLiteral("sub"));
+
+    Controller c;
+    QAbstractItemModel* model = c.outlets()->picturesTableView->model();
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(model->data(model->index(0, PictureListModel::NameColumn)).toString(),
+              QStringLiteral("Visa"));
+    EXPECT_EQ(model->data(model->index(0, PictureListModel::SizeColumn)).toString(),
+              QStringLiteral("3.50 x 4.50 cm"));
+    EXPECT_EQ(model->headerData(PictureListModel::SizeColumn, Qt::Horizontal).toString(),
+              QStringLiteral("Size"));
+}
+
+TEST_F(ControllerTest, TicksAreNamesThatSurviveARefresh) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
+    writeDocument(folder(), QStringLiteral("b.ftoct"), QStringLiteral("Beta"));
+    Controller c;
+    tick(c, 1);
+    EXPECT_EQ(c.selectedItem()->name(), QStringLiteral("Beta")) << "the click highlights the row";
+    EXPECT_TRUE(ticked(c, 1));
+
+    writeDocument(folder(), QStringLiteral("0.ftoct"), QStringLiteral("First"));
+    c.refreshPictureList();
+    ASSERT_EQ(
+        namesOf(c.pictureList()),
+        (QStringList{QStringLiteral("First"), QStringLiteral("Alpha"), QStringLiteral("Beta")}));
+    EXPECT_FALSE(ticked(c, 0));
+    EXPECT_TRUE(ticked(c, 2));
+    EXPECT_EQ(namesOf(c.selectedPictureList()), QStringList{QStringLiteral("Beta")});
+
+    tick(c, 2);
+    EXPECT_FALSE(ticked(c, 2));
+    EXPECT_TRUE(c.selectedPictureList().empty());
+}
+
+TEST_F(ControllerTest, DocumentsOfTheSameNameAreTickedTogetherInListOrder) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("1.ftoct"), QStringLiteral("Twin"));
+    writeDocument(folder(), QStringLiteral("2.ftoct"), QStringLiteral("Other"));
+    writeDocument(folder(), QStringLiteral("3.ftoct"), QStringLiteral("Twin"));
+    Controller c;
+    tick(c, 1);
+    tick(c, 2);
+    EXPECT_TRUE(ticked(c, 0));
+    EXPECT_EQ(
+        namesOf(c.selectedPictureList()),
+        (QStringList{QStringLiteral("Twin"), QStringLiteral("Other"), QStringLiteral("Twin")}));
+}
+
+TEST_F(ControllerTest, SelectWithoutAHighlightedRowDoesNothing) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
+    Controller c;
+    c.outlets()->picturesTableView->clearSelection();
+    c.select();
+    EXPECT_TRUE(c.selectedPictureName().isEmpty());
+}
+
+TEST_F(ControllerTest, CommandsThatDoNotWorkYetAreDisabled) {
+    Controller c;
+    EXPECT_FALSE(c.outlets()->newPictureButton->isEnabled());
+    EXPECT_FALSE(c.outlets()->printMenu->isEnabled());
+    EXPECT_TRUE(c.outlets()->quitMenu->isEnabled());
+}
+
+TEST_F(ControllerTest, ClosingTheMainWindowQuitsAndWritesTheDefaults) {
+    Controller c;
+    c.mainWindow()->show();
+    QTimer::singleShot(0, c.mainWindow(), [&c] { c.mainWindow()->close(); });
+    // Watchdog: a window that does not quit fails instead of hanging.
+    bool timedOut = false;
+    QTimer::singleShot(10000, qApp, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+    const QSettings onDisk(Controller::ud().filePath(), QSettings::IniFormat);
+    EXPECT_EQ(onDisk.value(QStringLiteral("ftoPath")).toString(), folder());
+    EXPECT_EQ(onDisk.value(QStringLiteral("ftoUnits")).toString(), QStringLiteral("Metric"));
+}
+
+} // namespace
