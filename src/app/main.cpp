@@ -2,6 +2,7 @@
 #include "app/Controller.h"
 #include "platform/DialogPanels.h"
 #include "platform/StringTable.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTexts);
     }
     DialogPanels::install();
+    TerminationSignals::install();
 
     Controller controller;
     controller.mainWindow()->show();

@@ -1,0 +1,49 @@
+#include "QtPrinters.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The real program, started offscreen in an empty home, asked to end as a desktop
+// session would end it.
+TEST(Startup, FirstRunWritesTheDefaultsAndCreatesTheDocumentsFolder) {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(FOTINO_BINARY), QStringList());
+    ASSERT_TRUE(process.waitForStarted(10000));
+
+    const QString folder = home.filePath(QStringLiteral("Documents/Fotino"));
+    QElapsedTimer clock;
+    clock.start();
+    while (!QDir(folder).exists() && clock.elapsed() < 20000) {
+        QThread::msleep(50);
+    }
+    EXPECT_TRUE(QDir(folder).exists()) << "the whole path is created, Documents too";
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    QThread::msleep(300);
+
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+
+    const QSettings settings(home.filePath(QStringLiteral(".config/Fotino/Fotino.ini")),
+                             QSettings::IniFormat);
+    EXPECT_EQ(settings.value(QStringLiteral("ftoPath")).toString(),
+              QDir(home.path()).filePath(QStringLiteral("Documents/Fotino/")));
+    EXPECT_EQ(settings.value(QStringLiteral("ftoUnits")).toString(), QStringLiteral("Metric"));
+}
+
+} // namespace
