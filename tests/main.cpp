@@ -12,7 +12,6 @@ int main(int argc, char** argv) {
     TemporaryHome home;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fotino"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Fotino"));
     StringTable::install({QStringLiteral("en")});
     return RUN_ALL_TESTS();
 }

@@ -179,5 +179,9 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>Try “fotino --help” for more information.</source>
         <translation>„fotino --help“ zeigt weitere Informationen.</translation>
     </message>
+    <message id="untitledPreset">
+        <source>Untitled preset</source>
+        <translation>Unbenanntes Format</translation>
+    </message>
 </context>
 </TS>

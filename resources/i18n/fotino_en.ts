@@ -179,5 +179,9 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>Try “fotino --help” for more information.</source>
         <translation>Try “fotino --help” for more information.</translation>
     </message>
+    <message id="untitledPreset">
+        <source>Untitled preset</source>
+        <translation>Untitled preset</translation>
+    </message>
 </context>
 </TS>

@@ -179,5 +179,9 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>Try “fotino --help” for more information.</source>
         <translation>Essayez « fotino --help » pour en savoir plus.</translation>
     </message>
+    <message id="untitledPreset">
+        <source>Untitled preset</source>
+        <translation>Format sans titre</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,6 @@
 namespace {
 void setIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Fotino"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Fotino"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.4.1"));
 }
 } // namespace

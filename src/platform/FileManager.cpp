@@ -126,3 +126,9 @@ bool FileManager::createFileAtPath(const QString& path, const QByteArray& conten
 QString FileManager::homeDirectory() {
     return QDir::homePath();
 }
+
+bool FileManager::isSafeFileName(const QString& name) {
+    const QString trimmed = name.trimmed();
+    return !trimmed.isEmpty() && trimmed != QLatin1String(".") && trimmed != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}

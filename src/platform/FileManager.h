@@ -32,4 +32,7 @@ public:
     static bool createFileAtPath(const QString& path, const QByteArray& contents);
 
     static QString homeDirectory();
+    // Whether a name typed by the user can be used whole as a file name inside a folder:
+    // not empty, not "." or "..", no "/" and no NUL.
+    static bool isSafeFileName(const QString& name);
 };
