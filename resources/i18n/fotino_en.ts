@@ -144,6 +144,7 @@ Makes identity photographs. Without a command, starts the application.
 Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
+  presets               list the presets: name, size, built-in or user, path
   --help                show this help
   --version             show the version
 
@@ -154,6 +155,7 @@ Makes identity photographs. Without a command, starts the application.
 Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
+  presets               list the presets: name, size, built-in or user, path
   --help                show this help
   --version             show the version
 

@@ -144,6 +144,7 @@ Makes identity photographs. Without a command, starts the application.
 Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
+  presets               list the presets: name, size, built-in or user, path
   --help                show this help
   --version             show the version
 
@@ -154,6 +155,7 @@ Crée des photos d’identité. Sans commande, lance l’application.
 Commandes :
   list [--folder DOSSIER]   liste les documents de la bibliothèque, un par ligne :
                             nom, format et chemin, séparés par des tabulations
+  presets                   liste les formats : nom, taille, intégré ou personnel, chemin
   --help                    affiche cette aide
   --version                 affiche la version
 

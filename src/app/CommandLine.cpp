@@ -2,13 +2,25 @@
 
 #include "app/KtObject.h"
 #include "app/Version.h"
+#include "document/DisplayUnits.h"
 #include "document/DocumentLibrary.h"
 #include "platform/FileManager.h"
 #include "platform/UserDefaults.h"
+#include "presets/Preset.h"
 
 namespace {
 QString text(const char* key) {
     return KtObject::localizedString(QString::fromLatin1(key));
+}
+
+// One record a line: a tab or line break inside a name would break the columns.
+QString oneLine(QString name) {
+    for (QChar& c : name) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return name;
 }
 } // namespace
 
@@ -34,6 +46,12 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
     }
     if (command == QLatin1String("list")) {
         return list(words.mid(1), out, err);
+    }
+    if (command == QLatin1String("presets")) {
+        if (words.size() > 1) {
+            return usageError(text("cliUnknownOption").arg(words.at(1)), err);
+        }
+        return presets(out);
     }
     return usageError(text("cliUnknownCommand").arg(command), err);
 }
@@ -61,11 +79,22 @@ int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream&
         return Failure;
     }
     for (const auto& document : DocumentLibrary::listDocuments(folder)) {
-        // One line a document: a tab or line break inside a name would break the columns.
-        QString name = document->name();
-        name.replace(QLatin1Char('\t'), QLatin1Char(' '))
-            .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        out << name << '\t' << document->size() << '\t' << document->filePath() << '\n';
+        out << oneLine(document->name()) << '\t' << document->size() << '\t' << document->filePath()
+            << '\n';
+    }
+    out.flush();
+    return Success;
+}
+
+int CommandLine::presets(QTextStream& out) {
+    const bool metric = DisplayUnits::metric();
+    for (const auto& preset : Preset::presets()) {
+        out << oneLine(preset->name()) << '\t'
+            << DisplayUnits::sizeText(DisplayUnits::fromCentimetres(preset->printWidth(), metric),
+                                      DisplayUnits::fromCentimetres(preset->printHeight(), metric),
+                                      metric)
+            << '\t' << (preset->builtIn() ? "built-in" : "user") << '\t' << preset->filePath()
+            << '\n';
     }
     out.flush();
     return Success;

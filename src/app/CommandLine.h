@@ -1,6 +1,6 @@
 #pragma once
-// The command line: `fotino list [--folder DIR]`, `--help`, `--version`. It never needs a
-// display. Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
+// The command line: `fotino list [--folder DIR]`, `presets`, `--help`, `--version`. It never needs
+// a display. Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
 
 #include <QStringList>
 #include <QTextStream>
@@ -16,5 +16,6 @@ public:
 
 private:
     static int list(const QStringList& options, QTextStream& out, QTextStream& err);
+    static int presets(QTextStream& out);
     static int usageError(const QString& detail, QTextStream& err);
 };

@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 #include "document/Fotino.h"
 #include "platform/FileManager.h"
+#include "presets/Preset.h"
 
 #include <QDir>
 #include <QProcess>
@@ -24,6 +25,7 @@ Result runFotino(const QStringList& arguments, const QString& home) {
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     QProcess process;
@@ -115,6 +117,25 @@ INSTANTIATE_TEST_SUITE_P(
         std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
+
+TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
+    Preset mine;
+    mine.setName(QStringLiteral("Club\tcard"));
+    mine.setPrintWidth(2.54f, 2.54f);
+    const QString folder = home.filePath(QStringLiteral(".local/share/Fotino/Presets"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(mine.saveToFile(folder + QStringLiteral("/Club.ftnpst")));
+
+    const Result r = runFotino({QStringLiteral("presets")}, home.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 26);
+    EXPECT_TRUE(
+        lines.first().startsWith(QStringLiteral("ICAO 35×45 mm\t3.50 x 4.50 cm\tbuilt-in\t")))
+        << lines.first().toStdString();
+    EXPECT_EQ(lines.last(), QStringLiteral("Club card\t2.54 x 2.54 cm\tuser\t") + folder +
+                                QStringLiteral("/Club.ftnpst"));
+}
 
 TEST_F(CommandLineTest, PrintsTheVersion) {
     EXPECT_EQ(runFotino({QStringLiteral("--version")}, home.path()).out,
