@@ -185,5 +185,93 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>Untitled preset</source>
         <translation>Unbenanntes Format</translation>
     </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="NoSelection">
+        <source>No photo is ticked. Tick the photos you want to print in the library window.</source>
+        <translation>Kein Foto ist angehakt. Haken Sie in der Bibliothek die Fotos an, die Sie drucken möchten.</translation>
+    </message>
+    <message id="ERROR_NO_VIDEOHWFOUND">
+        <source>No camera was found. Connect a camera and try again.</source>
+        <translation>Es wurde keine Kamera gefunden. Schließen Sie eine Kamera an und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="warning">
+        <source>Delete this photo?</source>
+        <translation>Dieses Foto löschen?</translation>
+    </message>
+    <message id="DeleteLong">
+        <source>The photo, its picture and its settings are deleted. This cannot be undone.</source>
+        <translation>Das Foto, sein Bild und seine Einstellungen werden gelöscht. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message id="newversion">
+        <source>A new version of Fotino is available</source>
+        <translation>Eine neue Version von Fotino ist verfügbar</translation>
+    </message>
+    <message id="newversionLong">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Die Fotino-Website öffnen, um sie herunterzuladen?</translation>
+    </message>
+    <message id="MSG_NEW_VERSION">
+        <source>A new version of Fotino is available</source>
+        <translation>Eine neue Version von Fotino ist verfügbar</translation>
+    </message>
+    <message id="MSG_NEW_VERSION_LONG">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Die Fotino-Website öffnen, um sie herunterzuladen?</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE">
+        <source>Fotino is up to date</source>
+        <translation>Fotino ist auf dem neuesten Stand</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE_LONG">
+        <source>You have the latest version.</source>
+        <translation>Sie haben die neueste Version.</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK">
+        <source>The update check failed</source>
+        <translation>Die Suche nach Updates ist fehlgeschlagen</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK_LONG">
+        <source>Fotino could not reach its web site. Check your network connection and try again later.</source>
+        <translation>Fotino konnte seine Website nicht erreichen. Prüfen Sie Ihre Netzwerkverbindung und versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="BTN_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="BTN_CANCEL">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="save">
+        <source>Save the changes to this photo?</source>
+        <translation>Die Änderungen an diesem Foto sichern?</translation>
+    </message>
+    <message id="saveLong">
+        <source>If you don’t save, your changes are lost.</source>
+        <translation>Wenn Sie nicht sichern, gehen Ihre Änderungen verloren.</translation>
+    </message>
+    <message id="FileExists">
+        <source>A photo with this name already exists</source>
+        <translation>Ein Foto mit diesem Namen gibt es bereits</translation>
+    </message>
+    <message id="FileExistsLong">
+        <source>Replace it with this one?</source>
+        <translation>Soll es durch dieses ersetzt werden?</translation>
+    </message>
+    <message id="noName">
+        <source>Give the photo a name before saving it.</source>
+        <translation>Geben Sie dem Foto einen Namen, bevor Sie es sichern.</translation>
+    </message>
+    <message id="noPicture">
+        <source>Choose a picture for the photo before saving it.</source>
+        <translation>Wählen Sie ein Bild für das Foto, bevor Sie es sichern.</translation>
+    </message>
+    <message id="unableToDeleteBuiltinPreset">
+        <source>Built-in formats cannot be changed or deleted. Duplicate the format to make your own.</source>
+        <translation>Eingebaute Formate können weder geändert noch gelöscht werden. Duplizieren Sie das Format, um ein eigenes anzulegen.</translation>
+    </message>
 </context>
 </TS>

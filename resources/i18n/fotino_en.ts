@@ -185,5 +185,93 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>Untitled preset</source>
         <translation>Untitled preset</translation>
     </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="NoSelection">
+        <source>No photo is ticked. Tick the photos you want to print in the library window.</source>
+        <translation>No photo is ticked. Tick the photos you want to print in the library window.</translation>
+    </message>
+    <message id="ERROR_NO_VIDEOHWFOUND">
+        <source>No camera was found. Connect a camera and try again.</source>
+        <translation>No camera was found. Connect a camera and try again.</translation>
+    </message>
+    <message id="warning">
+        <source>Delete this photo?</source>
+        <translation>Delete this photo?</translation>
+    </message>
+    <message id="DeleteLong">
+        <source>The photo, its picture and its settings are deleted. This cannot be undone.</source>
+        <translation>The photo, its picture and its settings are deleted. This cannot be undone.</translation>
+    </message>
+    <message id="newversion">
+        <source>A new version of Fotino is available</source>
+        <translation>A new version of Fotino is available</translation>
+    </message>
+    <message id="newversionLong">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Open the Fotino web site to download it?</translation>
+    </message>
+    <message id="MSG_NEW_VERSION">
+        <source>A new version of Fotino is available</source>
+        <translation>A new version of Fotino is available</translation>
+    </message>
+    <message id="MSG_NEW_VERSION_LONG">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Open the Fotino web site to download it?</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE">
+        <source>Fotino is up to date</source>
+        <translation>Fotino is up to date</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE_LONG">
+        <source>You have the latest version.</source>
+        <translation>You have the latest version.</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK">
+        <source>The update check failed</source>
+        <translation>The update check failed</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK_LONG">
+        <source>Fotino could not reach its web site. Check your network connection and try again later.</source>
+        <translation>Fotino could not reach its web site. Check your network connection and try again later.</translation>
+    </message>
+    <message id="BTN_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="BTN_CANCEL">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="save">
+        <source>Save the changes to this photo?</source>
+        <translation>Save the changes to this photo?</translation>
+    </message>
+    <message id="saveLong">
+        <source>If you don’t save, your changes are lost.</source>
+        <translation>If you don’t save, your changes are lost.</translation>
+    </message>
+    <message id="FileExists">
+        <source>A photo with this name already exists</source>
+        <translation>A photo with this name already exists</translation>
+    </message>
+    <message id="FileExistsLong">
+        <source>Replace it with this one?</source>
+        <translation>Replace it with this one?</translation>
+    </message>
+    <message id="noName">
+        <source>Give the photo a name before saving it.</source>
+        <translation>Give the photo a name before saving it.</translation>
+    </message>
+    <message id="noPicture">
+        <source>Choose a picture for the photo before saving it.</source>
+        <translation>Choose a picture for the photo before saving it.</translation>
+    </message>
+    <message id="unableToDeleteBuiltinPreset">
+        <source>Built-in formats cannot be changed or deleted. Duplicate the format to make your own.</source>
+        <translation>Built-in formats cannot be changed or deleted. Duplicate the format to make your own.</translation>
+    </message>
 </context>
 </TS>

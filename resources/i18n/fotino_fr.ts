@@ -185,5 +185,93 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>Untitled preset</source>
         <translation>Format sans titre</translation>
     </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="NoSelection">
+        <source>No photo is ticked. Tick the photos you want to print in the library window.</source>
+        <translation>Aucune photo n’est cochée. Cochez dans la bibliothèque les photos à imprimer.</translation>
+    </message>
+    <message id="ERROR_NO_VIDEOHWFOUND">
+        <source>No camera was found. Connect a camera and try again.</source>
+        <translation>Aucune caméra n’a été trouvée. Branchez une caméra et réessayez.</translation>
+    </message>
+    <message id="warning">
+        <source>Delete this photo?</source>
+        <translation>Supprimer cette photo ?</translation>
+    </message>
+    <message id="DeleteLong">
+        <source>The photo, its picture and its settings are deleted. This cannot be undone.</source>
+        <translation>La photo, son image et ses réglages seront supprimés. Cette action est irréversible.</translation>
+    </message>
+    <message id="newversion">
+        <source>A new version of Fotino is available</source>
+        <translation>Une nouvelle version de Fotino est disponible</translation>
+    </message>
+    <message id="newversionLong">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Ouvrir le site de Fotino pour la télécharger ?</translation>
+    </message>
+    <message id="MSG_NEW_VERSION">
+        <source>A new version of Fotino is available</source>
+        <translation>Une nouvelle version de Fotino est disponible</translation>
+    </message>
+    <message id="MSG_NEW_VERSION_LONG">
+        <source>Open the Fotino web site to download it?</source>
+        <translation>Ouvrir le site de Fotino pour la télécharger ?</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE">
+        <source>Fotino is up to date</source>
+        <translation>Fotino est à jour</translation>
+    </message>
+    <message id="MSG_VERSION_UPTODATE_LONG">
+        <source>You have the latest version.</source>
+        <translation>Vous avez la dernière version.</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK">
+        <source>The update check failed</source>
+        <translation>La recherche de mise à jour a échoué</translation>
+    </message>
+    <message id="ERROR_VERSION_CHECK_LONG">
+        <source>Fotino could not reach its web site. Check your network connection and try again later.</source>
+        <translation>Fotino n’a pas pu joindre son site. Vérifiez votre connexion réseau et réessayez plus tard.</translation>
+    </message>
+    <message id="BTN_OK">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="BTN_CANCEL">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="save">
+        <source>Save the changes to this photo?</source>
+        <translation>Enregistrer les modifications de cette photo ?</translation>
+    </message>
+    <message id="saveLong">
+        <source>If you don’t save, your changes are lost.</source>
+        <translation>Si vous n’enregistrez pas, vos modifications seront perdues.</translation>
+    </message>
+    <message id="FileExists">
+        <source>A photo with this name already exists</source>
+        <translation>Une photo porte déjà ce nom</translation>
+    </message>
+    <message id="FileExistsLong">
+        <source>Replace it with this one?</source>
+        <translation>La remplacer par celle-ci ?</translation>
+    </message>
+    <message id="noName">
+        <source>Give the photo a name before saving it.</source>
+        <translation>Donnez un nom à la photo avant de l’enregistrer.</translation>
+    </message>
+    <message id="noPicture">
+        <source>Choose a picture for the photo before saving it.</source>
+        <translation>Choisissez une image pour la photo avant de l’enregistrer.</translation>
+    </message>
+    <message id="unableToDeleteBuiltinPreset">
+        <source>Built-in formats cannot be changed or deleted. Duplicate the format to make your own.</source>
+        <translation>Les formats intégrés ne peuvent être ni modifiés ni supprimés. Dupliquez le format pour créer le vôtre.</translation>
+    </message>
 </context>
 </TS>

@@ -209,12 +209,12 @@ void Controller::localizePanel() {
     KtObject::localizeHint(ui_->printButton, QStringLiteral("printHint"));
     KtObject::localizeHint(ui_->deleteButton, QStringLiteral("deleteHint"));
 
-    model_->setHeaderText(PictureListModel::SelectionColumn,
-                          KtObject::localizedString(QStringLiteral("selectionColumn")));
-    model_->setHeaderText(PictureListModel::NameColumn,
-                          KtObject::localizedString(QStringLiteral("nameColumn")));
-    model_->setHeaderText(PictureListModel::SizeColumn,
-                          KtObject::localizedString(QStringLiteral("sizeColumn")));
+    KtObject::localize(ui_->picturesTableView, QStringLiteral("selectionColumn"),
+                       QStringLiteral("selection"));
+    KtObject::localize(ui_->picturesTableView, QStringLiteral("nameColumn"),
+                       QStringLiteral("name"));
+    KtObject::localize(ui_->picturesTableView, QStringLiteral("sizeColumn"),
+                       QStringLiteral("size"));
     ui_->picturesTableView->setPlaceholderText(
         KtObject::localizedString(QStringLiteral("emptyLibrary")));
 }

@@ -1,5 +1,7 @@
 #include "app/PictureListModel.h"
 
+#include "app/KtObject.h"
+
 namespace {
 constexpr int kThumbnailSide = 32;
 }
@@ -54,13 +56,6 @@ void PictureListModel::setTickedNames(const QSet<QString>& names) {
     }
 }
 
-void PictureListModel::setHeaderText(int column, const QString& text) {
-    if (column >= 0 && column < ColumnCount) {
-        headers_[column] = text;
-        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
-    }
-}
-
 int PictureListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(documents_.size());
 }
@@ -92,9 +87,13 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PictureListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount) {
-        return headers_[section];
+    if (orientation == Qt::Horizontal && section >= 0 && section < ColumnCount) {
+        if (role == Qt::DisplayRole) {
+            return headers_[section];
+        }
+        if (role == KtObject::ColumnIdentifierRole) {
+            return columnIdentifier(section);
+        }
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -108,6 +107,17 @@ Qt::ItemFlags PictureListModel::flags(const QModelIndex& index) const {
         flags |= Qt::ItemIsUserCheckable;
     }
     return flags;
+}
+
+bool PictureListModel::setHeaderData(int section, Qt::Orientation orientation,
+                                     const QVariant& value, int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount ||
+        (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return false;
+    }
+    headers_[section] = value.toString();
+    Q_EMIT headerDataChanged(Qt::Horizontal, section, section);
+    return true;
 }
 
 bool PictureListModel::setData(const QModelIndex& index, const QVariant& /*value*/, int role) {

@@ -23,7 +23,6 @@ public:
 
     void setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents);
     void setTickedNames(const QSet<QString>& names);
-    void setHeaderText(int column, const QString& text);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -32,6 +31,10 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // Header texts are set by the relabelling; the identifier is read with
+    // KtObject::ColumnIdentifierRole.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
 Q_SIGNALS:
     // The user clicked the tick box of a row (or pressed space on it).
