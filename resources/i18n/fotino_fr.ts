@@ -145,6 +145,8 @@ Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
   presets               list the presets: name, size, built-in or user, path
+  render DOC.ftoct -o OUT.png [--dpi N]
+                        write the finished photo as PNG (300 dpi by default)
   --help                show this help
   --version             show the version
 
@@ -156,6 +158,8 @@ Commandes :
   list [--folder DOSSIER]   liste les documents de la bibliothèque, un par ligne :
                             nom, format et chemin, séparés par des tabulations
   presets                   liste les formats : nom, taille, intégré ou personnel, chemin
+  render DOC.ftoct -o SORTIE.png [--dpi N]
+                            écrit la photo finie en PNG (300 dpi par défaut)
   --help                    affiche cette aide
   --version                 affiche la version
 
@@ -272,6 +276,82 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="unableToDeleteBuiltinPreset">
         <source>Built-in formats cannot be changed or deleted. Duplicate the format to make your own.</source>
         <translation>Les formats intégrés ne peuvent être ni modifiés ni supprimés. Dupliquez le format pour créer le vôtre.</translation>
+    </message>
+    <message id="cliBadValue">
+        <source>fotino: %1 does not take “%2”</source>
+        <translation>fotino : %1 n’accepte pas « %2 »</translation>
+    </message>
+    <message id="cliRenderUsage">
+        <source>fotino: render needs a document and -o OUT.png</source>
+        <translation>fotino : render attend un document et -o SORTIE.png</translation>
+    </message>
+    <message id="cliUnreadableDocument">
+        <source>fotino: cannot read the document %1</source>
+        <translation>fotino : impossible de lire le document %1</translation>
+    </message>
+    <message id="cliCannotWrite">
+        <source>fotino: cannot write %1</source>
+        <translation>fotino : impossible d’écrire %1</translation>
+    </message>
+    <message id="pageLayoutWindow">
+        <source>Print Photos</source>
+        <translation>Imprimer les photos</translation>
+    </message>
+    <message id="numberOfImagesLabel">
+        <source>Copies of each photo:</source>
+        <translation>Exemplaires de chaque photo :</translation>
+    </message>
+    <message id="pageSetupButton">
+        <source>Page Setup…</source>
+        <translation>Mise en page…</translation>
+    </message>
+    <message id="paperLabel">
+        <source>Paper:</source>
+        <translation>Papier :</translation>
+    </message>
+    <message id="interspaceLabel">
+        <source>Space between photos:</source>
+        <translation>Espace entre les photos :</translation>
+    </message>
+    <message id="interspaceValue">
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message id="paper_A4">
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message id="paper_Letter">
+        <source>US Letter</source>
+        <translation>US Lettre</translation>
+    </message>
+    <message id="paper_A5">
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message id="paper_A6">
+        <source>A6</source>
+        <translation>A6</translation>
+    </message>
+    <message id="paper_4x6in">
+        <source>Photo 4×6 in</source>
+        <translation>Photo 4×6 po</translation>
+    </message>
+    <message id="paper_5x7in">
+        <source>Photo 5×7 in</source>
+        <translation>Photo 5×7 po</translation>
+    </message>
+    <message id="paper_10x15cm">
+        <source>Photo 10×15 cm</source>
+        <translation>Photo 10×15 cm</translation>
+    </message>
+    <message id="paper_13x18cm">
+        <source>Photo 13×18 cm</source>
+        <translation>Photo 13×18 cm</translation>
+    </message>
+    <message id="cliPrintUsage">
+        <source>fotino: print needs --pdf OUT.pdf and at least one document</source>
+        <translation>fotino : print attend --pdf SORTIE.pdf et au moins un document</translation>
     </message>
 </context>
 </TS>

@@ -1,12 +1,22 @@
 #include "app/CommandLine.h"
 
-#include "app/KtObject.h"
 #include "app/Version.h"
 #include "document/DisplayUnits.h"
 #include "document/DocumentLibrary.h"
+#include "platform/BitmapImageRep.h"
 #include "platform/FileManager.h"
+#include "platform/KtObject.h"
+#include "platform/TemporaryName.h"
 #include "platform/UserDefaults.h"
 #include "presets/Preset.h"
+#include "printing/PageGeometry.h"
+#include "printing/PageLayout.h"
+#include "printing/PrintLayout.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <optional>
 
 namespace {
 QString text(const char* key) {
@@ -53,7 +63,153 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
         }
         return presets(out);
     }
+    if (command == QLatin1String("print")) {
+        return print(words.mid(1), err);
+    }
+    if (command == QLatin1String("render")) {
+        return render(words.mid(1), err);
+    }
     return usageError(text("cliUnknownCommand").arg(command), err);
+}
+
+bool CommandLine::drawsPictures(const QStringList& arguments) {
+    return arguments.size() > 1 && (arguments.at(1) == QLatin1String("render") ||
+                                    arguments.at(1) == QLatin1String("print"));
+}
+
+int CommandLine::print(const QStringList& options, QTextStream& err) {
+    QString output;
+    int copies = 4;
+    std::optional<float> interspace;
+    QPageSize paper = PageGeometry::defaultPaper();
+    QStringList documents;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& option = options.at(i);
+        if (!option.startsWith(QLatin1Char('-'))) {
+            documents << option;
+            continue;
+        }
+        if (option != QLatin1String("--pdf") && option != QLatin1String("--copies") &&
+            option != QLatin1String("--interspace") && option != QLatin1String("--paper")) {
+            return usageError(text("cliUnknownOption").arg(option), err);
+        }
+        if (i + 1 >= options.size()) {
+            return usageError(text("cliMissingValue").arg(option), err);
+        }
+        const QString value = options.at(++i);
+        bool ok = true;
+        if (option == QLatin1String("--pdf")) {
+            output = value;
+        } else if (option == QLatin1String("--copies")) {
+            copies = value.toInt(&ok);
+            ok = ok && copies >= 1 && copies <= 999;
+        } else if (option == QLatin1String("--interspace")) {
+            interspace = value.toFloat(&ok);
+            ok = ok && *interspace >= 0 && *interspace <= 720;
+        } else {
+            const auto named = PageGeometry::paperNamed(value);
+            ok = named.has_value();
+            if (named) {
+                paper = *named;
+            }
+        }
+        if (!ok) {
+            return usageError(text("cliBadValue").arg(option, value), err);
+        }
+    }
+    if (output.isEmpty() || documents.isEmpty()) {
+        return usageError(text("cliPrintUsage"), err);
+    }
+    std::vector<std::shared_ptr<Fotino>> fotinos;
+    for (const QString& path : documents) {
+        auto fotino = Fotino::initWithPath(path);
+        if (!fotino) {
+            err << text("cliUnreadableDocument").arg(path) << Qt::endl;
+            return Failure;
+        }
+        fotinos.push_back(std::move(fotino));
+    }
+
+    // The window's own road: a page layout with these settings builds the sheet to print.
+    PageLayout pageLayout;
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(paper);
+    printer->setPageOrientation(QPageLayout::Portrait);
+    pageLayout.calcPageRect(printer, pageLayout.printLayout());
+    pageLayout.printLayout()->setFotinos(fotinos);
+    pageLayout.printLayout()->setCount(copies);
+    const auto sheet = pageLayout.printerLayout();
+    if (interspace) {
+        sheet->setInterspace(*interspace);
+    }
+
+    // The PDF is written beside the target and moved over it once complete.
+    const QString partial = TemporaryName::uniquePath(output + QStringLiteral(".XXXXXX"));
+    if (partial.isEmpty()) {
+        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        return Failure;
+    }
+    printer->setOutputFileName(partial);
+    printer->setFullPage(true);
+    QPainter painter;
+    bool printed = painter.begin(printer.get());
+    if (printed) {
+        sheet->printWithPainter(&painter, printer->paperRect(QPrinter::DevicePixel));
+        printed = painter.end();
+    }
+    // The temporary file was made private; the PDF is an ordinary document.
+    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (!printed || !FileManager::replaceItemAtPath(output, partial)) {
+        FileManager::removeItemAtPath(partial);
+        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        return Failure;
+    }
+    return Success;
+}
+
+int CommandLine::render(const QStringList& options, QTextStream& err) {
+    QString document;
+    QString output;
+    int dotsPerInch = 300;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& option = options.at(i);
+        if (option == QLatin1String("-o") || option == QLatin1String("--dpi")) {
+            if (i + 1 >= options.size()) {
+                return usageError(text("cliMissingValue").arg(option), err);
+            }
+            const QString value = options.at(++i);
+            if (option == QLatin1String("-o")) {
+                output = value;
+                continue;
+            }
+            bool ok = false;
+            dotsPerInch = value.toInt(&ok);
+            if (!ok || dotsPerInch < 1 || dotsPerInch > 4800) {
+                return usageError(text("cliBadValue").arg(option, value), err);
+            }
+        } else if (option.startsWith(QLatin1Char('-')) || !document.isEmpty()) {
+            return usageError(text("cliUnknownOption").arg(option), err);
+        } else {
+            document = option;
+        }
+    }
+    if (document.isEmpty() || output.isEmpty()) {
+        return usageError(text("cliRenderUsage"), err);
+    }
+    const auto fotino = Fotino::initWithPath(document);
+    if (!fotino) {
+        err << text("cliUnreadableDocument").arg(document) << Qt::endl;
+        return Failure;
+    }
+    const auto bitmap = fotino->toImage(dotsPerInch);
+    const QByteArray png = bitmap ? bitmap->PNGRepresentation() : QByteArray();
+    if (png.isEmpty() || !FileManager::createFileAtPath(output, png)) {
+        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        return Failure;
+    }
+    return Success;
 }
 
 int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream& err) {

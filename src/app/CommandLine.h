@@ -1,6 +1,7 @@
 #pragma once
-// The command line: `fotino list [--folder DIR]`, `presets`, `--help`, `--version`. It never needs
-// a display. Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
+// The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `--help`,
+// `--version`. It never needs a display. Exit codes: 0 success, 1 failure (one line on the error
+// stream), 2 usage error.
 
 #include <QStringList>
 #include <QTextStream>
@@ -12,10 +13,14 @@ public:
     // True when the arguments (the program name first) ask for a command rather than the
     // application window.
     static bool wantsCommand(const QStringList& arguments);
+    // Whether the command draws (it then needs a GUI application, on the offscreen platform).
+    static bool drawsPictures(const QStringList& arguments);
     static int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 private:
     static int list(const QStringList& options, QTextStream& out, QTextStream& err);
     static int presets(QTextStream& out);
+    static int render(const QStringList& options, QTextStream& err);
+    static int print(const QStringList& options, QTextStream& err);
     static int usageError(const QString& detail, QTextStream& err);
 };

@@ -1,10 +1,13 @@
 #include "app/Controller.h"
 
-#include "app/KtObject.h"
 #include "app/PictureListModel.h"
 #include "document/DisplayUnits.h"
 #include "document/DocumentLibrary.h"
+#include "platform/KtObject.h"
 #include "platform/UserDefaults.h"
+#include "printing/PageLayout.h"
+#include "printing/PageLayoutWindow.h"
+#include "printing/PrintLayout.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -80,19 +83,23 @@ void Controller::awakeFromNib() {
 }
 
 void Controller::connectCommands() {
-    // The library commands (new, print, delete, page setup, preferences, about, help) come
-    // with their windows; until then they are shown disabled rather than doing nothing.
-    for (QAction* action :
-         {ui_->newMenu, ui_->pageSetupMenu, ui_->printMenu, ui_->undoMenu, ui_->redoMenu,
-          ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu, ui_->deleteMenu, ui_->selectAllMenu,
-          ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
+    // The library commands still to come (new, delete, preferences, about, help) are shown
+    // disabled rather than doing nothing.
+    for (QAction* action : {ui_->newMenu, ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu,
+                            ui_->pasteMenu, ui_->deleteMenu, ui_->selectAllMenu,
+                            ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
         action->setEnabled(false);
     }
     for (QWidget* button :
-         {static_cast<QWidget*>(ui_->newPictureButton), static_cast<QWidget*>(ui_->printButton),
-          static_cast<QWidget*>(ui_->deleteButton)}) {
+         {static_cast<QWidget*>(ui_->newPictureButton), static_cast<QWidget*>(ui_->deleteButton)}) {
         button->setEnabled(false);
     }
+    connect(ui_->printButton, &QPushButton::clicked, this, &Controller::printSelection);
+    connect(ui_->printMenu, &QAction::triggered, this, &Controller::printSelection);
+    connect(ui_->pageSetupMenu, &QAction::triggered, this, [this] {
+        printSelection();
+        layoutWindow_->pageSetup();
+    });
     ui_->newPictureButton->setIcon(QIcon::fromTheme(QStringLiteral("document-new")));
     ui_->deleteButton->setIcon(QIcon::fromTheme(QStringLiteral("edit-delete")));
     ui_->printButton->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
@@ -175,7 +182,31 @@ const std::vector<std::shared_ptr<Fotino>>& Controller::selectedPictureList() {
 }
 
 void Controller::updateLayoutIfNeeded() {
-    // The print preview takes the ticked documents from here once it exists.
+    // Printing renders the ticked documents afresh.
+    const auto& ticked = selectedPictureList();
+    for (const auto& document : ticked) {
+        document->purgeCachedImage();
+    }
+    if (layoutWindow_) {
+        layoutWindow_->pageLayout()->printLayout()->setFotinos(ticked);
+    }
+}
+
+PageLayoutWindow* Controller::layoutWindow() const {
+    return layoutWindow_;
+}
+
+void Controller::printSelection() {
+    if (!layoutWindow_) {
+        layoutWindow_ = PageLayoutWindow::layoutWindow();
+    }
+    layoutWindow_->show();
+    layoutWindow_->raise();
+    layoutWindow_->activateWindow();
+    layoutWindow_->pageLayout()->printLayout()->setFotinos(selectedPictureList());
+    if (selectedPictureName_.isEmpty()) {
+        KtObject::localizedAlert(QStringLiteral("NoSelection"));
+    }
 }
 
 void Controller::localizePanel() {

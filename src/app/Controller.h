@@ -6,10 +6,12 @@
 #include "document/Fotino.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 #include <memory>
 #include <vector>
 
+class PageLayoutWindow;
 class PictureListModel;
 class QMainWindow;
 class UserDefaults;
@@ -40,8 +42,12 @@ public:
     std::shared_ptr<Fotino> selectedItem() const;
     // The ticked documents, in list order.
     const std::vector<std::shared_ptr<Fotino>>& selectedPictureList();
-    // Run after every change of the list or of the ticks.
+    // Run after every change of the list or of the ticks: the ticked documents drop their
+    // renderings and, once the page layout window exists, go to its preview.
     void updateLayoutIfNeeded();
+    // Opens the page layout window with the ticked documents; with none ticked it says so.
+    void printSelection();
+    PageLayoutWindow* layoutWindow() const;
 
     const std::vector<std::shared_ptr<Fotino>>& pictureList() const { return pictureList_; }
     const QSet<QString>& selectedPictureName() const { return selectedPictureName_; }
@@ -64,4 +70,5 @@ private:
     std::vector<std::shared_ptr<Fotino>> pictureList_;
     std::vector<std::shared_ptr<Fotino>> selectedPictureList_;
     QSet<QString> selectedPictureName_;
+    QPointer<PageLayoutWindow> layoutWindow_;
 };

@@ -1,6 +1,6 @@
 #include "app/PictureListModel.h"
 
-#include "app/KtObject.h"
+#include "platform/KtObject.h"
 
 namespace {
 constexpr int kThumbnailSide = 32;

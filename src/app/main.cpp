@@ -9,8 +9,17 @@
 #include <QMainWindow>
 #include <QTranslator>
 #include <cstdio>
+#include <memory>
 
 namespace {
+// On the command line only the program's own warnings reach standard error; its diagnostic
+// lines and Qt's notes about the session would clutter the one-line answers.
+void commandLineMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg || (type != QtInfoMsg && qstrcmp(context.category, "fotino") == 0)) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+}
+
 void setIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Fotino"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.4.1"));
@@ -23,11 +32,19 @@ int main(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     if (CommandLine::wantsCommand(arguments)) {
-        QCoreApplication app(argc, argv);
+        qInstallMessageHandler(commandLineMessages);
+        // Commands never need a display: those that draw use the offscreen platform.
+        std::unique_ptr<QCoreApplication> app;
+        if (CommandLine::drawsPictures(arguments)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
         setIdentity();
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return CommandLine::run(app.arguments(), out, err);
+        return CommandLine::run(QCoreApplication::arguments(), out, err);
     }
 
     QApplication app(argc, argv);

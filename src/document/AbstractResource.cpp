@@ -273,6 +273,10 @@ bool AbstractResource::loadFromFile() {
 }
 
 bool AbstractResource::saveToFile() {
+    if (filePath_.isEmpty()) {
+        needsSave_ = false;
+        return false;
+    }
     QString path = filePath_;
     const QString type = fileType();
     if (!type.isEmpty() && !path.endsWith(type)) {

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -40,9 +43,22 @@ int showAlert(const PanelRequest& request) {
 
 void DialogPanels::install() {
     Panels::setProvider([](const PanelRequest& request) {
-        if (request.kind == PanelRequest::Kind::Beep) {
+        switch (request.kind) {
+        case PanelRequest::Kind::Beep:
             QApplication::beep();
             return 0;
+        case PanelRequest::Kind::PageSetup: {
+            QPageSetupDialog dialog(static_cast<QPrinter*>(request.printer),
+                                    QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted ? 0 : -1;
+        }
+        case PanelRequest::Kind::Print: {
+            QPrintDialog dialog(static_cast<QPrinter*>(request.printer),
+                                QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted ? 0 : -1;
+        }
+        case PanelRequest::Kind::Alert:
+            break;
         }
         return showAlert(request);
     });

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstdio>
 
 QStringList FileManager::contentsOfDirectoryAtPath(const QString& path) {
     if (path.isEmpty()) {
@@ -121,6 +122,14 @@ bool FileManager::createFileAtPath(const QString& path, const QByteArray& conten
         return false;
     }
     return file.commit();
+}
+
+bool FileManager::replaceItemAtPath(const QString& destination, const QString& finished) {
+    if (destination.isEmpty() || finished.isEmpty() || isDirectoryAtPath(destination)) {
+        return false;
+    }
+    return ::rename(QFile::encodeName(finished).constData(),
+                    QFile::encodeName(destination).constData()) == 0;
 }
 
 QString FileManager::homeDirectory() {

@@ -30,6 +30,9 @@ public:
     // Writes through a temporary file that replaces the target only once it is complete,
     // so a failed or interrupted write leaves the old file untouched.
     static bool createFileAtPath(const QString& path, const QByteArray& contents);
+    // Moves a finished file over the destination in one step (replacing it), for writers
+    // that cannot go through createFileAtPath.
+    static bool replaceItemAtPath(const QString& destination, const QString& finished);
 
     static QString homeDirectory();
     // Whether a name typed by the user can be used whole as a file name inside a folder:

@@ -57,3 +57,17 @@ void Panels::beep() {
     request.kind = PanelRequest::Kind::Beep;
     run(request);
 }
+
+bool Panels::runPageSetup(void* printer) {
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::PageSetup;
+    request.printer = printer;
+    return run(request) == 0;
+}
+
+bool Panels::runPrintDialog(void* printer) {
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::Print;
+    request.printer = printer;
+    return run(request) == 0;
+}

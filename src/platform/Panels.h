@@ -1,15 +1,18 @@
 #pragma once
-// Modal alerts and the system beep. The window layer installs the real dialogs; a test
-// installs a hook that answers every modal instead of a person and records what was asked.
-// With neither (the command line), an alert is written to the log and answers "closed".
+// Modal alerts, the system beep, and the page setup and print dialogs. The window layer installs
+// the real dialogs; a test installs a hook that answers every modal instead of a person and records
+// what was asked. With neither (the command line), an alert is written to the log and answers
+// "closed".
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 struct PanelRequest {
-    enum class Kind { Alert, Beep };
+    enum class Kind { Alert, Beep, PageSetup, Print };
     Kind kind = Kind::Alert;
+    // Page setup and print dialogs work on these print settings (a QPrinter).
+    void* printer = nullptr;
     QString title;
     QString message;
     QString informativeText;
@@ -29,6 +32,9 @@ public:
     static int runAlert(const QString& title, const QString& message,
                         const QString& informativeText, const QStringList& buttons);
     static void beep();
+    // The page setup and print dialogs on a QPrinter; true when the user confirmed.
+    static bool runPageSetup(void* printer);
+    static bool runPrintDialog(void* printer);
 
 private:
     static int run(const PanelRequest& request);

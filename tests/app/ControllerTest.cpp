@@ -4,7 +4,11 @@
 #include "app/PictureListModel.h"
 #include "document/DocumentLibrary.h"
 #include "platform/FileManager.h"
+#include "platform/Panels.h"
 #include "platform/UserDefaults.h"
+#include "printing/PageLayout.h"
+#include "printing/PageLayoutWindow.h"
+#include "printing/PrintLayout.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -127,8 +131,37 @@ TEST_F(ControllerTest, SelectWithoutAHighlightedRowDoesNothing) {
 TEST_F(ControllerTest, CommandsThatDoNotWorkYetAreDisabled) {
     Controller c;
     EXPECT_FALSE(c.outlets()->newPictureButton->isEnabled());
-    EXPECT_FALSE(c.outlets()->printMenu->isEnabled());
+    EXPECT_FALSE(c.outlets()->aboutMenu->isEnabled());
+    EXPECT_TRUE(c.outlets()->printMenu->isEnabled());
+    EXPECT_TRUE(c.outlets()->printButton->isEnabled());
     EXPECT_TRUE(c.outlets()->quitMenu->isEnabled());
+}
+
+TEST_F(ControllerTest, PrintingWithNothingTickedOpensAnEmptySheetAndSaysSo) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
+    Controller c;
+    QStringList alerts;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        alerts << request.message;
+        return 0;
+    });
+    c.printSelection();
+    Panels::clearTestHook();
+    ASSERT_TRUE(c.layoutWindow());
+    EXPECT_TRUE(c.layoutWindow()->isVisible());
+    EXPECT_TRUE(c.layoutWindow()->pageLayout()->printLayout()->fotinos().empty());
+    EXPECT_EQ(alerts,
+              QStringList{QStringLiteral(
+                  "No photo is ticked. Tick the photos you want to print in the library window.")});
+
+    // Once open, a new tick reaches the preview at once, rendered afresh.
+    tick(c, 0);
+    const auto& shown = c.layoutWindow()->pageLayout()->printLayout()->fotinos();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0]->name(), QStringLiteral("Alpha"));
+    EXPECT_TRUE(shown[0]->hasCachedImage());
+    c.layoutWindow()->close();
 }
 
 TEST_F(ControllerTest, ClosingTheMainWindowQuitsAndWritesTheDefaults) {

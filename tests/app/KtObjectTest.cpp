@@ -1,4 +1,4 @@
-#include "app/KtObject.h"
+#include "platform/KtObject.h"
 #include "QtPrinters.h"
 #include "app/PictureListModel.h"
 #include "platform/Panels.h"

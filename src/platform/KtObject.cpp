@@ -1,4 +1,4 @@
-#include "app/KtObject.h"
+#include "platform/KtObject.h"
 
 #include "platform/Panels.h"
 #include "platform/StringTable.h"

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and compares our pixel kernels with libvips and Qt on the same
+# synthetic 6000 x 4000 RGB picture: one run per thread count (one thread pinned to one CPU,
+# two threads free), medians of several repetitions, then the command-line tools of libvips
+# on a file of the same picture. Usage: bench/compare-peers.sh [repetitions]
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+reps="${1:-5}"
+make bench >/dev/null
+bin=build-bench/bench/fotino_bench_pixels
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+run() { # threads, cpu list
+  FOTINO_BENCH_THREADS="$1" taskset -c "$2" "$bin" \
+    --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null | grep '_median"' >"$out/t$1.csv"
+}
+echo "running benchmarks: 1 thread on CPU 0, then 2 threads ($reps repetitions each)..." >&2
+run 1 0
+run 2 "0-$(($(nproc) - 1))"
+
+# name -> median real time in ms, per thread count
+median() { # file, name: the median real time of that case in ms
+  awk -F, -v n="$2" '{ name = $1; gsub(/"/, "", name); split(name, part, "/")
+    if (part[1] == n && name ~ /_median$/) { t = $3; u = $5; gsub(/"/, "", u)
+      if (u == "ns") t /= 1e6; else if (u == "us") t /= 1e3; else if (u == "s") t *= 1e3
+      printf "%.1f", t } }' "$1"
+}
+row() { # label, ours, peer
+  local o1 o2 p1 p2
+  o1=$(median "$out/t1.csv" "$2"); o2=$(median "$out/t2.csv" "$2")
+  p1=$(median "$out/t1.csv" "$3"); p2=$(median "$out/t2.csv" "$3")
+  awk -v l="$1" -v p="$3" -v o1="$o1" -v o2="$o2" -v p1="$p1" -v p2="$p2" 'BEGIN {
+    printf "%-30s %8s %8s | %-38s %8s %8s | %6.1fx %6.1fx\n", l, o1, o2, p, p1, p2,
+      (o1 > 0 ? p1 / o1 : 0), (o2 > 0 ? p2 / o2 : 0) }'
+}
+
+echo
+printf "%-30s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms, 6000x4000)" "1 thr" "2 thr" \
+  "peer" "1 thr" "2 thr" "ratio1" "ratio2"
+row "memory floor: in-place pass" Floor_InPlacePass Floor_Copy
+row "table (contrast/brightness)" Table_Ours Table_Vips
+row "table, portable loop" Table_OursPortable Table_Vips
+row "gray (77/150/29)" Gray_Ours Gray_Vips
+row "gray, portable loop" Gray_OursPortable Gray_Vips
+row "gray (Qt: its own weights)" Gray_Ours Gray_QtOwnWeights
+row "RGB32 -> packed RGB" ToRGB_Ours ToRGB_Qt
+row "RGB32 -> packed RGB" ToRGB_Ours ToRGB_Vips
+row "RGB32 -> RGB, portable loop" ToRGB_OursPortable ToRGB_Qt
+row "strip alpha in place (1 thr)" StripAlpha_OursInPlace ToRGB_Qt
+row "rotate 90" Rotate90_Ours Rotate90_QtRGB888
+row "rotate 90" Rotate90_Ours Rotate90_QtRGB32
+row "rotate 90" Rotate90_Ours Rotate90_Vips
+row "rotate 7.5 bilinear, white" Rotate7_5_Ours Rotate7_5_QtPainterRGB32
+row "rotate 7.5 bilinear, white" Rotate7_5_Ours Rotate7_5_Vips
+row "rotate 7.5, portable loop" Rotate7_5_OursPortable Rotate7_5_Vips
+row "fresh buffer: rotate + table" FreshBuffer_Rotate7_5AndTable \
+  FreshBuffer_Rotate7_5AndTable_HugePages
+row "fresh buffer: first touch" FreshBuffer_FirstTouchOnly FreshBuffer_FirstTouchOnly_HugePages
+echo "(ratio = peer / ours; for the floor and fresh rows the 'peer' is the other variant)"
+
+# The libvips tools, whole process, on a file of the same picture (vips format, mapped).
+"$bin" --write-picture="$out/picture.v"
+"$bin" --write-lut="$out/lut.v"
+tool() { # label, command...
+  local label="$1"; shift
+  local best=""
+  for _ in $(seq "$reps"); do
+    local s e
+    s=$(date +%s%N); "$@" >/dev/null; e=$(date +%s%N)
+    local ms=$(((e - s) / 1000000))
+    if [ -z "$best" ] || [ "$ms" -lt "$best" ]; then best=$ms; fi
+  done
+  printf "%-44s %6s ms (best of %s, whole process)\n" "$label" "$best" "$reps"
+}
+echo
+tool "vips rot d90" vips rot "$out/picture.v" "$out/r.v" d90
+tool "vips rotate 7.5 bilinear white" vips rotate "$out/picture.v" "$out/r.v" 7.5 \
+  --interpolate bilinear --background "255 255 255"
+tool "vips maplut" vips maplut "$out/picture.v" "$out/r.v" "$out/lut.v"
+tool "vips copy (read + write the file)" vips copy "$out/picture.v" "$out/r.v"
+for pages in 4k huge; do
+  env=()
+  if [ "$pages" = huge ]; then env=(FOTINO_BENCH_HUGEPAGES=1); fi
+  for op in rot90 rotate7.5 table; do
+    tool "ours $op (fresh $pages-page buffers, 1 thread)" \
+      env "${env[@]}" "$bin" --once=$op "$out/picture.v" "$out/r.raw"
+  done
+done

@@ -1,0 +1,231 @@
+#include "platform/AreaResampler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Taps of one output pixel along one axis: source indices first..first+count-1.
+struct Taps {
+    int first = 0;
+    int count = 0;
+    int weightsAt = 0;  // index of its first weight
+    float coverage = 0; // share of the device pixel inside the destination
+};
+
+struct Axis {
+    std::vector<Taps> taps;
+    std::vector<float> weights;
+    int sourceMin = 0; // the source pixels any tap uses
+    int sourceMax = -1;
+};
+
+// The weights along one axis. Device pixel d covers [d, d + 1); its part inside [to0, to1)
+// maps back onto [s0, s1) of the source, which is averaged when the picture shrinks and
+// sampled bilinearly at its centre when it grows. Source pixels outside [from0, from1) and
+// outside the picture never count.
+Axis buildAxis(double from0, double from1, double to0, double to1, int devicePixels,
+               int deviceStart, int sourcePixels) {
+    Axis axis;
+    axis.taps.resize(static_cast<size_t>(devicePixels));
+    const double scale = (from1 - from0) / (to1 - to0); // source pixels per device pixel
+    const int lowest = std::max(0, static_cast<int>(std::floor(from0)));
+    const int highest = std::min(sourcePixels - 1, static_cast<int>(std::ceil(from1)) - 1);
+    axis.sourceMin = highest;
+    axis.sourceMax = lowest;
+    for (int i = 0; i < devicePixels; ++i) {
+        const double d0 = std::max<double>(deviceStart + i, to0);
+        const double d1 = std::min<double>(deviceStart + i + 1, to1);
+        Taps& t = axis.taps[static_cast<size_t>(i)];
+        t.weightsAt = static_cast<int>(axis.weights.size());
+        t.coverage = static_cast<float>(std::max(0.0, d1 - d0));
+        if (d1 <= d0 || highest < lowest) {
+            continue;
+        }
+        const double s0 = from0 + (d0 - to0) * scale;
+        const double s1 = from0 + (d1 - to0) * scale;
+        if (scale >= 1.0 || (s1 - s0) >= 1.0) {
+            // Area average: each source pixel weighs by the length of it inside [s0, s1).
+            const int j0 = std::max(lowest, static_cast<int>(std::floor(s0)));
+            const int j1 = std::min(highest, static_cast<int>(std::ceil(s1)) - 1);
+            double total = 0;
+            t.first = j0;
+            for (int j = j0; j <= j1; ++j) {
+                const double w = std::min<double>(j + 1, s1) - std::max<double>(j, s0);
+                axis.weights.push_back(static_cast<float>(std::max(0.0, w)));
+                total += std::max(0.0, w);
+            }
+            t.count = std::max(0, j1 - j0 + 1);
+            if (total <= 0) {
+                axis.weights.resize(static_cast<size_t>(t.weightsAt));
+                t.count = 0;
+                continue;
+            }
+            for (int k = 0; k < t.count; ++k) {
+                axis.weights[static_cast<size_t>(t.weightsAt + k)] /= static_cast<float>(total);
+            }
+        } else {
+            // Bilinear between the two pixel centres around the sample point.
+            const double centre =
+                std::clamp((s0 + s1) * 0.5 - 0.5, double(lowest), double(highest));
+            const int j0 = static_cast<int>(std::floor(centre));
+            const int j1 = std::min(highest, j0 + 1);
+            const auto f = static_cast<float>(centre - j0);
+            t.first = j0;
+            if (j1 == j0) {
+                t.count = 1;
+                axis.weights.push_back(1.0f);
+            } else {
+                t.count = 2;
+                axis.weights.push_back(1.0f - f);
+                axis.weights.push_back(f);
+            }
+        }
+        if (t.count > 0) {
+            axis.sourceMin = std::min(axis.sourceMin, t.first);
+            axis.sourceMax = std::max(axis.sourceMax, t.first + t.count - 1);
+        }
+    }
+    return axis;
+}
+
+// One output row: vertical taps into a float row of the used source columns, then the
+// horizontal taps of each output pixel.
+template <int Channels>
+void resampleRows(const QImage& source, const Axis& xs, const Axis& ys, QImage& out, int rowBegin,
+                  int rowEnd) {
+    const int colMin = xs.sourceMin;
+    const int span = xs.sourceMax - colMin + 1;
+    std::vector<float> accumulator(static_cast<size_t>(span) * Channels);
+    for (int r = rowBegin; r < rowEnd; ++r) {
+        auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(r));
+        const Taps& vy = ys.taps[static_cast<size_t>(r)];
+        if (vy.count == 0 || vy.coverage <= 0) {
+            std::fill(dst, dst + out.width(), 0u);
+            continue;
+        }
+        std::fill(accumulator.begin(), accumulator.end(), 0.0f);
+        for (int k = 0; k < vy.count; ++k) {
+            const float w = ys.weights[static_cast<size_t>(vy.weightsAt + k)];
+            const std::uint8_t* row = source.constScanLine(vy.first + k) + colMin * Channels;
+            float* acc = accumulator.data();
+            const int n = span * Channels;
+            for (int i = 0; i < n; ++i) {
+                acc[i] += w * static_cast<float>(row[i]);
+            }
+        }
+        for (int c = 0; c < out.width(); ++c) {
+            const Taps& hx = xs.taps[static_cast<size_t>(c)];
+            const float coverage = hx.coverage * vy.coverage;
+            if (hx.count == 0 || coverage <= 0) {
+                dst[c] = 0;
+                continue;
+            }
+            float sum[Channels] = {};
+            const float* acc = accumulator.data() + (hx.first - colMin) * Channels;
+            const float* w = xs.weights.data() + hx.weightsAt;
+            for (int k = 0; k < hx.count; ++k) {
+                for (int ch = 0; ch < Channels; ++ch) {
+                    sum[ch] += w[k] * acc[k * Channels + ch];
+                }
+            }
+            const auto level = [coverage](float v) {
+                return static_cast<std::uint32_t>(std::clamp(v * coverage + 0.5f, 0.0f, 255.0f));
+            };
+            std::uint32_t a = 0;
+            std::uint32_t red = 0;
+            std::uint32_t green = 0;
+            std::uint32_t blue = 0;
+            if constexpr (Channels == 1) {
+                a = level(255.0f);
+                red = green = blue = level(sum[0]);
+            } else if constexpr (Channels == 3) {
+                a = level(255.0f);
+                red = level(sum[0]);
+                green = level(sum[1]);
+                blue = level(sum[2]);
+            } else {
+                // Premultiplied RGBA in byte order.
+                red = level(sum[0]);
+                green = level(sum[1]);
+                blue = level(sum[2]);
+                a = level(sum[3]);
+            }
+            dst[c] = (a << 24) | (red << 16) | (green << 8) | blue;
+        }
+    }
+}
+
+} // namespace
+
+QImage AreaResampler::resample(const QImage& picture, const QRectF& from, const QRectF& to,
+                               QPoint* origin, int threads) {
+    if (picture.isNull() || from.width() <= 0 || from.height() <= 0 || to.width() <= 0 ||
+        to.height() <= 0) {
+        return {};
+    }
+    QImage source = picture;
+    int channels = 0;
+    switch (picture.format()) {
+    case QImage::Format_RGB888:
+        channels = 3;
+        break;
+    case QImage::Format_Grayscale8:
+        channels = 1;
+        break;
+    case QImage::Format_RGBA8888_Premultiplied:
+        channels = 4;
+        break;
+    default:
+        // Averages of colours must be taken premultiplied.
+        source = picture.hasAlphaChannel()
+                     ? picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied)
+                     : picture.convertToFormat(QImage::Format_RGB888);
+        channels = picture.hasAlphaChannel() ? 4 : 3;
+        break;
+    }
+    const int x0 = static_cast<int>(std::floor(to.left()));
+    const int y0 = static_cast<int>(std::floor(to.top()));
+    const int x1 = static_cast<int>(std::ceil(to.right()));
+    const int y1 = static_cast<int>(std::ceil(to.bottom()));
+    const Axis xs =
+        buildAxis(from.left(), from.right(), to.left(), to.right(), x1 - x0, x0, source.width());
+    const Axis ys =
+        buildAxis(from.top(), from.bottom(), to.top(), to.bottom(), y1 - y0, y0, source.height());
+    if (xs.sourceMax < xs.sourceMin || ys.sourceMax < ys.sourceMin) {
+        return {};
+    }
+    QImage out(x1 - x0, y1 - y0, QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull()) {
+        return {};
+    }
+    const auto run = [&](int begin, int end) {
+        switch (channels) {
+        case 1:
+            resampleRows<1>(source, xs, ys, out, begin, end);
+            break;
+        case 3:
+            resampleRows<3>(source, xs, ys, out, begin, end);
+            break;
+        default:
+            resampleRows<4>(source, xs, ys, out, begin, end);
+            break;
+        }
+    };
+    const int rows = out.height();
+    if (threads >= 2 && static_cast<qint64>(rows) * out.width() >= 65536) {
+        const int half = rows / 2;
+        std::thread second(run, half, rows);
+        run(0, half);
+        second.join();
+    } else {
+        run(0, rows);
+    }
+    if (origin) {
+        *origin = QPoint(x0, y0);
+    }
+    return out;
+}

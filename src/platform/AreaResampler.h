@@ -1,0 +1,19 @@
+#pragma once
+// Draws a picture scaled onto a pixel grid without aliasing: every device pixel of the
+// result is the exact area average of the source pixels it covers when the picture shrinks,
+// and a bilinear blend of the nearest ones when it grows. Separable, in single precision.
+
+#include <QImage>
+#include <QPoint>
+#include <QRectF>
+
+class AreaResampler {
+public:
+    // The part `from` of the picture (its pixels, top row first, fractional edges allowed) laid
+    // onto the device rectangle `to` (device pixels, fractional). Answers a premultiplied ARGB
+    // picture of every device pixel that `to` touches, whose top-left pixel is `*origin`;
+    // each pixel's alpha is the share of it that `to` covers (times the picture's own alpha).
+    // A null picture when there is nothing to draw.
+    static QImage resample(const QImage& picture, const QRectF& from, const QRectF& to,
+                           QPoint* origin, int threads = 1);
+};

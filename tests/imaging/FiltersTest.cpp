@@ -1,0 +1,151 @@
+#include "imaging/Filters.h"
+#include "platform/BitmapImageRep.h"
+#include "platform/ImageTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+using Layout = BitmapImageRep::Layout;
+using ColorSpace = BitmapImageRep::ColorSpace;
+
+Layout layoutOf(int samples, bool alpha, unsigned format = 0, int bytesPerRow = 0,
+                int bitsPerSample = 8, ColorSpace space = ColorSpace::CalibratedRGB) {
+    Layout l;
+    l.pixelsWide = 5;
+    l.pixelsHigh = 3;
+    l.bitsPerSample = bitsPerSample;
+    l.samplesPerPixel = samples;
+    l.hasAlpha = alpha;
+    l.colorSpace = space;
+    l.bitmapFormat = format;
+    l.bytesPerRow = bytesPerRow;
+    return l;
+}
+
+// Every byte of the bitmap (spare bytes included) numbered in order.
+std::shared_ptr<BitmapImageRep> numbered(const Layout& layout, QSizeF points = {36, 18}) {
+    auto rep = BitmapImageRep::initWithLayout(layout);
+    if (rep) {
+        for (qint64 i = 0; i < rep->dataSize(); ++i)
+            rep->bitmapData()[i] = static_cast<std::uint8_t>(i * 5 + 1);
+        rep->setSize(points);
+    }
+    return rep;
+}
+
+const std::uint8_t* pixel(const BitmapImageRep& rep, int x, int y) {
+    return rep.bitmapData() + y * rep.bytesPerRow() + x * rep.bitsPerPixel() / 8;
+}
+
+class FiltersFourBytes : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(FiltersFourBytes, ConvertToRGBTakesTheColourBytes) {
+    const unsigned format = GetParam();
+    const int k = format & BitmapImageRep::kAlphaFirst ? 1 : 0;
+    const auto src = numbered(layoutOf(4, true, format, 24));
+    ASSERT_TRUE(src);
+    const auto rgb = Filters::convertToRGB(src);
+    ASSERT_TRUE(rgb);
+    EXPECT_EQ(rgb->samplesPerPixel(), 3);
+    EXPECT_EQ(rgb->bitsPerPixel(), 24);
+    EXPECT_EQ(rgb->bytesPerRow(), 15);
+    EXPECT_FALSE(rgb->hasAlpha());
+    EXPECT_EQ(rgb->colorSpaceName(), ColorSpace::CalibratedRGB);
+    EXPECT_EQ(rgb->size(), QSizeF(5, 3)); // one point per pixel, not the source's size
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            ASSERT_EQ(std::memcmp(pixel(*rgb, x, y), pixel(*src, x, y) + k, 3), 0) << x << y;
+}
+
+TEST_P(FiltersFourBytes, StrippedAlphaIsANewThreeSampleBitmap) {
+    const unsigned format = GetParam();
+    const int k = format & BitmapImageRep::kAlphaFirst ? 1 : 0;
+    const auto src = numbered(layoutOf(4, true, format));
+    const auto stripped = Filters::strippedAlphaImageRep(src);
+    ASSERT_TRUE(stripped);
+    ASSERT_NE(stripped, src);
+    EXPECT_EQ(stripped->samplesPerPixel(), 3);
+    EXPECT_FALSE(stripped->hasAlpha());
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            ASSERT_EQ(std::memcmp(pixel(*stripped, x, y), pixel(*src, x, y) + k, 3), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(, FiltersFourBytes, ::testing::Values(0u, BitmapImageRep::kAlphaFirst),
+                         [](const auto& info) { return info.param ? "alphaFirst" : "alphaLast"; });
+
+TEST(Filters, ConvertToRGBCopiesPackedRGBWithItsSpareBytes) {
+    const auto src = numbered(layoutOf(3, false, 0, 17));
+    const auto copy = Filters::convertToRGB(src);
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy, src);
+    EXPECT_EQ(copy->bytesPerRow(), 17);
+    EXPECT_EQ(copy->size(), src->size());
+    EXPECT_EQ(std::memcmp(copy->bitmapData(), src->bitmapData(), src->dataSize()), 0);
+}
+
+TEST(Filters, ConvertToRGBRefusesGrayWithAWarning) {
+    imagetest::LogCapture log;
+    const auto gray = numbered(layoutOf(1, false, 0, 0, 8, ColorSpace::CalibratedWhite));
+    EXPECT_EQ(Filters::convertToRGB(gray), nullptr);
+    ASSERT_EQ(log.lines().size(), 1);
+    EXPECT_TRUE(log.lines()[0].startsWith(
+        "Warning : Cannot convert this format of image to RGB24, bps 8 bpp 8 spp 1 : "))
+        << log.lines()[0].toStdString();
+}
+
+TEST(Filters, StrippedAlphaOfThreeSamplesIsTheSameObject) {
+    const auto src = numbered(layoutOf(3, false));
+    EXPECT_EQ(Filters::strippedAlphaImageRep(src), src);
+    EXPECT_EQ(Filters::strippedAlphaImageRep(nullptr), nullptr);
+}
+
+TEST(Filters, ApplyGammaMapsEveryByteInPlace) {
+    auto rep = numbered(layoutOf(3, false, 0, 19));
+    std::vector<std::uint8_t> before(rep->bitmapData(), rep->bitmapData() + rep->dataSize());
+    std::array<std::uint8_t, 256> table{};
+    Filters::buildContrastBrightnessLUT(table.data(), 2.0f, 0.0f);
+    Filters::applyGamma(rep.get(), table.data());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        ASSERT_EQ(rep->bitmapData()[i], table[before[i]]) << i;
+}
+
+TEST(Filters, GrayscaleOfColourKeepsThePointSize) {
+    for (int samples : {3, 4}) {
+        auto src = BitmapImageRep::initWithLayout(layoutOf(samples, samples == 4));
+        src->setSize({72, 36});
+        const std::array<std::array<std::uint8_t, 3>, 4> colours{
+            {{255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}};
+        for (int x = 0; x < 4; ++x)
+            std::memcpy(src->bitmapData() + x * samples, colours[x].data(), 3);
+        const auto gray = Filters::convertToGrayscale(src);
+        ASSERT_TRUE(gray);
+        EXPECT_EQ(gray->samplesPerPixel(), 1);
+        EXPECT_EQ(gray->bytesPerRow(), 5);
+        EXPECT_EQ(gray->colorSpaceName(), ColorSpace::CalibratedWhite);
+        EXPECT_EQ(gray->size(), QSizeF(72, 36));
+        const std::uint8_t* g = gray->bitmapData();
+        EXPECT_EQ((std::array<int, 4>{g[0], g[1], g[2], g[3]}),
+                  (std::array<int, 4>{255, 77, 149, 29}))
+            << samples;
+    }
+}
+
+TEST(Filters, GrayscaleOfGrayIsACopyAndOtherLayoutsAreRefused) {
+    const auto gray = numbered(layoutOf(1, false, 0, 0, 8, ColorSpace::CalibratedWhite));
+    const auto copy = Filters::convertToGrayscale(gray);
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy, gray);
+    EXPECT_EQ(std::memcmp(copy->bitmapData(), gray->bitmapData(), gray->dataSize()), 0);
+    EXPECT_EQ(Filters::convertToGrayscale(numbered(layoutOf(3, false, 0, 0, 16))), nullptr);
+    EXPECT_EQ(Filters::convertToGrayscale(
+                  numbered(layoutOf(2, true, 0, 0, 8, ColorSpace::CalibratedWhite))),
+              nullptr);
+}
+
+} // namespace

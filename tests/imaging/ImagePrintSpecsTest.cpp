@@ -1,0 +1,157 @@
+#include "imaging/ImagePrintSpecs.h"
+#include "QtPrinters.h"
+#include "imaging/CustomCompose.h"
+#include "platform/BitmapImageRep.h"
+#include "platform/Image.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList* logged = nullptr;
+void captureLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
+    if (logged && QString::fromLatin1(context.category) == QLatin1String("fotino")) {
+        logged->append(message);
+    }
+}
+
+class ImagePrintSpecsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        logged = &lines;
+        previous = qInstallMessageHandler(captureLog);
+    }
+    void TearDown() override {
+        qInstallMessageHandler(previous);
+        logged = nullptr;
+    }
+    // A 40 x 30 picture at 300 dpi, mid grey with a red corner.
+    QString writePicture(const char* name = "picture.png") {
+        QImage q(40, 30, QImage::Format_RGB888);
+        q.fill(QColor(100, 100, 100));
+        q.setPixelColor(0, 0, Qt::red);
+        q.setDotsPerMeterX(11811);
+        q.setDotsPerMeterY(11811);
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(q.save(path));
+        return path;
+    }
+    static const unsigned char* firstPixel(const Image& image) {
+        return CustomCompose::firstRepresentation(image)->bitmapData();
+    }
+
+    QTemporaryDir dir;
+    QStringList lines;
+    QtMessageHandler previous = nullptr;
+};
+
+TEST_F(ImagePrintSpecsTest, ANewHolderHasNothingButItsPath) {
+    const auto specs =
+        ImagePrintSpecs::imagePrintSpecsWithPath(QStringLiteral("/x/Visa.photo.jpg"));
+    EXPECT_EQ(specs->filters(), 0);
+    EXPECT_EQ(specs->size(), QSizeF(0, 0));
+    EXPECT_EQ(specs->imageName(), QStringLiteral("Visa.photo"));
+    EXPECT_FALSE(specs->placeHolder());
+    EXPECT_EQ(specs->description(), QStringLiteral("Visa.photo.jpg - 0x0"));
+}
+
+TEST_F(ImagePrintSpecsTest, ContrastAndBrightnessTurnTheStageOnAndOff) {
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    specs->updateContrast(1, 0);
+    EXPECT_EQ(specs->filters(), ImagePrintSpecs::kContrastBrightnessBit);
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(specs->contrastBrightnessTable()[static_cast<size_t>(i)], i);
+    }
+    ASSERT_TRUE(specs->image());
+    specs->updateContrast(1, 0);
+    EXPECT_TRUE(specs->hasCachedImage()) << "the same values keep the picture";
+    specs->updateContrast(2, 0);
+    EXPECT_FALSE(specs->hasCachedImage());
+    specs->updateContrast(0, 0);
+    EXPECT_EQ(specs->filters(), 0);
+}
+
+TEST_F(ImagePrintSpecsTest, RotationKeepsOrDropsTheCachedPicture) {
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    specs->updateContrast(1, 0);
+    ASSERT_TRUE(specs->image());
+    specs->setRotationAngle(0);
+    EXPECT_TRUE(specs->hasCachedImage());
+    specs->setRotationAngle(90);
+    EXPECT_FALSE(specs->hasCachedImage());
+    const auto turned = specs->image();
+    ASSERT_TRUE(turned);
+    // Width and height stay those of the file; the point size is the rotated one, at 300 dpi.
+    EXPECT_EQ(specs->width(), 40u);
+    EXPECT_EQ(specs->height(), 30u);
+    EXPECT_NEAR(specs->size().width(), 30 * 72.0 / 300, 1e-3);
+    EXPECT_NEAR(specs->size().height(), 40 * 72.0 / 300, 1e-3);
+    EXPECT_EQ(CustomCompose::sizeInPixels(*turned), QSizeF(30, 40));
+}
+
+TEST_F(ImagePrintSpecsTest, QuarterTurnsStayWithinAFullTurn) {
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(QString());
+    specs->setRotationAngle(270);
+    specs->rotateLeft();
+    EXPECT_EQ(specs->rotationAngle(), 360.0f);
+    specs->setRotationAngle(0);
+    specs->rotateRight();
+    EXPECT_EQ(specs->rotationAngle(), 270.0f);
+}
+
+TEST_F(ImagePrintSpecsTest, AppliesTheTableToEverySample) {
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    specs->updateContrast(2, 0); // contrast slider 100
+    const auto image = specs->image();
+    ASSERT_TRUE(image);
+    const unsigned char* p = firstPixel(*image);
+    EXPECT_EQ(p[0], 255); // red 255 stays 255
+    EXPECT_EQ(p[1], 0);
+    const unsigned char* grey = p + 3;
+    EXPECT_EQ(grey[0], 72); // (100 - 128) * 2 + 128
+    const auto rep = CustomCompose::firstRepresentation(*image);
+    EXPECT_EQ(rep->bytesPerRow(), 3 * rep->pixelsWide());
+}
+
+TEST_F(ImagePrintSpecsTest, GrayIsDerivedFromTheColourPicture) {
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    specs->updateContrast(1, 0);
+    const auto gray = specs->grayscaleImage();
+    ASSERT_TRUE(gray);
+    EXPECT_TRUE(CustomCompose::isGrayScale(*gray));
+    EXPECT_EQ(firstPixel(*gray)[0], 77);
+    EXPECT_EQ(gray->size(), specs->image()->size());
+    EXPECT_TRUE(specs->hasCachedImage()) << "the colour picture stays cached";
+}
+
+TEST_F(ImagePrintSpecsTest, AMissingFileIsAnsweredOnEveryCallWithTheLogLine) {
+    const QString path = dir.filePath(QStringLiteral("missing.jpg"));
+    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(path);
+    specs->updateContrast(1, 0);
+    EXPECT_FALSE(specs->image());
+    EXPECT_TRUE(specs->placeHolder());
+    EXPECT_FALSE(specs->image());
+    EXPECT_FALSE(specs->grayscaleImage());
+    EXPECT_EQ(lines.filter(QStringLiteral("Unable to load image at path ") + path).size(), 2);
+}
+
+TEST_F(ImagePrintSpecsTest, FilterStagesWithoutTablesAreSkippedWithAWarning) {
+    QImage q(4, 4, QImage::Format_RGB888);
+    q.fill(QColor(10, 20, 30));
+    auto image = Image::initWithSize(QSizeF(4, 4));
+    image->addRepresentation(BitmapImageRep::initWithQImage(q));
+    const auto result = ImagePrintSpecs::filterImage(
+        *image, ImagePrintSpecs::kGammaBit | ImagePrintSpecs::kContrastBrightnessBit, 50, 0,
+        nullptr, nullptr, 0);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(firstPixel(*result)[0], 10);
+    EXPECT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines.at(0).startsWith(QLatin1String("Warning : gamma filter enabled")));
+    // The caller's picture is left alone.
+    EXPECT_NE(CustomCompose::firstRepresentation(*result),
+              CustomCompose::firstRepresentation(*image));
+}
+
+} // namespace

@@ -1,0 +1,436 @@
+#include "platform/ImageDecoder.h"
+#include "QtPrinters.h"
+#include "platform/BitmapImageRep.h"
+#include "platform/ImageTestSupport.h"
+
+#include <QColorSpace>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+
+using imagetest::encode;
+using imagetest::LogCapture;
+using imagetest::writeBytes;
+
+namespace {
+
+QByteArray be32(quint32 v) {
+    QByteArray b(4, '\0');
+    b[0] = char(v >> 24);
+    b[1] = char(v >> 16);
+    b[2] = char(v >> 8);
+    b[3] = char(v);
+    return b;
+}
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const char* type, const QByteArray& data) {
+    const QByteArray typed = QByteArray(type, 4) + data;
+    return be32(quint32(data.size())) + typed + be32(crc32(typed));
+}
+
+// A well-formed PNG whose header claims the given size over a few bytes of pixel data.
+QByteArray pngClaiming(quint32 width, quint32 height) {
+    QByteArray ihdr = be32(width) + be32(height);
+    ihdr.append("\x08\x02\x00\x00\x00", 5);
+    const QByteArray idat = QByteArray::fromHex("789c636000000001000100"); // a tiny zlib stream
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr) + pngChunk("IDAT", idat) +
+           pngChunk("IEND", {});
+}
+
+QByteArray le(quint32 v, int bytes) {
+    QByteArray b;
+    for (int i = 0; i < bytes; ++i) {
+        b.append(char((v >> (8 * i)) & 0xFF));
+    }
+    return b;
+}
+
+// Inserts an Exif segment after the JFIF segment: an orientation (0: none) and a resolution
+// in hundredths of dots per centimetre (0: none).
+QByteArray withExif(const QByteArray& jpeg, quint16 orientation, quint32 xCentiDpcm = 0,
+                    quint32 yCentiDpcm = 0) {
+    struct Entry {
+        quint16 tag, type;
+        quint32 value; // a SHORT, or the numerator of a RATIONAL over 100
+    };
+    std::vector<Entry> entries;
+    if (orientation != 0) {
+        entries.push_back({0x0112, 3, orientation});
+    }
+    if (xCentiDpcm != 0) {
+        entries.push_back({0x011A, 5, xCentiDpcm});
+        entries.push_back({0x011B, 5, yCentiDpcm});
+        entries.push_back({0x0128, 3, 3}); // centimetres
+    }
+    QByteArray directory = le(quint32(entries.size()), 2);
+    QByteArray values;
+    const quint32 valuesAt = 8 + 2 + 12 * quint32(entries.size()) + 4;
+    for (const Entry& e : entries) {
+        directory += le(e.tag, 2) + le(e.type, 2) + le(1, 4);
+        if (e.type == 3) {
+            directory += le(e.value, 4);
+        } else {
+            directory += le(valuesAt + quint32(values.size()), 4);
+            values += le(e.value, 4) + le(100, 4);
+        }
+    }
+    directory += le(0, 4); // no next directory
+    const QByteArray payload = QByteArray("Exif\0\0II*\0\x08\0\0\0", 14) + directory + values;
+    QByteArray segment("\xFF\xE1", 2);
+    const int length = int(payload.size()) + 2;
+    segment.append(char(length >> 8));
+    segment.append(char(length & 0xFF));
+    segment.append(payload);
+    int at = 2;
+    if (uchar(jpeg[2]) == 0xFF && uchar(jpeg[3]) == 0xE0) {
+        at = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
+    }
+    return jpeg.left(at) + segment + jpeg.mid(at);
+}
+
+// Pictures written by Qt always declare a density; these declare 72 dpi.
+void set72dpi(QImage& image) {
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
+}
+
+QImage twoColour(int w, int h, QImage::Format format, QColor left, QColor right) {
+    QImage image(w, h, format);
+    set72dpi(image);
+    image.fill(right);
+    QPainter p(&image);
+    p.fillRect(QRect(0, 0, w / 2, h), left);
+    return image;
+}
+
+// The red, green and blue of the pixel of a packed RGB or RGBA bitmap.
+QColor pixelOf(const BitmapImageRep& rep, int x, int y) {
+    const int spp = rep.samplesPerPixel();
+    const unsigned char* p = rep.bitmapData() + qsizetype(y) * rep.bytesPerRow() + x * spp;
+    return spp == 4 ? QColor(p[0], p[1], p[2], p[3]) : QColor(p[0], p[1], p[2]);
+}
+
+void expectNear(QColor actual, QColor expected, int tolerance, const char* what) {
+    EXPECT_NEAR(actual.red(), expected.red(), tolerance) << what;
+    EXPECT_NEAR(actual.green(), expected.green(), tolerance) << what;
+    EXPECT_NEAR(actual.blue(), expected.blue(), tolerance) << what;
+    EXPECT_NEAR(actual.alpha(), expected.alpha(), tolerance) << what;
+}
+
+class ImageDecoderFiles : public ::testing::Test {
+protected:
+    QString write(const char* name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(writeBytes(path, bytes));
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+struct Readable {
+    const char* name;
+    QImage image;
+    const char* format;
+    bool alpha;
+    QColor left;
+    QColor right;
+};
+
+class DecodesEveryLayout : public ImageDecoderFiles,
+                           public ::testing::WithParamInterface<Readable> {};
+
+// Whatever the file's layout, the bitmap is 8-bit packed RGB, or RGBA when there is alpha.
+TEST_P(DecodesEveryLayout, IntoEightBitColour) {
+    const Readable& c = GetParam();
+    const QString path = write(c.name, encode(c.image, c.format));
+    const auto rep = ImageDecoder::decodeFile(path);
+    ASSERT_TRUE(rep) << c.name;
+    EXPECT_EQ(rep->pixelsWide(), c.image.width());
+    EXPECT_EQ(rep->pixelsHigh(), c.image.height());
+    EXPECT_EQ(rep->bitsPerSample(), 8);
+    EXPECT_EQ(rep->samplesPerPixel(), c.alpha ? 4 : 3);
+    EXPECT_EQ(rep->bitsPerPixel(), c.alpha ? 32 : 24);
+    EXPECT_EQ(rep->hasAlpha(), c.alpha);
+    EXPECT_EQ(rep->bytesPerRow(), rep->pixelsWide() * rep->samplesPerPixel());
+    EXPECT_EQ(rep->bitmapFormat() & BitmapImageRep::kAlphaFirst, 0u);
+    EXPECT_EQ(rep->colorSpaceName(), BitmapImageRep::ColorSpace::CalibratedRGB);
+    EXPECT_EQ(rep->size(), QSizeF(c.image.width(), c.image.height()));
+    expectNear(pixelOf(*rep, 0, 0), c.left, 0, c.name);
+    expectNear(pixelOf(*rep, rep->pixelsWide() - 1, rep->pixelsHigh() - 1), c.right, 0, c.name);
+}
+
+QImage indexed() {
+    QImage image(38, 7, QImage::Format_Indexed8);
+    set72dpi(image);
+    image.setColorTable({qRgb(200, 10, 20), qRgb(5, 90, 250)});
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, x < image.width() / 2 ? 0 : 1);
+        }
+    }
+    return image;
+}
+
+QImage mono() {
+    QImage image(21, 3, QImage::Format_Mono);
+    set72dpi(image);
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    image.fill(1);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            image.setPixel(x, y, 0);
+        }
+    }
+    return image;
+}
+
+const QColor kRed(200, 10, 20);
+const QColor kBlue(5, 90, 250);
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DecodesEveryLayout,
+    ::testing::Values(
+        // 37 pixels: rows of packed RGB are not a multiple of four bytes long.
+        Readable{"rgb.png", twoColour(37, 5, QImage::Format_RGB32, kRed, kBlue), "png", false, kRed,
+                 kBlue},
+        Readable{"rgb.tif", twoColour(37, 5, QImage::Format_RGB888, kRed, kBlue), "tiff", false,
+                 kRed, kBlue},
+        Readable{"rgb.bmp", twoColour(37, 5, QImage::Format_RGB32, kRed, kBlue), "bmp", false, kRed,
+                 kBlue},
+        Readable{
+            "gray.png",
+            twoColour(37, 5, QImage::Format_Grayscale8, QColor(30, 30, 30), QColor(220, 220, 220)),
+            "png", false, QColor(30, 30, 30), QColor(220, 220, 220)},
+        Readable{"palette.png", indexed(), "png", false, kRed, kBlue},
+        Readable{"bilevel.png", mono(), "png", false, Qt::black, Qt::white},
+        Readable{"deep.png",
+                 twoColour(37, 5, QImage::Format_RGBX64, QColor(128, 64, 32), QColor(1, 254, 127)),
+                 "png", false, QColor(128, 64, 32), QColor(1, 254, 127)},
+        Readable{
+            "alpha.tif",
+            twoColour(37, 5, QImage::Format_ARGB32, QColor(200, 10, 20, 255), QColor(0, 0, 0, 0)),
+            "tiff", true, QColor(200, 10, 20, 255), QColor(0, 0, 0, 0)},
+        Readable{"alpha.png",
+                 twoColour(36, 5, QImage::Format_ARGB32, QColor(10, 250, 30, 255),
+                           QColor(255, 0, 255, 0)),
+                 "png", true, QColor(10, 250, 30, 255), QColor(255, 0, 255, 0)}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) {
+                c = '_';
+            }
+        }
+        return name;
+    });
+
+TEST_F(ImageDecoderFiles, HalfTransparentAlphaIsNotPremultiplied) {
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(QColor(200, 100, 40, 128));
+    const auto rep = ImageDecoder::decodeFile(write("half.png", encode(image, "png")));
+    ASSERT_TRUE(rep);
+    EXPECT_EQ(rep->bitmapFormat(), BitmapImageRep::kAlphaNonpremultiplied);
+    expectNear(pixelOf(*rep, 1, 1), QColor(200, 100, 40, 128), 1, "half transparent");
+}
+
+TEST_F(ImageDecoderFiles, TurnsAJpegUprightByItsOrientation) {
+    const QImage wide = twoColour(40, 20, QImage::Format_RGB32, Qt::red, Qt::blue);
+    const QByteArray jpeg = withExif(encode(wide, "jpeg", 95), 6);
+    const auto rep = ImageDecoder::decodeFile(write("rotated.jpg", jpeg));
+    ASSERT_TRUE(rep);
+    ASSERT_EQ(rep->pixelsWide(), 20);
+    ASSERT_EQ(rep->pixelsHigh(), 40);
+    // A quarter turn clockwise: the left (red) half of the stored picture is now on top.
+    expectNear(pixelOf(*rep, 10, 5), Qt::red, 40, "top");
+    expectNear(pixelOf(*rep, 10, 34), Qt::blue, 40, "bottom");
+}
+
+TEST_F(ImageDecoderFiles, DeclaredDensityBecomesThePointSize) {
+    QImage image(600, 30, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    image.setDotsPerMeterX(11811); // 300 dpi, as PNG stores it
+    image.setDotsPerMeterY(5906);  // 150 dpi
+    const auto png = ImageDecoder::decodeFile(write("dense.png", encode(image, "png")));
+    ASSERT_TRUE(png);
+    EXPECT_DOUBLE_EQ(png->size().width(), 144.0);
+    EXPECT_DOUBLE_EQ(png->size().height(), 14.4);
+    const auto jpeg = ImageDecoder::decodeFile(write("dense.jpg", encode(image, "jpeg")));
+    ASSERT_TRUE(jpeg);
+    EXPECT_DOUBLE_EQ(jpeg->size().width(), 144.0);
+    EXPECT_DOUBLE_EQ(jpeg->size().height(), 14.4);
+}
+
+TEST_F(ImageDecoderFiles, DensityOfTiffAndExifIsRead) {
+    QImage image(600, 30, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    // 96 dpi, which is also Qt's own default: read from the file, not guessed.
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    const auto tiff = ImageDecoder::decodeFile(write("96.tif", encode(image, "tiff")));
+    ASSERT_TRUE(tiff);
+    EXPECT_DOUBLE_EQ(tiff->size().width(), 450.0);
+    // A JPEG whose JFIF segment gives no density but whose Exif says 300 x 150 dpi.
+    QByteArray jpeg = encode(image, "jpeg");
+    jpeg[13] = '\0';
+    jpeg = withExif(jpeg, 0, 11811, 5906);
+    const auto exif = ImageDecoder::decodeFile(write("exif.jpg", jpeg));
+    ASSERT_TRUE(exif);
+    EXPECT_DOUBLE_EQ(exif->size().width(), 144.0);
+    EXPECT_DOUBLE_EQ(exif->size().height(), 14.4);
+}
+
+TEST_F(ImageDecoderFiles, WithoutDeclaredDensityAPixelIsAPoint) {
+    QImage image(50, 20, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    image.setDotsPerMeterX(11811);
+    image.setDotsPerMeterY(11811);
+    QByteArray png = encode(image, "png");
+    const qsizetype phys = png.indexOf("pHYs");
+    ASSERT_GT(phys, 4);
+    png.remove(phys - 4, 21); // length, type, 9 bytes, CRC
+    QByteArray jpeg = encode(image, "jpeg");
+    ASSERT_EQ(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
+    jpeg[13] = '\0'; // density unit: none, only an aspect ratio
+    for (const auto& [name, bytes] : {std::pair{"plain.png", png}, std::pair{"plain.jpg", jpeg}}) {
+        const auto rep = ImageDecoder::decodeFile(write(name, bytes));
+        ASSERT_TRUE(rep) << name;
+        EXPECT_EQ(rep->size(), QSizeF(50, 20)) << name;
+    }
+}
+
+TEST_F(ImageDecoderFiles, ConvertsAWideGamutPictureToSRGB) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(QColor(0, 255, 0));
+    image.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    const auto rep = ImageDecoder::decodeFile(write("p3.png", encode(image, "png")));
+    ASSERT_TRUE(rep);
+    const QColor green = pixelOf(*rep, 3, 3);
+    // P3's green lies outside sRGB: it comes back as the most saturated sRGB green.
+    EXPECT_EQ(green.green(), 255);
+    EXPECT_LE(green.red(), 10);
+    EXPECT_LE(green.blue(), 10);
+}
+
+struct Unreadable {
+    const char* name;
+    QByteArray bytes;
+    const char* reason;
+};
+
+class RefusesBrokenFiles : public ImageDecoderFiles,
+                           public ::testing::WithParamInterface<Unreadable> {};
+
+TEST_P(RefusesBrokenFiles, WithOneLogLine) {
+    const Unreadable& c = GetParam();
+    const QString path = write(c.name, c.bytes);
+    LogCapture log;
+    EXPECT_FALSE(ImageDecoder::decodeFile(path));
+    ASSERT_EQ(log.lines().size(), 1) << log.lines().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(log.lines().first().contains(QLatin1String(c.reason)))
+        << log.lines().first().toStdString();
+    EXPECT_TRUE(log.lines().first().contains(path));
+}
+
+QByteArray photo(const char* format) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QPainter(&image).fillRect(10, 10, 30, 20, Qt::yellow);
+    return encode(image, format);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusesBrokenFiles,
+    ::testing::Values(
+        Unreadable{"empty.jpg", QByteArray(), "empty"},
+        Unreadable{"notes.txt", QByteArray("Not a picture at all.\n"), "not a readable picture"},
+        Unreadable{"half.jpg", photo("jpeg").left(photo("jpeg").size() / 2), "truncated"},
+        Unreadable{"no-end.jpg", photo("jpeg").chopped(2), "truncated"},
+        Unreadable{"half.png", photo("png").left(photo("png").size() / 2), "truncated"},
+        Unreadable{"half.tif", photo("tiff").left(photo("tiff").size() / 2), ""},
+        Unreadable{"bomb.png", pngClaiming(100000, 100000), "too large"},
+        // Within the pixel limit, but far more than its few bytes can hold.
+        Unreadable{"small-bomb.png", pngClaiming(16000, 16000), "cannot be"}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& c : name) {
+            if (!std::isalnum(static_cast<unsigned char>(c))) {
+                c = '_';
+            }
+        }
+        return name;
+    });
+
+// Damaged files either decode into a consistent bitmap or are refused; nothing crashes (the
+// sanitizer build watches the memory).
+TEST(ImageDecoderData, SurvivesDamagedFiles) {
+    std::mt19937 random(20261206);
+    LogCapture quiet;
+    const QByteArray files[] = {photo("jpeg"), withExif(photo("jpeg"), 6, 11811, 11811),
+                                photo("png"),  photo("tiff"),
+                                photo("bmp"),  photo("webp")};
+    for (const QByteArray& good : files) {
+        ASSERT_FALSE(good.isEmpty());
+        for (int round = 0; round < 100; ++round) {
+            QByteArray bad = good;
+            // Headers matter most: half of the damage falls in the first bytes.
+            const quint32 span =
+                round % 2 ? quint32(good.size()) : quint32(std::min<qsizetype>(good.size(), 160));
+            if (round % 5 == 0) {
+                bad.truncate(qsizetype(random() % quint32(good.size())));
+            } else {
+                for (int k = 0; k < 1 + round % 8; ++k) {
+                    bad[qsizetype(random() % span)] = char(random());
+                }
+            }
+            const auto rep = ImageDecoder::decodeData(bad);
+            if (rep) {
+                EXPECT_GT(rep->pixelsWide(), 0);
+                EXPECT_LE(qint64(rep->pixelsWide()) * rep->pixelsHigh(), ImageDecoder::kMaxPixels);
+                EXPECT_EQ(rep->bytesPerRow(), rep->pixelsWide() * rep->samplesPerPixel());
+            }
+        }
+    }
+}
+
+TEST_F(ImageDecoderFiles, MissingFileIsRefused) {
+    LogCapture log;
+    EXPECT_FALSE(ImageDecoder::decodeFile(dir_.filePath(QStringLiteral("absent.png"))));
+    EXPECT_EQ(log.lines().size(), 1);
+}
+
+TEST(ImageDecoderStructure, FindsTheEndOfAJpegPastStuffedBytesAndTrailers) {
+    // SOI, a scan whose data holds a stuffed FF00 and a restart marker, EOI, then a trailer.
+    const QByteArray jpeg = QByteArray::fromHex("FFD8"
+                                                "FFDA000801010000003F00"
+                                                "12FF0034FFD056"
+                                                "FFD9") +
+                            QByteArray("trailer");
+    EXPECT_TRUE(ImageDecoder::scanJPEG(jpeg).complete);
+    EXPECT_FALSE(ImageDecoder::scanJPEG(jpeg.left(jpeg.indexOf("\xFF\xD9", 0))).complete);
+    EXPECT_FALSE(ImageDecoder::scanJPEG(QByteArray::fromHex("FFD8FFE0FFFF")).complete);
+}
+
+TEST(ImageDecoderStructure, ReadsPngDensityInDotsPerMetre) {
+    const QByteArray phys = be32(11811) + be32(3937) + QByteArray(1, '\1');
+    QByteArray png = pngClaiming(2, 2);
+    png.insert(8 + 25, pngChunk("pHYs", phys)); // after IHDR
+    const auto s = ImageDecoder::scanPNG(png);
+    EXPECT_TRUE(s.complete);
+    ASSERT_TRUE(s.dotsPerInch);
+    EXPECT_EQ(*s.dotsPerInch, QSizeF(300, 100));
+}
+
+} // namespace
