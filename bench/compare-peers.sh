@@ -23,20 +23,23 @@ run 2 "0-$(($(nproc) - 1))"
 
 # name -> median real time in ms, per thread count
 median() { # file, name: the median real time of that case in ms
-  awk -F, -v n="$2" '{ name = $1; gsub(/"/, "", name); split(name, part, "/")
-    if (part[1] == n && name ~ /_median$/) { t = $3; u = $5; gsub(/"/, "", u)
+  awk -F, -v n="$2" '{ name = $1; gsub(/"/, "", name)
+    if (name !~ /_median$/) next
+    sub(/_median$/, "", name); sub(/\/real_time$/, "", name); sub(/\/iterations:[0-9]+$/, "", name)
+    if (name == n) { t = $3; u = $5; gsub(/"/, "", u)
       if (u == "ns") t /= 1e6; else if (u == "us") t /= 1e3; else if (u == "s") t *= 1e3
       printf "%.1f", t } }' "$1"
 }
-row() { # label, ours, peer
+row() { # label, ours, peer; the csv files are $out/${set}1.csv and ${set}2.csv
   local o1 o2 p1 p2
-  o1=$(median "$out/t1.csv" "$2"); o2=$(median "$out/t2.csv" "$2")
-  p1=$(median "$out/t1.csv" "$3"); p2=$(median "$out/t2.csv" "$3")
+  o1=$(median "$out/${set}1.csv" "$2"); o2=$(median "$out/${set}2.csv" "$2")
+  p1=$(median "$out/${set}1.csv" "$3"); p2=$(median "$out/${set}2.csv" "$3")
   awk -v l="$1" -v p="$3" -v o1="$o1" -v o2="$o2" -v p1="$p1" -v p2="$p2" 'BEGIN {
     printf "%-30s %8s %8s | %-38s %8s %8s | %6.1fx %6.1fx\n", l, o1, o2, p, p1, p2,
       (o1 > 0 ? p1 / o1 : 0), (o2 > 0 ? p2 / o2 : 0) }'
 }
 
+set=t
 echo
 printf "%-30s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms, 6000x4000)" "1 thr" "2 thr" \
   "peer" "1 thr" "2 thr" "ratio1" "ratio2"
@@ -89,3 +92,27 @@ for pages in 4k huge; do
       env "${env[@]}" "$bin" --once=$op "$out/picture.v" "$out/r.raw"
   done
 done
+
+# The adjusted picture and the finished photo (fotino_bench_rendering), same picture size.
+rbin=build-bench/bench/fotino_bench_rendering
+rrun() { # threads, cpu list
+  FOTINO_BENCH_THREADS="$1" taskset -c "$2" "$rbin" --benchmark_filter='^(Derive|Decode|Draw|Peer|Render)' \
+    --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null | grep '_median"' >"$out/r$1.csv"
+}
+echo >&2
+echo "running the rendering benchmarks..." >&2
+rrun 1 0
+rrun 2 "0-$(($(nproc) - 1))"
+set=r
+echo
+printf "%-30s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms)" "1 thr" "2 thr" \
+  "peer" "1 thr" "2 thr" "ratio1" "ratio2"
+row "derive: rotate 90 + contrast" Derive_Rotate90Contrast Decode_LibjpegTurbo
+row "derive with JPEG decode" Derive_WithDecode Decode_LibjpegTurbo
+row "decode (Qt, as we do)" Decode_QImageReader Decode_LibjpegTurbo
+row "draw 600x770 frame" Draw_Frame600x770 Peer_QtScaledCrop/32
+row "draw 600x770 frame" Draw_Frame600x770 Peer_QtScaledCrop/24
+row "toImage 300 (413x531)" Render_ToImage300 Peer_QtScaledCrop/32
+echo "quality against an exact area average (PSNR in dB; inf = identical):"
+"$rbin" --benchmark_filter=Quality 2>/dev/null | grep -o '[a-z_]*_dB=[^ ]*' | paste -sd' '

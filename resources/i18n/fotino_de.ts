@@ -147,6 +147,9 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+                        print copies of the documents on one sheet into a PDF;
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
   --help                show this help
   --version             show the version
 
@@ -160,6 +163,9 @@ Befehle:
   presets                  listet die Formate: Name, Größe, eingebaut oder eigen, Pfad
   render DOK.ftoct -o AUSGABE.png [--dpi N]
                            schreibt das fertige Foto als PNG (standardmäßig 300 dpi)
+  print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
+                           druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
+                           Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
   --help                   zeigt diese Hilfe
   --version                zeigt die Version
 

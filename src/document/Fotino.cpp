@@ -428,7 +428,7 @@ void Fotino::drawInImage(Image& image) {
     image.unlockFocus();
 }
 
-std::shared_ptr<BitmapImageRep> Fotino::render(int pixelsWide, int pixelsHigh, QSizeF frame) {
+std::shared_ptr<BitmapImageRep> Fotino::render(int pixelsWide, int pixelsHigh, QRectF frame) {
     BitmapImageRep::Layout layout;
     layout.pixelsWide = std::max(1, pixelsWide);
     layout.pixelsHigh = std::max(1, pixelsHigh);
@@ -443,10 +443,9 @@ std::shared_ptr<BitmapImageRep> Fotino::render(int pixelsWide, int pixelsHigh, Q
         // One unit a pixel; a fractional frame runs past the last whole pixel.
         GraphicsContext context(&view, QSizeF(layout.pixelsWide, layout.pixelsHigh));
         GraphicsContext::pushContext(&context);
-        drawInFrame(QRectF(QPointF(0, 0), frame));
+        drawInFrame(frame);
         GraphicsContext::popContext();
     }
-    canvas->setSize(sizeInPoints());
     return canvas;
 }
 
@@ -455,11 +454,21 @@ std::shared_ptr<BitmapImageRep> Fotino::toImage(int dotsPerInch) {
     const float r = static_cast<float>(dotsPerInch < 1 ? 300 : dotsPerInch);
     const float width = r * (0.013888889f * static_cast<float>(points.width()));
     const float height = static_cast<float>(points.height()) * 0.013888889f * r;
-    return render(static_cast<int>(width), static_cast<int>(height), QSizeF(width, height));
+    auto bitmap =
+        render(static_cast<int>(width), static_cast<int>(height), QRectF(0, 0, width, height));
+    if (bitmap) {
+        // It reports the resolution through its print size.
+        bitmap->setSize(points);
+    }
+    return bitmap;
 }
 
 std::shared_ptr<BitmapImageRep> Fotino::toImagePixelsWide(int width, int height) {
-    return render(width, height, QSizeF(width, height));
+    auto bitmap = render(width, height, QRectF(0, 0, width, height));
+    if (bitmap) {
+        bitmap->setSize(sizeInPoints());
+    }
+    return bitmap;
 }
 
 std::shared_ptr<Image> Fotino::cachedImage() {
@@ -480,24 +489,8 @@ QByteArray Fotino::createThumbnail() {
 }
 
 QByteArray Fotino::createThumbnailOfSize(QSize size) {
-    const QSizeF points = sizeInPoints();
     const QRectF fitted =
-        fitRect(QRectF(QPointF(0, 0), points), QRectF(0, 0, size.width(), size.height()));
-    BitmapImageRep::Layout layout;
-    layout.pixelsWide = std::max(1, size.width());
-    layout.pixelsHigh = std::max(1, size.height());
-    layout.samplesPerPixel = 3;
-    auto canvas = BitmapImageRep::initWithLayout(layout);
-    if (!canvas) {
-        return {};
-    }
-    std::memset(canvas->bitmapData(), 0xFF, static_cast<size_t>(canvas->dataSize()));
-    QImage view = canvas->toQImage();
-    {
-        GraphicsContext context(&view, QSizeF(layout.pixelsWide, layout.pixelsHigh));
-        GraphicsContext::pushContext(&context);
-        drawInFrame(fitted);
-        GraphicsContext::popContext();
-    }
-    return canvas->TIFFRepresentation(false);
+        fitRect(QRectF(QPointF(0, 0), sizeInPoints()), QRectF(0, 0, size.width(), size.height()));
+    const auto canvas = render(size.width(), size.height(), fitted);
+    return canvas ? canvas->TIFFRepresentation(false) : QByteArray();
 }

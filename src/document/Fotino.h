@@ -174,8 +174,8 @@ protected:
     std::shared_ptr<AbstractResource> newInstance() const override;
 
 private:
-    // Renders onto a white canvas of whole pixels, one pixel a unit, the frame (0, 0, w, h).
-    std::shared_ptr<BitmapImageRep> render(int pixelsWide, int pixelsHigh, QSizeF frame);
+    // Draws the frame on a white packed-RGB canvas of whole pixels, one pixel a unit.
+    std::shared_ptr<BitmapImageRep> render(int pixelsWide, int pixelsHigh, QRectF frame);
 
     std::shared_ptr<ImagePrintSpecs> originalPicture_;
     std::shared_ptr<Image> cachedImage_;

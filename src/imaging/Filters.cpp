@@ -7,18 +7,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 namespace Filters {
 
 namespace {
-
-// The kernels may split a big picture over two threads; they join before returning.
-int kernelThreads() {
-    static const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-    return threads;
-}
 
 PixelLoops::AlphaPosition alphaPosition(const BitmapImageRep& rep) {
     return rep.bitmapFormat() & BitmapImageRep::kAlphaFirst ? PixelLoops::AlphaPosition::First
@@ -69,7 +61,7 @@ std::shared_ptr<BitmapImageRep> convertToRGB(const std::shared_ptr<BitmapImageRe
         return nullptr;
     PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
                                      rep->bytesPerRow(), alphaPosition(*rep), rgb->bitmapData(),
-                                     rgb->bytesPerRow(), kernelThreads());
+                                     rgb->bytesPerRow(), PixelLoops::callerThreads());
     return rgb;
 }
 
@@ -80,9 +72,10 @@ std::shared_ptr<BitmapImageRep> strippedAlphaImageRep(const std::shared_ptr<Bitm
     auto stripped = newBitmap(*rep, 3, rep->colorSpaceName(), 0);
     if (!stripped)
         return rep;
-    PixelLoops::convert32ToPackedRGB(
-        rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(), rep->bytesPerRow(),
-        alphaPosition(*rep), stripped->bitmapData(), stripped->bytesPerRow(), kernelThreads());
+    PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
+                                     rep->bytesPerRow(), alphaPosition(*rep),
+                                     stripped->bitmapData(), stripped->bytesPerRow(),
+                                     PixelLoops::callerThreads());
     return stripped;
 }
 
@@ -94,7 +87,7 @@ void applyGamma(BitmapImageRep* rep, const std::uint8_t* table) {
         return;
     }
     PixelLoops::applyTable(rep->bitmapData(), rep->pixelsHigh(), rep->bytesPerRow(), table,
-                           kernelThreads());
+                           PixelLoops::callerThreads());
 }
 
 std::shared_ptr<BitmapImageRep> convertToGrayscale(const std::shared_ptr<BitmapImageRep>& rep) {
@@ -110,7 +103,7 @@ std::shared_ptr<BitmapImageRep> convertToGrayscale(const std::shared_ptr<BitmapI
         return nullptr;
     PixelLoops::convertToGray(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
                               rep->bytesPerRow(), n, gray->bitmapData(), gray->bytesPerRow(),
-                              kernelThreads());
+                              PixelLoops::callerThreads());
     gray->setSize(rep->size());
     return gray;
 }

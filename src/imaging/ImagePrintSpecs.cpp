@@ -12,15 +12,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 namespace {
-
-int kernelThreads() {
-    static const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-    return threads;
-}
 
 bool isPackedRGB(const BitmapImageRep& rep) {
     return rep.bitsPerSample() == 8 && rep.samplesPerPixel() == 3 && rep.bitsPerPixel() == 24;
@@ -162,7 +155,8 @@ std::shared_ptr<Image> ImagePrintSpecs::derive(std::shared_ptr<BitmapImageRep> r
             BitmapImageRep::Layout layout = rep->layout();
             const int width = layout.pixelsWide;
             PixelLoops::stripAlphaInPlace(rep->bitmapData(), width, layout.pixelsHigh,
-                                          layout.bytesPerRow, alpha, 3 * width, kernelThreads());
+                                          layout.bytesPerRow, alpha, 3 * width,
+                                          PixelLoops::callerThreads());
             // The same bytes, now read as packed RGB.
             auto keep = rep;
             layout.samplesPerPixel = 3;

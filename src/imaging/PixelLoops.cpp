@@ -805,3 +805,9 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
 }
 
 } // namespace PixelLoops
+
+int PixelLoops::callerThreads() {
+    static const int threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
+    return threads;
+}

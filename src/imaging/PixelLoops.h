@@ -74,6 +74,8 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
 // Process-wide switch of the AVX-512 paths (on by default where the processor has them), so
 // that tests and benchmarks can compare them with the portable loops. Answers the old state.
 bool setVectorPathsEnabled(bool enabled);
+// The threads the callers of the kernels use: 2 where the machine has two cores, else 1.
+int callerThreads();
 bool vectorPathsAvailable();
 
 } // namespace PixelLoops

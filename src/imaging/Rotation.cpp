@@ -8,15 +8,8 @@
 
 #include <QTransform>
 #include <algorithm>
-#include <thread>
 
 namespace {
-
-int kernelThreads() {
-    static const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-    return threads;
-}
 
 // The bitmap as 8-bit samples of 1 or 3 bytes a pixel: itself when it already is, else a
 // converted copy (alpha dropped, as the rotated picture has none).
@@ -39,7 +32,7 @@ std::shared_ptr<BitmapImageRep> rotatableSource(const std::shared_ptr<BitmapImag
                                : PixelLoops::AlphaPosition::Last;
         PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
                                          rep->bytesPerRow(), alpha, rgb->bitmapData(),
-                                         rgb->bytesPerRow(), kernelThreads());
+                                         rgb->bytesPerRow(), PixelLoops::callerThreads());
         return rgb;
     }
     // Any other layout goes through Qt once.
@@ -76,10 +69,10 @@ std::shared_ptr<Image> Rotation::imageRotatedByDegrees(const Image& image, float
     layout.samplesPerPixel = bytesPerPixel;
     layout.colorSpace = source->colorSpaceName();
     auto rotated = BitmapImageRep::initWithLayout(layout);
-    if (!rotated ||
-        !PixelLoops::rotate(source->bitmapData(), source->pixelsWide(), source->pixelsHigh(),
-                            source->bytesPerRow(), bytesPerPixel, degrees, rotated->bitmapData(),
-                            box.width, box.height, rotated->bytesPerRow(), kernelThreads())) {
+    if (!rotated || !PixelLoops::rotate(source->bitmapData(), source->pixelsWide(),
+                                        source->pixelsHigh(), source->bytesPerRow(), bytesPerPixel,
+                                        degrees, rotated->bitmapData(), box.width, box.height,
+                                        rotated->bytesPerRow(), PixelLoops::callerThreads())) {
         return nullptr;
     }
     // Square pixels at the source's horizontal resolution.

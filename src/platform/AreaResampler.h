@@ -16,4 +16,7 @@ public:
     // A null picture when there is nothing to draw.
     static QImage resample(const QImage& picture, const QRectF& from, const QRectF& to,
                            QPoint* origin, int threads = 1);
+    // The threads drawing uses (1 or 2; 2 by default).
+    static int drawingThreads();
+    static void setDrawingThreads(int threads);
 };

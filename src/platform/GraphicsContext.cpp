@@ -372,7 +372,8 @@ void GraphicsContext::paintScaledImage(QPainter& painter, const QRectF& target, 
         const QRectF logical = t.mapRect(target);
         const QRectF pixels(logical.topLeft() * ratio, logical.size() * ratio);
         QPoint origin;
-        QImage resampled = AreaResampler::resample(image, source, pixels, &origin, 2);
+        QImage resampled = AreaResampler::resample(image, source, pixels, &origin,
+                                                   AreaResampler::drawingThreads());
         if (resampled.isNull()) {
             return;
         }

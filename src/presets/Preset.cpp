@@ -1,6 +1,7 @@
 #include "presets/Preset.h"
 
 #include "platform/FileManager.h"
+#include "platform/Image.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ResourceFolder.h"
 #include "platform/StringTable.h"
@@ -124,6 +125,28 @@ float Preset::printHeight() const {
 void Preset::setPrintWidth(float width, float height) {
     setFloat(width, kWidth);
     setFloat(height, kHeight);
+}
+
+std::shared_ptr<Image> Preset::mask() const {
+    const QByteArray data = maskData();
+    return data.isEmpty() ? nullptr : Image::initWithData(data);
+}
+
+void Preset::setMask(const Image& mask) {
+    setMaskData(mask.TIFFRepresentation());
+}
+
+std::shared_ptr<Image> Preset::icon() const {
+    const QByteArray data = iconData();
+    if (auto stored = data.isEmpty() ? nullptr : Image::initWithData(data)) {
+        return stored;
+    }
+    return Image::initWithContentsOfFile(
+        ResourceFolder::pathForResource(QStringLiteral("images/Preset.png")));
+}
+
+void Preset::setIcon(const Image& icon) {
+    setIconData(icon.TIFFRepresentation());
 }
 
 QByteArray Preset::maskData() const {

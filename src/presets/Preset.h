@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+class Image;
+
 class Preset : public AbstractResource {
 public:
     static inline const QString kName = QStringLiteral("presetName");
@@ -57,6 +59,13 @@ public:
     float printHeight() const;
     void setPrintWidth(float width, float height);
 
+    // The mask laid over the photo, or none.
+    std::shared_ptr<Image> mask() const;
+    // Keeps the picture's TIFF; a picture without bitmap changes nothing.
+    void setMask(const Image& mask);
+    // The icon, or the program's generic preset icon when the preset has none.
+    std::shared_ptr<Image> icon() const;
+    void setIcon(const Image& icon);
     // The TIFF data of the mask and the icon, or empty.
     QByteArray maskData() const;
     void setMaskData(const QByteArray& tiff);

@@ -1,12 +1,15 @@
 #include "presets/Preset.h"
 #include "QtPrinters.h"
 #include "TemporaryHome.h"
+#include "platform/BitmapImageRep.h"
 #include "platform/FileManager.h"
+#include "platform/Image.h"
 #include "platform/NotificationCenter.h"
 #include "platform/ResourceFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -176,6 +179,26 @@ TEST_F(PresetTest, IdentifiersKeepAll256ByteValuesThroughTheFile) {
         EXPECT_EQ(back->uuid().size(), 16);
         EXPECT_EQ(Preset::presetWithUUID(p->uuid())->name(), p->name());
     }
+}
+
+TEST_F(PresetTest, MaskAndIconArePictures) {
+    auto p = Preset::defaultPreset();
+    EXPECT_FALSE(p->mask());
+    ResourceFolder::setOverride(QString());
+    const auto generic = p->icon();
+    ASSERT_TRUE(generic) << "the program's own preset icon";
+    QImage picture(20, 10, QImage::Format_RGBA8888);
+    picture.fill(QColor(10, 20, 30, 128));
+    Image mask(QSizeF(20, 10));
+    mask.addRepresentation(BitmapImageRep::initWithQImage(picture));
+    p->setMask(mask);
+    p->setIcon(mask);
+    ASSERT_TRUE(p->mask());
+    EXPECT_EQ(p->mask()->size(), QSizeF(20, 10));
+    EXPECT_EQ(p->icon()->size(), QSizeF(20, 10));
+    // An empty picture keeps what was there.
+    p->setMask(Image(QSizeF(5, 5)));
+    EXPECT_EQ(p->mask()->size(), QSizeF(20, 10));
 }
 
 TEST_F(PresetTest, ACopyIsAPreset) {
