@@ -1,6 +1,7 @@
 #include "platform/ImageDecoder.h"
 
 #include "platform/BitmapImageRep.h"
+#include "platform/JpegDecoder.h"
 #include "platform/Log.h"
 
 #include <QBuffer>
@@ -277,6 +278,18 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
         // Qt's own limit (256 MB) would refuse big camera photos.
         const qint64 needMiB = pixels * kMaxBytesPerDecodedPixel / kMiB + 1;
         reader.setAllocationLimit(int(std::max<qint64>(needMiB, reader.allocationLimit())));
+    }
+    if (format == "jpeg") {
+        int turns = 0;
+        if (auto rep = JpegDecoder::decode(data, &turns)) {
+            QSizeF dpi = declaredDpi.value_or(QSizeF(72, 72));
+            if (turns % 2) {
+                dpi.transpose();
+            }
+            rep->setSize(QSizeF(rep->pixelsWide() * 72.0 / dpi.width(),
+                                rep->pixelsHigh() * 72.0 / dpi.height()));
+            return rep;
+        }
     }
     reader.setAutoTransform(true);
     QImage image;

@@ -2,8 +2,10 @@
 #include "QtPrinters.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/ImageTestSupport.h"
+#include "platform/JpegDecoder.h"
 
 #include <QColorSpace>
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstring>
@@ -434,3 +436,46 @@ TEST(ImageDecoderStructure, ReadsPngDensityInDotsPerMetre) {
 }
 
 } // namespace
+
+// Every orientation comes out as Qt's own decoder turns it, on the fast road (1, 3, 6, 8)
+// and on the general one (the mirrored 2, 4, 5, 7).
+class JpegOrientation : public ImageDecoderFiles, public ::testing::WithParamInterface<int> {};
+
+TEST_P(JpegOrientation, MatchesQtsUprightPicture) {
+    QImage picture(30, 20, QImage::Format_RGB32);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            picture.setPixelColor(x, y, QColor(x * 8, y * 12, (x + y) * 5));
+        }
+    }
+    const QByteArray jpeg = withExif(encode(picture, "jpeg", 95), GetParam());
+    const QString path = write("oriented.jpg", jpeg);
+    const auto rep = ImageDecoder::decodeFile(path);
+    ASSERT_TRUE(rep);
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage expected = reader.read().convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(QSize(rep->pixelsWide(), rep->pixelsHigh()), expected.size());
+    EXPECT_EQ(rep->bytesPerRow(), 3 * rep->pixelsWide());
+    int worst = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        const uchar* ours = rep->bitmapData() + y * rep->bytesPerRow();
+        const uchar* theirs = expected.constScanLine(y);
+        for (int i = 0; i < 3 * expected.width(); ++i) {
+            worst = std::max(worst, std::abs(int(ours[i]) - int(theirs[i])));
+        }
+    }
+    EXPECT_LE(worst, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, JpegOrientation, ::testing::Range(1, 9));
+
+TEST(JpegDecoder, ReadsTheOrientationTag) {
+    // Big-endian Exif with one entry: orientation 8.
+    const unsigned char exif[] = {'E', 'x', 'i',  'f',  0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8,
+                                  0,   1,   0x01, 0x12, 0, 3, 0,   0,   0, 1,  0, 8, 0, 0};
+    EXPECT_EQ(JpegDecoder::exifOrientation(exif, sizeof exif), 8);
+    EXPECT_EQ(JpegDecoder::exifOrientation(exif, 12), 1) << "cut short";
+    const unsigned char junk[] = {'J', 'F', 'I', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(JpegDecoder::exifOrientation(junk, sizeof junk), 1);
+}
