@@ -94,8 +94,16 @@ Axis buildAxis(double from0, double from1, double to0, double to1, int devicePix
 }
 
 // acc += w * row: the bulk of the work, vectorised (with AVX2 where the processor has it).
+// The first row of a sum is stored rather than added, which saves clearing the row.
 __attribute__((target_clones("avx2", "default"))) void
-accumulateRow(float* __restrict acc, const std::uint8_t* __restrict row, int n, float w) {
+accumulateRow(float* __restrict acc, const std::uint8_t* __restrict row, int n, float w,
+              bool first) {
+    if (first) {
+        for (int i = 0; i < n; ++i) {
+            acc[i] = w * static_cast<float>(row[i]);
+        }
+        return;
+    }
     for (int i = 0; i < n; ++i) {
         acc[i] += w * static_cast<float>(row[i]);
     }
@@ -105,31 +113,46 @@ typedef float Lanes __attribute__((vector_size(16)));
 
 // One output row: vertical taps into a float row of the used source columns, then the
 // horizontal taps of each output pixel.
-template <int Channels>
-void resampleRows(const QImage& source, const Axis& xs, const Axis& ys, QImage& out, int rowBegin,
-                  int rowEnd) {
+// Where the rows go: a premultiplied ARGB picture of the region, or straight onto an opaque
+// RGB canvas (blended by coverage), at (dx, dy) in it.
+enum class Output { Picture, OntoRGB };
+
+template <int Channels, Output Mode>
+void resampleRows(const QImage& source, const Axis& xs, const Axis& ys, QImage& out, int dx, int dy,
+                  int rowBegin, int rowEnd) {
     const int colMin = xs.sourceMin;
     const int span = xs.sourceMax - colMin + 1;
     // One spare float at the end: the colour sums read four floats at a time.
     std::vector<float> accumulator(static_cast<size_t>(span) * Channels + 1);
+    const int columns = static_cast<int>(xs.taps.size());
     for (int r = rowBegin; r < rowEnd; ++r) {
-        auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(r));
+        uchar* line = out.scanLine(r + dy);
+        std::uint32_t* dst = nullptr;
+        uchar* rgb = nullptr;
+        if constexpr (Mode == Output::Picture) {
+            dst = reinterpret_cast<std::uint32_t*>(line) + dx;
+        } else {
+            rgb = line + 3 * dx;
+        }
         const Taps& vy = ys.taps[static_cast<size_t>(r)];
         if (vy.count == 0 || vy.coverage <= 0) {
-            std::fill(dst, dst + out.width(), 0u);
+            if constexpr (Mode == Output::Picture) {
+                std::fill(dst, dst + columns, 0u);
+            }
             continue;
         }
-        std::fill(accumulator.begin(), accumulator.end(), 0.0f);
         for (int k = 0; k < vy.count; ++k) {
             const float w = ys.weights[static_cast<size_t>(vy.weightsAt + k)];
             const std::uint8_t* row = source.constScanLine(vy.first + k) + colMin * Channels;
-            accumulateRow(accumulator.data(), row, span * Channels, w);
+            accumulateRow(accumulator.data(), row, span * Channels, w, k == 0);
         }
-        for (int c = 0; c < out.width(); ++c) {
+        for (int c = 0; c < columns; ++c) {
             const Taps& hx = xs.taps[static_cast<size_t>(c)];
             const float coverage = hx.coverage * vy.coverage;
             if (hx.count == 0 || coverage <= 0) {
-                dst[c] = 0;
+                if constexpr (Mode == Output::Picture) {
+                    dst[c] = 0;
+                }
                 continue;
             }
             float sum[4] = {};
@@ -148,6 +171,17 @@ void resampleRows(const QImage& source, const Axis& xs, const Axis& ys, QImage& 
                     total += w[k] * samples;
                 }
                 std::memcpy(sum, &total, sizeof sum);
+            }
+            if constexpr (Mode == Output::OntoRGB) {
+                // dst = source x coverage + dst x (1 - the source's share of the pixel)
+                const float share = (Channels == 4 ? sum[3] / 255.0f : 1.0f) * coverage;
+                uchar* px = rgb + 3 * c;
+                for (int ch = 0; ch < 3; ++ch) {
+                    const float v = Channels == 1 ? sum[0] : sum[ch];
+                    px[ch] = static_cast<uchar>(
+                        std::clamp(v * coverage + px[ch] * (1.0f - share) + 0.5f, 0.0f, 255.0f));
+                }
+                continue;
             }
             const auto level = [coverage](float v) {
                 return static_cast<std::uint32_t>(std::clamp(v * coverage + 0.5f, 0.0f, 255.0f));
@@ -190,32 +224,70 @@ void AreaResampler::setDrawingThreads(int threads) {
     gDrawingThreads = std::clamp(threads, 1, 2);
 }
 
-QImage AreaResampler::resample(const QImage& picture, const QRectF& from, const QRectF& to,
-                               QPoint* origin, int threads) {
-    if (picture.isNull() || from.width() <= 0 || from.height() <= 0 || to.width() <= 0 ||
-        to.height() <= 0) {
-        return {};
-    }
-    QImage source = picture;
-    int channels = 0;
+namespace {
+
+// The picture in a layout the loops read: 1, 3 or 4 (premultiplied) bytes a pixel.
+QImage readable(const QImage& picture, int* channels) {
     switch (picture.format()) {
     case QImage::Format_RGB888:
-        channels = 3;
-        break;
+        *channels = 3;
+        return picture;
     case QImage::Format_Grayscale8:
-        channels = 1;
-        break;
+        *channels = 1;
+        return picture;
     case QImage::Format_RGBA8888_Premultiplied:
-        channels = 4;
-        break;
+        *channels = 4;
+        return picture;
     default:
         // Averages of colours must be taken premultiplied.
-        source = picture.hasAlphaChannel()
-                     ? picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied)
-                     : picture.convertToFormat(QImage::Format_RGB888);
-        channels = picture.hasAlphaChannel() ? 4 : 3;
-        break;
+        *channels = picture.hasAlphaChannel() ? 4 : 3;
+        return picture.hasAlphaChannel()
+                   ? picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied)
+                   : picture.convertToFormat(QImage::Format_RGB888);
     }
+}
+
+template <Output Mode>
+void runRows(int channels, const QImage& source, const Axis& xs, const Axis& ys, QImage& out,
+             int dx, int dy, int threads) {
+    const auto run = [&](int begin, int end) {
+        switch (channels) {
+        case 1:
+            resampleRows<1, Mode>(source, xs, ys, out, dx, dy, begin, end);
+            break;
+        case 3:
+            resampleRows<3, Mode>(source, xs, ys, out, dx, dy, begin, end);
+            break;
+        default:
+            resampleRows<4, Mode>(source, xs, ys, out, dx, dy, begin, end);
+            break;
+        }
+    };
+    const int rows = static_cast<int>(ys.taps.size());
+    if (threads >= 2 && static_cast<qint64>(rows) * static_cast<qint64>(xs.taps.size()) >= 65536) {
+        const int half = rows / 2;
+        std::thread second(run, half, rows);
+        run(0, half);
+        second.join();
+    } else {
+        run(0, rows);
+    }
+}
+
+bool usable(const QImage& picture, const QRectF& from, const QRectF& to) {
+    return !picture.isNull() && from.width() > 0 && from.height() > 0 && to.width() > 0 &&
+           to.height() > 0;
+}
+
+} // namespace
+
+QImage AreaResampler::resample(const QImage& picture, const QRectF& from, const QRectF& to,
+                               QPoint* origin, int threads) {
+    if (!usable(picture, from, to)) {
+        return {};
+    }
+    int channels = 0;
+    const QImage source = readable(picture, &channels);
     const int x0 = static_cast<int>(std::floor(to.left()));
     const int y0 = static_cast<int>(std::floor(to.top()));
     const int x1 = static_cast<int>(std::ceil(to.right()));
@@ -231,30 +303,38 @@ QImage AreaResampler::resample(const QImage& picture, const QRectF& from, const 
     if (out.isNull()) {
         return {};
     }
-    const auto run = [&](int begin, int end) {
-        switch (channels) {
-        case 1:
-            resampleRows<1>(source, xs, ys, out, begin, end);
-            break;
-        case 3:
-            resampleRows<3>(source, xs, ys, out, begin, end);
-            break;
-        default:
-            resampleRows<4>(source, xs, ys, out, begin, end);
-            break;
-        }
-    };
-    const int rows = out.height();
-    if (threads >= 2 && static_cast<qint64>(rows) * out.width() >= 65536) {
-        const int half = rows / 2;
-        std::thread second(run, half, rows);
-        run(0, half);
-        second.join();
-    } else {
-        run(0, rows);
-    }
+    runRows<Output::Picture>(channels, source, xs, ys, out, 0, 0, threads);
     if (origin) {
         *origin = QPoint(x0, y0);
     }
     return out;
+}
+
+bool AreaResampler::resampleOnto(const QImage& picture, const QRectF& from, const QRectF& to,
+                                 QImage& canvas, int threads) {
+    if (canvas.format() != QImage::Format_RGB888) {
+        return false;
+    }
+    if (!usable(picture, from, to)) {
+        return true;
+    }
+    int channels = 0;
+    const QImage source = readable(picture, &channels);
+    // Only the canvas's own pixels are worked out.
+    const int x0 = std::max(0, static_cast<int>(std::floor(to.left())));
+    const int y0 = std::max(0, static_cast<int>(std::floor(to.top())));
+    const int x1 = std::min(canvas.width(), static_cast<int>(std::ceil(to.right())));
+    const int y1 = std::min(canvas.height(), static_cast<int>(std::ceil(to.bottom())));
+    if (x1 <= x0 || y1 <= y0) {
+        return true;
+    }
+    const Axis xs =
+        buildAxis(from.left(), from.right(), to.left(), to.right(), x1 - x0, x0, source.width());
+    const Axis ys =
+        buildAxis(from.top(), from.bottom(), to.top(), to.bottom(), y1 - y0, y0, source.height());
+    if (xs.sourceMax < xs.sourceMin || ys.sourceMax < ys.sourceMin) {
+        return true;
+    }
+    runRows<Output::OntoRGB>(channels, source, xs, ys, canvas, x0, y0, threads);
+    return true;
 }

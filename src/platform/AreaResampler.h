@@ -16,6 +16,10 @@ public:
     // A null picture when there is nothing to draw.
     static QImage resample(const QImage& picture, const QRectF& from, const QRectF& to,
                            QPoint* origin, int threads = 1);
+    // The same laid straight onto an opaque RGB canvas (Format_RGB888), each pixel blended by
+    // its coverage, without a picture in between. False when the canvas has another format.
+    static bool resampleOnto(const QImage& picture, const QRectF& from, const QRectF& to,
+                             QImage& canvas, int threads = 1);
     // The threads drawing uses (1 or 2; 2 by default).
     static int drawingThreads();
     static void setDrawingThreads(int threads);

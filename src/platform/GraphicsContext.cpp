@@ -371,6 +371,17 @@ void GraphicsContext::paintScaledImage(QPainter& painter, const QRectF& target, 
         const qreal ratio = device->devicePixelRatioF();
         const QRectF logical = t.mapRect(target);
         const QRectF pixels(logical.topLeft() * ratio, logical.size() * ratio);
+        // An opaque RGB canvas (renderings, thumbnails) takes the rows straight, with no
+        // picture in between.
+        const bool plain = kind == QInternal::Image && ratio == 1 && t.m11() > 0 && t.m22() > 0 &&
+                           painter.opacity() >= 1 && !painter.hasClipping() &&
+                           (painter.compositionMode() == QPainter::CompositionMode_Source ||
+                            painter.compositionMode() == QPainter::CompositionMode_SourceOver);
+        if (plain &&
+            AreaResampler::resampleOnto(image, source, pixels, *static_cast<QImage*>(device),
+                                        AreaResampler::drawingThreads())) {
+            return;
+        }
         QPoint origin;
         QImage resampled = AreaResampler::resample(image, source, pixels, &origin,
                                                    AreaResampler::drawingThreads());

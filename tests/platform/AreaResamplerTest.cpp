@@ -105,6 +105,28 @@ TEST(AreaResampler, EdgePixelsCarryTheirCoverageAsAlpha) {
     EXPECT_NEAR(qAlpha(out.pixel(5, 2)), 0.75 * 255, 1.5);
 }
 
+TEST(AreaResampler, OntoACanvasEdgesBlendWithWhatWasThere) {
+    QImage source(10, 10, QImage::Format_RGB888);
+    source.fill(Qt::black);
+    QImage canvas(8, 8, QImage::Format_RGB888);
+    canvas.fill(Qt::white);
+    // Half of pixel column 2 and all of 3 to 5 are covered; rows 1 to 6 fully.
+    ASSERT_TRUE(
+        AreaResampler::resampleOnto(source, QRectF(0, 0, 10, 10), QRectF(2.5, 1, 3.5, 6), canvas));
+    EXPECT_EQ(canvas.pixelColor(1, 3), QColor(Qt::white));
+    EXPECT_NEAR(canvas.pixelColor(2, 3).red(), 128, 1);
+    EXPECT_EQ(canvas.pixelColor(4, 3), QColor(Qt::black));
+    EXPECT_EQ(canvas.pixelColor(4, 0), QColor(Qt::white));
+    EXPECT_EQ(canvas.pixelColor(6, 3), QColor(Qt::white));
+    // A rectangle reaching past the canvas is cut to it.
+    EXPECT_TRUE(AreaResampler::resampleOnto(source, QRectF(0, 0, 10, 10),
+                                            QRectF(-20, -20, 100, 100), canvas));
+    EXPECT_EQ(canvas.pixelColor(7, 7), QColor(Qt::black));
+    QImage other(4, 4, QImage::Format_ARGB32);
+    EXPECT_FALSE(
+        AreaResampler::resampleOnto(source, QRectF(0, 0, 10, 10), QRectF(0, 0, 4, 4), other));
+}
+
 TEST(AreaResampler, NothingToDrawIsANullPicture) {
     QImage source(10, 10, QImage::Format_RGB888);
     QPoint origin;
