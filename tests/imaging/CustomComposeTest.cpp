@@ -1,4 +1,5 @@
 #include "imaging/CustomCompose.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/Image.h"
@@ -73,15 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
               QSizeF(6, 4),
               144.0f,
               false}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name) {
-            if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                ch = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST(CustomCompose, MatchResolutionChangesThePointSizeOnly) {
     Image image(QSizeF(144, 96)); // 300 dpi

@@ -1,4 +1,5 @@
 #include "platform/GraphicsContext.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 #include "platform/Image.h"
 
@@ -89,15 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     QRectF(0, 0, 10, 10),
                     {5, 5},
                     {25, 25}}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name) {
-            if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                ch = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST(GraphicsContext, ClipsToAPath) {
     Canvas canvas(30, 30);

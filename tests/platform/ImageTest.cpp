@@ -1,4 +1,5 @@
 #include "platform/Image.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 #include "platform/ImageTestSupport.h"
 
@@ -227,15 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   QColor(255, 127, 127, 255), 2},
                       Compositing{"source-over at half opacity", Op::SourceOver, 0.5,
                                   QColor(255, 191, 191, 255), 2}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name) {
-            if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                ch = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST(Image, DrawingWithoutADestinationOrBitmapDoesNothing) {
     auto source = quadrants();

@@ -1,4 +1,5 @@
 #include "platform/PropertyList.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 
 #include <QDateTime>
@@ -63,15 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                            QMetaType::QString, QVariant(QStringLiteral("Élodie – 写真 <&>"))},
                       Case{"empty text", QVariant(QString(QLatin1String(""))), QMetaType::QString,
                            QVariant(QString(QLatin1String("")))}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-        std::string n = info.param.name;
-        for (char& ch : n) {
-            if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                ch = '_';
-            }
-        }
-        return n;
-    });
+    NameOfParam());
 
 TEST(PropertyList, NestedDictionariesAndArraysRoundTrip) {
     const QVariantMap inner{{QStringLiteral("left"), 0.79}, {QStringLiteral("top"), 4.93f}};
