@@ -110,10 +110,10 @@ BENCHMARK(Derive_Rotate90Contrast)->UseRealTime()->Unit(benchmark::kMillisecond)
 void Derive_WithDecode(benchmark::State& state) {
     const QString path = jpegPath();
     for (auto _ : state) {
-        auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(path);
-        specs->setRotationAngle(90);
-        specs->updateContrast(1.2f, 0);
-        benchmark::DoNotOptimize(specs->image());
+        auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(path);
+        holder->setRotationAngle(90);
+        holder->updateContrast(1.2f, 0);
+        benchmark::DoNotOptimize(holder->image());
     }
 }
 BENCHMARK(Derive_WithDecode)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -32,10 +32,10 @@ std::shared_ptr<Image> pictureOf(std::shared_ptr<BitmapImageRep> rep, QSizeF poi
 } // namespace
 
 std::shared_ptr<ImagePrintSpecs> ImagePrintSpecs::imagePrintSpecsWithPath(const QString& path) {
-    std::shared_ptr<ImagePrintSpecs> specs(new ImagePrintSpecs());
-    specs->imagePath_ = path;
-    specs->copyNumber_ = 0;
-    return specs;
+    std::shared_ptr<ImagePrintSpecs> holder(new ImagePrintSpecs());
+    holder->imagePath_ = path;
+    holder->copyNumber_ = 0;
+    return holder;
 }
 
 ImagePrintSpecs::~ImagePrintSpecs() {

@@ -48,63 +48,63 @@ protected:
 };
 
 TEST_F(ImagePrintSpecsTest, ANewHolderHasNothingButItsPath) {
-    const auto specs =
+    const auto holder =
         ImagePrintSpecs::imagePrintSpecsWithPath(QStringLiteral("/x/Visa.photo.jpg"));
-    EXPECT_EQ(specs->filters(), 0);
-    EXPECT_EQ(specs->size(), QSizeF(0, 0));
-    EXPECT_EQ(specs->imageName(), QStringLiteral("Visa.photo"));
-    EXPECT_FALSE(specs->placeHolder());
-    EXPECT_EQ(specs->description(), QStringLiteral("Visa.photo.jpg - 0x0"));
+    EXPECT_EQ(holder->filters(), 0);
+    EXPECT_EQ(holder->size(), QSizeF(0, 0));
+    EXPECT_EQ(holder->imageName(), QStringLiteral("Visa.photo"));
+    EXPECT_FALSE(holder->placeHolder());
+    EXPECT_EQ(holder->description(), QStringLiteral("Visa.photo.jpg - 0x0"));
 }
 
 TEST_F(ImagePrintSpecsTest, ContrastAndBrightnessTurnTheStageOnAndOff) {
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
-    specs->updateContrast(1, 0);
-    EXPECT_EQ(specs->filters(), ImagePrintSpecs::kContrastBrightnessBit);
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    holder->updateContrast(1, 0);
+    EXPECT_EQ(holder->filters(), ImagePrintSpecs::kContrastBrightnessBit);
     for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(specs->contrastBrightnessTable()[static_cast<size_t>(i)], i);
+        EXPECT_EQ(holder->contrastBrightnessTable()[static_cast<size_t>(i)], i);
     }
-    ASSERT_TRUE(specs->image());
-    specs->updateContrast(1, 0);
-    EXPECT_TRUE(specs->hasCachedImage()) << "the same values keep the picture";
-    specs->updateContrast(2, 0);
-    EXPECT_FALSE(specs->hasCachedImage());
-    specs->updateContrast(0, 0);
-    EXPECT_EQ(specs->filters(), 0);
+    ASSERT_TRUE(holder->image());
+    holder->updateContrast(1, 0);
+    EXPECT_TRUE(holder->hasCachedImage()) << "the same values keep the picture";
+    holder->updateContrast(2, 0);
+    EXPECT_FALSE(holder->hasCachedImage());
+    holder->updateContrast(0, 0);
+    EXPECT_EQ(holder->filters(), 0);
 }
 
 TEST_F(ImagePrintSpecsTest, RotationKeepsOrDropsTheCachedPicture) {
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
-    specs->updateContrast(1, 0);
-    ASSERT_TRUE(specs->image());
-    specs->setRotationAngle(0);
-    EXPECT_TRUE(specs->hasCachedImage());
-    specs->setRotationAngle(90);
-    EXPECT_FALSE(specs->hasCachedImage());
-    const auto turned = specs->image();
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    holder->updateContrast(1, 0);
+    ASSERT_TRUE(holder->image());
+    holder->setRotationAngle(0);
+    EXPECT_TRUE(holder->hasCachedImage());
+    holder->setRotationAngle(90);
+    EXPECT_FALSE(holder->hasCachedImage());
+    const auto turned = holder->image();
     ASSERT_TRUE(turned);
     // Width and height stay those of the file; the point size is the rotated one, at 300 dpi.
-    EXPECT_EQ(specs->width(), 40u);
-    EXPECT_EQ(specs->height(), 30u);
-    EXPECT_NEAR(specs->size().width(), 30 * 72.0 / 300, 1e-3);
-    EXPECT_NEAR(specs->size().height(), 40 * 72.0 / 300, 1e-3);
+    EXPECT_EQ(holder->width(), 40u);
+    EXPECT_EQ(holder->height(), 30u);
+    EXPECT_NEAR(holder->size().width(), 30 * 72.0 / 300, 1e-3);
+    EXPECT_NEAR(holder->size().height(), 40 * 72.0 / 300, 1e-3);
     EXPECT_EQ(CustomCompose::sizeInPixels(*turned), QSizeF(30, 40));
 }
 
 TEST_F(ImagePrintSpecsTest, QuarterTurnsStayWithinAFullTurn) {
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(QString());
-    specs->setRotationAngle(270);
-    specs->rotateLeft();
-    EXPECT_EQ(specs->rotationAngle(), 360.0f);
-    specs->setRotationAngle(0);
-    specs->rotateRight();
-    EXPECT_EQ(specs->rotationAngle(), 270.0f);
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(QString());
+    holder->setRotationAngle(270);
+    holder->rotateLeft();
+    EXPECT_EQ(holder->rotationAngle(), 360.0f);
+    holder->setRotationAngle(0);
+    holder->rotateRight();
+    EXPECT_EQ(holder->rotationAngle(), 270.0f);
 }
 
 TEST_F(ImagePrintSpecsTest, AppliesTheTableToEverySample) {
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
-    specs->updateContrast(2, 0); // contrast slider 100
-    const auto image = specs->image();
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    holder->updateContrast(2, 0); // contrast slider 100
+    const auto image = holder->image();
     ASSERT_TRUE(image);
     const unsigned char* p = firstPixel(*image);
     EXPECT_EQ(p[0], 255); // red 255 stays 255
@@ -116,24 +116,24 @@ TEST_F(ImagePrintSpecsTest, AppliesTheTableToEverySample) {
 }
 
 TEST_F(ImagePrintSpecsTest, GrayIsDerivedFromTheColourPicture) {
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
-    specs->updateContrast(1, 0);
-    const auto gray = specs->grayscaleImage();
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
+    holder->updateContrast(1, 0);
+    const auto gray = holder->grayscaleImage();
     ASSERT_TRUE(gray);
     EXPECT_TRUE(CustomCompose::isGrayScale(*gray));
     EXPECT_EQ(firstPixel(*gray)[0], 77);
-    EXPECT_EQ(gray->size(), specs->image()->size());
-    EXPECT_TRUE(specs->hasCachedImage()) << "the colour picture stays cached";
+    EXPECT_EQ(gray->size(), holder->image()->size());
+    EXPECT_TRUE(holder->hasCachedImage()) << "the colour picture stays cached";
 }
 
 TEST_F(ImagePrintSpecsTest, AMissingFileIsAnsweredOnEveryCallWithTheLogLine) {
     const QString path = dir.filePath(QStringLiteral("missing.jpg"));
-    const auto specs = ImagePrintSpecs::imagePrintSpecsWithPath(path);
-    specs->updateContrast(1, 0);
-    EXPECT_FALSE(specs->image());
-    EXPECT_TRUE(specs->placeHolder());
-    EXPECT_FALSE(specs->image());
-    EXPECT_FALSE(specs->grayscaleImage());
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(path);
+    holder->updateContrast(1, 0);
+    EXPECT_FALSE(holder->image());
+    EXPECT_TRUE(holder->placeHolder());
+    EXPECT_FALSE(holder->image());
+    EXPECT_FALSE(holder->grayscaleImage());
     EXPECT_EQ(lines.filter(QStringLiteral("Unable to load image at path ") + path).size(), 2);
 }
 
