@@ -209,25 +209,21 @@ void Fotino::setContrastValue(float contrast, float brightness) {
 }
 
 void Fotino::rotateLeft() {
-    float angle = (originalPicture_ ? originalPicture_->rotationAngle() : 0.0f) + 90;
-    if (angle > 360) {
-        angle -= 360;
-    }
     if (originalPicture_) {
-        originalPicture_->setRotationAngle(angle);
+        originalPicture_->rotateLeft();
+        setRotation(originalPicture_->rotationAngle());
+    } else {
+        setRotation(ImagePrintSpecs::angleTurnedLeft(0));
     }
-    setRotation(angle);
 }
 
 void Fotino::rotateRight() {
-    float angle = (originalPicture_ ? originalPicture_->rotationAngle() : 0.0f) - 90;
-    if (angle < 0) {
-        angle += 360;
-    }
     if (originalPicture_) {
-        originalPicture_->setRotationAngle(angle);
+        originalPicture_->rotateRight();
+        setRotation(originalPicture_->rotationAngle());
+    } else {
+        setRotation(ImagePrintSpecs::angleTurnedRight(0));
     }
-    setRotation(angle);
 }
 
 void Fotino::setImage(const QByteArray& data) {

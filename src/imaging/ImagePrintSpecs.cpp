@@ -250,20 +250,22 @@ void ImagePrintSpecs::purgeImage() {
     cachedGrayImage_.reset();
 }
 
+float ImagePrintSpecs::angleTurnedLeft(float degrees) {
+    const float angle = degrees + 90;
+    return angle > 360 ? angle - 360 : angle;
+}
+
+float ImagePrintSpecs::angleTurnedRight(float degrees) {
+    const float angle = degrees - 90;
+    return angle < 0 ? angle + 360 : angle;
+}
+
 void ImagePrintSpecs::rotateLeft() {
-    float angle = rotation_ + 90;
-    if (angle > 360) {
-        angle -= 360;
-    }
-    setRotationAngle(angle);
+    setRotationAngle(angleTurnedLeft(rotation_));
 }
 
 void ImagePrintSpecs::rotateRight() {
-    float angle = rotation_ - 90;
-    if (angle < 0) {
-        angle += 360;
-    }
-    setRotationAngle(angle);
+    setRotationAngle(angleTurnedRight(rotation_));
 }
 
 void ImagePrintSpecs::setPath(const QString& path) {

@@ -43,6 +43,10 @@ public:
     void purgeImage();
     void rotateLeft();
     void rotateRight();
+    // A quarter turn to the left adds 90 degrees, to the right takes 90 away, staying within
+    // 0 to 360 (360 itself included).
+    static float angleTurnedLeft(float degrees);
+    static float angleTurnedRight(float degrees);
     // The cached picture is kept.
     void setPath(const QString& path);
 

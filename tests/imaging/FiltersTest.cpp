@@ -1,4 +1,5 @@
 #include "imaging/Filters.h"
+#include "LogCapture.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/ImageTestSupport.h"
 
@@ -90,7 +91,7 @@ TEST(Filters, ConvertToRGBCopiesPackedRGBWithItsSpareBytes) {
 }
 
 TEST(Filters, ConvertToRGBRefusesGrayWithAWarning) {
-    imagetest::LogCapture log;
+    LogCapture log;
     const auto gray = numbered(layoutOf(1, false, 0, 0, 8, ColorSpace::CalibratedWhite));
     EXPECT_EQ(Filters::convertToRGB(gray), nullptr);
     ASSERT_EQ(log.lines().size(), 1);

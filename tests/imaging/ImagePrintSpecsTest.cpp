@@ -1,4 +1,5 @@
 #include "imaging/ImagePrintSpecs.h"
+#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "imaging/CustomCompose.h"
 #include "platform/BitmapImageRep.h"
@@ -10,23 +11,8 @@
 
 namespace {
 
-QStringList* logged = nullptr;
-void captureLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (logged && QString::fromLatin1(context.category) == QLatin1String("fotino")) {
-        logged->append(message);
-    }
-}
-
 class ImagePrintSpecsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        logged = &lines;
-        previous = qInstallMessageHandler(captureLog);
-    }
-    void TearDown() override {
-        qInstallMessageHandler(previous);
-        logged = nullptr;
-    }
     // A 40 x 30 picture at 300 dpi, mid grey with a red corner.
     QString writePicture(const char* name = "picture.png") {
         QImage q(40, 30, QImage::Format_RGB888);
@@ -43,8 +29,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QStringList lines;
-    QtMessageHandler previous = nullptr;
+    LogCapture log;
 };
 
 TEST_F(ImagePrintSpecsTest, ANewHolderHasNothingButItsPath) {
@@ -134,7 +119,7 @@ TEST_F(ImagePrintSpecsTest, AMissingFileIsAnsweredOnEveryCallWithTheLogLine) {
     EXPECT_TRUE(holder->placeHolder());
     EXPECT_FALSE(holder->image());
     EXPECT_FALSE(holder->grayscaleImage());
-    EXPECT_EQ(lines.filter(QStringLiteral("Unable to load image at path ") + path).size(), 2);
+    EXPECT_EQ(log.lines().filter(QStringLiteral("Unable to load image at path ") + path).size(), 2);
 }
 
 TEST_F(ImagePrintSpecsTest, FilterStagesWithoutTablesAreSkippedWithAWarning) {
@@ -147,8 +132,8 @@ TEST_F(ImagePrintSpecsTest, FilterStagesWithoutTablesAreSkippedWithAWarning) {
         nullptr, nullptr, 0);
     ASSERT_TRUE(result);
     EXPECT_EQ(firstPixel(*result)[0], 10);
-    EXPECT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines.at(0).startsWith(QLatin1String("Warning : gamma filter enabled")));
+    EXPECT_EQ(log.lines().size(), 2);
+    EXPECT_TRUE(log.lines().at(0).startsWith(QLatin1String("Warning : gamma filter enabled")));
     // The caller's picture is left alone.
     EXPECT_NE(CustomCompose::firstRepresentation(*result),
               CustomCompose::firstRepresentation(*image));

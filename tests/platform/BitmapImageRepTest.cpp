@@ -1,4 +1,5 @@
 #include "platform/BitmapImageRep.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 
 #include <QPainter>
@@ -98,15 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                         }),
                    0, 0},
         LayoutCase{"row length overflows", rgb(std::numeric_limits<int>::max(), 1), 0, 0}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST(BitmapImageRep, ResolutionIsPixelsPerPointTimes72) {
     auto rep = BitmapImageRep::initWithLayout(rgb(600, 400));
@@ -258,15 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         l.colorSpace = CS::CalibratedWhite;
                                     }),
                                QImage::Format_Grayscale16}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST(BitmapImageRep, DrawingIntoTheViewWritesTheBitmapAndTheViewKeepsItAlive) {
     QImage view;

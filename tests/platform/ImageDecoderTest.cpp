@@ -1,4 +1,6 @@
 #include "platform/ImageDecoder.h"
+#include "LogCapture.h"
+#include "NameOfParam.h"
 #include "QtPrinters.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/ImageTestSupport.h"
@@ -13,7 +15,6 @@
 #include <random>
 
 using imagetest::encode;
-using imagetest::LogCapture;
 using imagetest::writeBytes;
 
 namespace {
@@ -229,15 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
                  twoColour(36, 5, QImage::Format_ARGB32, QColor(10, 250, 30, 255),
                            QColor(255, 0, 255, 0)),
                  "png", true, QColor(10, 250, 30, 255), QColor(255, 0, 255, 0)}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 TEST_F(ImageDecoderFiles, HalfTransparentAlphaIsNotPremultiplied) {
     QImage image(4, 4, QImage::Format_ARGB32);
@@ -365,15 +358,7 @@ INSTANTIATE_TEST_SUITE_P(
         Unreadable{"bomb.png", pngClaiming(100000, 100000), "too large"},
         // Within the pixel limit, but far more than its few bytes can hold.
         Unreadable{"small-bomb.png", pngClaiming(16000, 16000), "cannot be"}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) {
-                c = '_';
-            }
-        }
-        return name;
-    });
+    NameOfParam());
 
 // Damaged files either decode into a consistent bitmap or are refused; nothing crashes (the
 // sanitizer build watches the memory).

@@ -1,4 +1,5 @@
 #include "platform/Panels.h"
+#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "platform/Log.h"
 
@@ -8,27 +9,10 @@
 
 namespace {
 
-QStringList* capturedLines = nullptr;
-
-void capture(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (capturedLines && QString::fromLatin1(context.category) == QLatin1String("fotino")) {
-        capturedLines->append(message);
-    }
-}
-
 class PanelsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        capturedLines = &lines;
-        previous = qInstallMessageHandler(capture);
-    }
-    void TearDown() override {
-        qInstallMessageHandler(previous);
-        capturedLines = nullptr;
-        Panels::clearTestHook();
-    }
-    QStringList lines;
-    QtMessageHandler previous = nullptr;
+    void TearDown() override { Panels::clearTestHook(); }
+    LogCapture log;
 };
 
 TEST_F(PanelsTest, TheTestHookAnswersEveryModalAndSeesWhatWasAsked) {
@@ -46,7 +30,7 @@ TEST_F(PanelsTest, TheTestHookAnswersEveryModalAndSeesWhatWasAsked) {
     EXPECT_EQ(asked[0].title, QStringLiteral("Title"));
     EXPECT_EQ(asked[0].buttons, (QStringList{QStringLiteral("OK"), QStringLiteral("Cancel")}));
     EXPECT_EQ(asked[1].kind, PanelRequest::Kind::Beep);
-    EXPECT_TRUE(lines.isEmpty());
+    EXPECT_TRUE(log.lines().isEmpty());
 }
 
 TEST_F(PanelsTest, WithoutWindowsAnAlertGoesToTheLogAsOneLine) {
@@ -56,8 +40,8 @@ TEST_F(PanelsTest, WithoutWindowsAnAlertGoesToTheLogAsOneLine) {
                                {QStringLiteral("OK")}),
               -1);
     Log::write(QStringLiteral("Page rect\n{{0, 0}, {612, 792}}"));
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("No picture"),
-                                  QStringLiteral("Page rect {{0, 0}, {612, 792}}")}));
+    EXPECT_EQ(log.lines(), (QStringList{QStringLiteral("No picture"),
+                                        QStringLiteral("Page rect {{0, 0}, {612, 792}}")}));
 }
 
 } // namespace

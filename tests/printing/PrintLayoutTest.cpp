@@ -1,4 +1,5 @@
 #include "printing/PrintLayout.h"
+#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "TemporaryHome.h"
 #include "document/Fotino.h"
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList* logged = nullptr;
-void captureLog(QtMsgType, const QMessageLogContext& context, const QString& message) {
-    if (logged && QString::fromLatin1(context.category) == QLatin1String("fotino")) {
-        logged->append(message);
-    }
-}
 
 TEST(PrintLayout, StartsWithTheLastInterspaceOrFifteenPoints) {
     TemporaryHome home;
@@ -29,14 +23,14 @@ TEST(PrintLayout, StartsWithTheLastInterspaceOrFifteenPoints) {
 
 TEST(PrintLayout, AnswersThePrintMachineryAndLogsItsRectangles) {
     TemporaryHome home;
-    QStringList lines;
-    logged = &lines;
-    const QtMessageHandler previous = qInstallMessageHandler(captureLog);
     PrintLayout layout;
-    layout.setPageRect(QRectF(0, 0, 612, 792));
-    layout.setLayoutRect(QRectF(18, 18, 576, 756));
-    qInstallMessageHandler(previous);
-    logged = nullptr;
+    QStringList lines;
+    {
+        const LogCapture log;
+        layout.setPageRect(QRectF(0, 0, 612, 792));
+        layout.setLayoutRect(QRectF(18, 18, 576, 756));
+        lines = log.lines();
+    }
     EXPECT_EQ(lines, (QStringList{QStringLiteral("Page rect {{0, 0}, {612, 792}}"),
                                   QStringLiteral("Layout rect {{18, 18}, {576, 756}}")}));
     EXPECT_EQ(layout.rectForPage(1), QRectF(0, 0, 612, 792));
