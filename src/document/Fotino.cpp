@@ -3,11 +3,11 @@
 #include "document/DisplayUnits.h"
 #include "imaging/ImagePrintSpecs.h"
 #include "platform/BitmapImageRep.h"
+#include "platform/FileManager.h"
 #include "platform/GraphicsContext.h"
 #include "platform/Image.h"
 #include "platform/StringTable.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -146,28 +146,19 @@ void Fotino::setImageName(const QString& imageName) {
     originalPicture_.reset();
 }
 
-namespace {
-// The path without the extension of its last component ("Card no. 2.ftoct" -> "Card no. 2").
-QString withoutExtension(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return dot > slash ? path.left(dot) : path;
-}
-} // namespace
-
 QString Fotino::originalPicturePath() const {
     if (filePath().isEmpty()) {
         return {};
     }
     // Only the extension of the stored name is used: the copy always lies beside the
     // document, under the document's own name.
-    const QString extension = QFileInfo(imageName()).suffix();
-    const QString base = withoutExtension(filePath());
+    const QString extension = FileManager::pathExtension(imageName());
+    const QString base = FileManager::pathWithoutExtension(filePath());
     return extension.isEmpty() ? base : base + QLatin1Char('.') + extension;
 }
 
 QString Fotino::calibratedPicturePath() const {
-    return withoutExtension(filePath()) + QStringLiteral(".cftn");
+    return FileManager::pathWithoutExtension(filePath()) + QStringLiteral(".cftn");
 }
 
 bool Fotino::loadOriginalPictureFromPath(const QString& path) {

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -39,6 +41,35 @@ int showAlert(const PanelRequest& request) {
     box.exec();
     return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
+
+// Qt's own dialog, since a native one cannot show the accessory view below the file list.
+int showSavePanel(const PanelRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(request.directory);
+    auto* accessory = static_cast<QWidget*>(request.accessory);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (accessory && grid) {
+        grid->addWidget(accessory, grid->rowCount(), 0, 1, grid->columnCount());
+        accessory->show();
+    }
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (accessory && grid) {
+        // The view outlives the dialog and is shown again next time.
+        grid->removeWidget(accessory);
+        accessory->hide();
+        accessory->setParent(nullptr);
+    }
+    if (!accepted) {
+        return -1;
+    }
+    if (request.chosenPath) {
+        *request.chosenPath = dialog.selectedFiles().constFirst();
+    }
+    return 0;
+}
 } // namespace
 
 void DialogPanels::install() {
@@ -57,6 +88,8 @@ void DialogPanels::install() {
                                 QApplication::activeWindow());
             return dialog.exec() == QDialog::Accepted ? 0 : -1;
         }
+        case PanelRequest::Kind::Save:
+            return showSavePanel(request);
         case PanelRequest::Kind::Alert:
             break;
         }

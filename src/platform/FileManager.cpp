@@ -74,6 +74,11 @@ bool FileManager::removeItemAtPath(const QString& path) {
     return QFile::remove(path);
 }
 
+bool FileManager::isSameFile(const QString& first, const QString& second) {
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+}
+
 bool FileManager::contentsEqualAtPath(const QString& first, const QString& second) {
     QFile a(first);
     QFile b(second);
@@ -134,6 +139,37 @@ bool FileManager::replaceItemAtPath(const QString& destination, const QString& f
 
 QString FileManager::homeDirectory() {
     return QDir::homePath();
+}
+
+namespace {
+// Index of the dot that starts the extension of the last component, or -1.
+qsizetype extensionDot(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? dot : -1;
+}
+} // namespace
+
+QString FileManager::pathExtension(const QString& path) {
+    const qsizetype dot = extensionDot(path);
+    return dot < 0 ? QString() : path.mid(dot + 1);
+}
+
+QString FileManager::pathWithoutExtension(const QString& path) {
+    const qsizetype dot = extensionDot(path);
+    return dot < 0 ? path : path.left(dot);
+}
+
+QString FileManager::folderOfPath(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        return QStringLiteral(".");
+    }
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+QString FileManager::lastPathComponent(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 bool FileManager::isSafeFileName(const QString& name) {

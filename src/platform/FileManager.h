@@ -24,6 +24,8 @@ public:
     static bool moveItemAtPath(const QString& source, const QString& destination);
     // Removes a file, or a folder with its contents. A missing item is a failure.
     static bool removeItemAtPath(const QString& path);
+    // True when both paths lead to one existing file.
+    static bool isSameFile(const QString& first, const QString& second);
     // True when both are readable files with the same bytes.
     static bool contentsEqualAtPath(const QString& first, const QString& second);
     static std::optional<QByteArray> contentsAtPath(const QString& path);
@@ -35,6 +37,13 @@ public:
     static bool replaceItemAtPath(const QString& destination, const QString& finished);
 
     static QString homeDirectory();
+    // Path arithmetic on the last component, without touching the disk. The extension is what
+    // follows the last dot of the last component; a name such as ".ftoct" is all extension.
+    static QString pathExtension(const QString& path);
+    static QString pathWithoutExtension(const QString& path);
+    // The path without its last component: "." for a bare name, "/" for a name at the root.
+    static QString folderOfPath(const QString& path);
+    static QString lastPathComponent(const QString& path);
     // Whether a name typed by the user can be used whole as a file name inside a folder:
     // not empty, not "." or "..", no "/" and no NUL.
     static bool isSafeFileName(const QString& name);

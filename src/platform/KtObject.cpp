@@ -1,6 +1,6 @@
 #include "platform/KtObject.h"
 
-#include "platform/Panels.h"
+#include "platform/Alerts.h"
 #include "platform/StringTable.h"
 
 #include <QAbstractButton>
@@ -116,16 +116,13 @@ void KtObject::localize(QAbstractItemView* table, const QString& key, const QStr
 }
 
 void KtObject::localizedAlert(const QString& key) {
-    Panels::runAlert(QString(), localizedString(key), QString(), {QStringLiteral("OK")});
+    Alerts::alert(key);
 }
 
 void KtObject::localizedAlert(const QString& key, const QString& /*table*/) {
-    localizedAlert(key);
+    Alerts::alert(key);
 }
 
 bool KtObject::localizedFBAlert(const QString& messageKey, const QString& titleKey) {
-    const int pressed =
-        Panels::runAlert(localizedString(titleKey), localizedString(messageKey), QString(),
-                         {QStringLiteral("OK"), localizedString(QStringLiteral("Cancel"))});
-    return pressed == 0;
+    return Alerts::confirm(messageKey, titleKey);
 }

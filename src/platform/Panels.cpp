@@ -71,3 +71,16 @@ bool Panels::runPrintDialog(void* printer) {
     request.printer = printer;
     return run(request) == 0;
 }
+
+std::optional<QString> Panels::runSavePanel(const QString& directory, void* accessory) {
+    QString chosen;
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::Save;
+    request.directory = directory;
+    request.accessory = accessory;
+    request.chosenPath = &chosen;
+    if (run(request) != 0 || chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen;
+}

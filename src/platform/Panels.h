@@ -7,12 +7,18 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 struct PanelRequest {
-    enum class Kind { Alert, Beep, PageSetup, Print };
+    enum class Kind { Alert, Beep, PageSetup, Print, Save };
     Kind kind = Kind::Alert;
     // Page setup and print dialogs work on these print settings (a QPrinter).
     void* printer = nullptr;
+    // Save panel: the folder it opens in, a view shown below the file list (a QWidget, may be
+    // null), and where the answerer puts the chosen path.
+    QString directory;
+    void* accessory = nullptr;
+    QString* chosenPath = nullptr;
     QString title;
     QString message;
     QString informativeText;
@@ -35,6 +41,8 @@ public:
     // The page setup and print dialogs on a QPrinter; true when the user confirmed.
     static bool runPageSetup(void* printer);
     static bool runPrintDialog(void* printer);
+    // A save panel with no file type imposed; the chosen path, or none when cancelled.
+    static std::optional<QString> runSavePanel(const QString& directory, void* accessory);
 
 private:
     static int run(const PanelRequest& request);

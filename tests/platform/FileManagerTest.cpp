@@ -96,6 +96,45 @@ TEST(FileManager, AtomicWriteReplacesWholeFileAndLeavesNoTemporaryBehind) {
     EXPECT_FALSE(FileManager::contentsAtPath(dir.filePath(QStringLiteral("missing"))));
 }
 
+struct PathCase {
+    const char* path;
+    const char* extension;
+    const char* withoutExtension;
+    const char* folder;
+};
+
+// The extension never reaches past the last "/", whatever a stored name holds.
+TEST(FileManager, PathArithmeticStaysInTheLastComponent) {
+    const PathCase cases[] = {
+        {"/d/Card no. 2.ftoct", "ftoct", "/d/Card no. 2", "/d"},
+        {"/d/Visaftoct", "", "/d/Visaftoct", "/d"},
+        {"/d.x/Visa", "", "/d.x/Visa", "/d.x"},
+        {"../../etc/passwd", "", "../../etc/passwd", "../../etc"},
+        {"a.jpg/..", "", "a.jpg/.", "a.jpg"},
+        {"photo.", "", "photo", "."},
+        {"/root.tif", "tif", "/root", "/"},
+    };
+    for (const PathCase& c : cases) {
+        const QString path = QString::fromUtf8(c.path);
+        EXPECT_EQ(FileManager::pathExtension(path), QString::fromUtf8(c.extension)) << c.path;
+        EXPECT_EQ(FileManager::pathWithoutExtension(path), QString::fromUtf8(c.withoutExtension))
+            << c.path;
+        EXPECT_EQ(FileManager::folderOfPath(path), QString::fromUtf8(c.folder)) << c.path;
+    }
+}
+
+TEST(FileManager, SameFileFollowsThePathNotTheBytes) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    ASSERT_TRUE(FileManager::createFileAtPath(a, "x"));
+    ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("b")), "x"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_TRUE(FileManager::isSameFile(a, dir.filePath(QStringLiteral("sub/../a"))));
+    EXPECT_FALSE(FileManager::isSameFile(a, dir.filePath(QStringLiteral("b"))));
+    EXPECT_FALSE(FileManager::isSameFile(dir.filePath(QStringLiteral("none")),
+                                         dir.filePath(QStringLiteral("none"))));
+}
+
 TEST(TemporaryName, MakesDistinctExistingNamesWithTheSuffix) {
     QTemporaryDir dir;
     const QString templ = dir.filePath(QStringLiteral("FTN_Capture_XXXXXX"));

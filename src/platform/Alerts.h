@@ -1,0 +1,13 @@
+#pragma once
+// Localized modal alerts by string-table key, for code without windows of its own.
+
+#include <QString>
+
+class Alerts {
+public:
+    // A warning with the localized message and one button "OK".
+    static void alert(const QString& messageKey);
+    // A confirmation with the localized title and message, "OK" and the localized "Cancel";
+    // true only when "OK" was pressed.
+    static bool confirm(const QString& messageKey, const QString& titleKey);
+};
