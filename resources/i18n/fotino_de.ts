@@ -147,6 +147,9 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+                        export the finished photo; PATH gets the format's extension
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -163,6 +166,9 @@ Befehle:
   presets                  listet die Formate: Name, Größe, eingebaut oder eigen, Pfad
   render DOK.ftoct -o AUSGABE.png [--dpi N]
                            schreibt das fertige Foto als PNG (standardmäßig 300 dpi)
+  export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH] [--quality Q]
+                           exportiert das fertige Foto; PFAD erhält die Endung des Formats
+                           (standardmäßig PNG mit 300 dpi; Qualität 0 bis 1 für JPEG)
   print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
                            Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -358,6 +364,74 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="cliPrintUsage">
         <source>fotino: print needs --pdf OUT.pdf and at least one document</source>
         <translation>fotino: print braucht --pdf AUSGABE.pdf und mindestens ein Dokument</translation>
+    </message>
+    <message id="badName">
+        <source>This name cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>Dieser Name kann nicht als Dateiname dienen. Wählen Sie einen kürzeren Namen ohne „/“, der nicht „.“ oder „..“ lautet.</translation>
+    </message>
+    <message id="exportFormatLabel">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="exportQualityLabel">
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message id="exportQualityLow">
+        <source>Smaller file</source>
+        <translation>Kleinere Datei</translation>
+    </message>
+    <message id="exportQualityHigh">
+        <source>Better quality</source>
+        <translation>Bessere Qualität</translation>
+    </message>
+    <message id="exportResolutionLabel">
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message id="exportFormat_TIFF">
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message id="exportFormat_JPEG">
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message id="exportFormat_PNG">
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message id="exportResolution_dpi">
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message id="exportPixels">
+        <source>Exact size in pixels</source>
+        <translation>Exakte Größe in Pixeln</translation>
+    </message>
+    <message id="exportPixelsWidth">
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message id="exportPixelsHeight">
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message id="exportPixelsUnit">
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message id="cliExportUsage">
+        <source>fotino: export needs a document and -o PATH</source>
+        <translation>fotino: export braucht ein Dokument und -o PFAD</translation>
+    </message>
+    <message id="cliNoBitmap">
+        <source>fotino: cannot render %1 at that size</source>
+        <translation>fotino: %1 kann in dieser Größe nicht erzeugt werden</translation>
+    </message>
+    <message id="exportMenu">
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
     </message>
 </context>
 </TS>

@@ -147,6 +147,9 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+                        export the finished photo; PATH gets the format's extension
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -163,6 +166,9 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+                        export the finished photo; PATH gets the format's extension
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -358,6 +364,74 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cliPrintUsage">
         <source>fotino: print needs --pdf OUT.pdf and at least one document</source>
         <translation>fotino: print needs --pdf OUT.pdf and at least one document</translation>
+    </message>
+    <message id="badName">
+        <source>This name cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>This name cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</translation>
+    </message>
+    <message id="exportFormatLabel">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="exportQualityLabel">
+        <source>Quality:</source>
+        <translation>Quality:</translation>
+    </message>
+    <message id="exportQualityLow">
+        <source>Smaller file</source>
+        <translation>Smaller file</translation>
+    </message>
+    <message id="exportQualityHigh">
+        <source>Better quality</source>
+        <translation>Better quality</translation>
+    </message>
+    <message id="exportResolutionLabel">
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message id="exportFormat_TIFF">
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message id="exportFormat_JPEG">
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message id="exportFormat_PNG">
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message id="exportResolution_dpi">
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message id="exportPixels">
+        <source>Exact size in pixels</source>
+        <translation>Exact size in pixels</translation>
+    </message>
+    <message id="exportPixelsWidth">
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message id="exportPixelsHeight">
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message id="exportPixelsUnit">
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message id="cliExportUsage">
+        <source>fotino: export needs a document and -o PATH</source>
+        <translation>fotino: export needs a document and -o PATH</translation>
+    </message>
+    <message id="cliNoBitmap">
+        <source>fotino: cannot render %1 at that size</source>
+        <translation>fotino: cannot render %1 at that size</translation>
+    </message>
+    <message id="exportMenu">
+        <source>Export…</source>
+        <translation>Export…</translation>
     </message>
 </context>
 </TS>

@@ -147,6 +147,9 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+                        export the finished photo; PATH gets the format's extension
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -163,6 +166,9 @@ Commandes :
   presets                   liste les formats : nom, taille, intégré ou personnel, chemin
   render DOC.ftoct -o SORTIE.png [--dpi N]
                             écrit la photo finie en PNG (300 dpi par défaut)
+  export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH] [--quality Q]
+                            exporte la photo finie ; CHEMIN prend l’extension du format
+                            (PNG à 300 dpi par défaut ; qualité de 0 à 1 pour le JPEG)
   print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
                             papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -358,6 +364,74 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="cliPrintUsage">
         <source>fotino: print needs --pdf OUT.pdf and at least one document</source>
         <translation>fotino : print attend --pdf SORTIE.pdf et au moins un document</translation>
+    </message>
+    <message id="badName">
+        <source>This name cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>Ce nom ne peut pas servir de nom de fichier. Choisissez un nom plus court, sans « / », autre que « . » ou « .. ».</translation>
+    </message>
+    <message id="exportFormatLabel">
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message id="exportQualityLabel">
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message id="exportQualityLow">
+        <source>Smaller file</source>
+        <translation>Fichier plus léger</translation>
+    </message>
+    <message id="exportQualityHigh">
+        <source>Better quality</source>
+        <translation>Meilleure qualité</translation>
+    </message>
+    <message id="exportResolutionLabel">
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message id="exportFormat_TIFF">
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message id="exportFormat_JPEG">
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message id="exportFormat_PNG">
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message id="exportResolution_dpi">
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+    <message id="exportPixels">
+        <source>Exact size in pixels</source>
+        <translation>Taille exacte en pixels</translation>
+    </message>
+    <message id="exportPixelsWidth">
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message id="exportPixelsHeight">
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message id="exportPixelsUnit">
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message id="cliExportUsage">
+        <source>fotino: export needs a document and -o PATH</source>
+        <translation>fotino : export attend un document et -o CHEMIN</translation>
+    </message>
+    <message id="cliNoBitmap">
+        <source>fotino: cannot render %1 at that size</source>
+        <translation>fotino : impossible de rendre %1 à cette taille</translation>
+    </message>
+    <message id="exportMenu">
+        <source>Export…</source>
+        <translation>Exporter…</translation>
     </message>
 </context>
 </TS>
