@@ -2,6 +2,7 @@
 
 #include "app/Version.h"
 #include "document/DisplayUnits.h"
+#include "document/DocumentExport.h"
 #include "document/DocumentLibrary.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/FileManager.h"
@@ -19,6 +20,9 @@
 #include <optional>
 
 namespace {
+// Beyond this a side is a typing error rather than a photo.
+constexpr int kMaxExportPixels = 30000;
+
 QString text(const char* key) {
     return KtObject::localizedString(QString::fromLatin1(key));
 }
@@ -69,12 +73,16 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (command == QLatin1String("render")) {
         return render(words.mid(1), err);
     }
+    if (command == QLatin1String("export")) {
+        return exportPhoto(words.mid(1), out, err);
+    }
     return usageError(text("cliUnknownCommand").arg(command), err);
 }
 
 bool CommandLine::drawsPictures(const QStringList& arguments) {
-    return arguments.size() > 1 && (arguments.at(1) == QLatin1String("render") ||
-                                    arguments.at(1) == QLatin1String("print"));
+    static const QStringList drawing = {QStringLiteral("render"), QStringLiteral("print"),
+                                        QStringLiteral("export")};
+    return arguments.size() > 1 && drawing.contains(arguments.at(1));
 }
 
 int CommandLine::print(const QStringList& options, QTextStream& err) {
@@ -210,6 +218,93 @@ int CommandLine::render(const QStringList& options, QTextStream& err) {
         return Failure;
     }
     return Success;
+}
+
+int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err) {
+    QString document;
+    QVariantMap choice{{DocumentExport::kFormat, DocumentExport::PNG},
+                       {DocumentExport::kResolution, 300},
+                       {DocumentExport::kQuality, DocumentExport::kDefaultQuality},
+                       {DocumentExport::kWidth, 0},
+                       {DocumentExport::kHeight, 0}};
+    bool sized = false;
+    static const QStringList valued = {QStringLiteral("-o"), QStringLiteral("--format"),
+                                       QStringLiteral("--dpi"), QStringLiteral("--pixels"),
+                                       QStringLiteral("--quality")};
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString& option = options.at(i);
+        if (!valued.contains(option)) {
+            if (option.startsWith(QLatin1Char('-')) || !document.isEmpty()) {
+                return usageError(text("cliUnknownOption").arg(option), err);
+            }
+            document = option;
+            continue;
+        }
+        if (i + 1 >= options.size()) {
+            return usageError(text("cliMissingValue").arg(option), err);
+        }
+        const QString value = options.at(++i);
+        bool ok = true;
+        if (option == QLatin1String("-o")) {
+            choice[DocumentExport::kFilename] = value;
+        } else if (option == QLatin1String("--format")) {
+            static const QStringList formats = {QStringLiteral("tiff"), QStringLiteral("jpeg"),
+                                                QStringLiteral("png")};
+            const auto format = formats.indexOf(value.toLower());
+            ok = format >= 0;
+            choice[DocumentExport::kFormat] = static_cast<int>(format);
+        } else if (option == QLatin1String("--quality")) {
+            const float quality = value.toFloat(&ok);
+            ok = ok && quality >= 0 && quality <= 1;
+            choice[DocumentExport::kQuality] = quality;
+        } else if (option == QLatin1String("--dpi")) {
+            const int dotsPerInch = value.toInt(&ok);
+            ok = ok && !sized && dotsPerInch >= 1 && dotsPerInch <= 4800;
+            choice[DocumentExport::kResolution] = dotsPerInch;
+            sized = true;
+        } else {
+            const QStringList sides = value.split(QLatin1Char('x'));
+            bool wideOk = false;
+            bool highOk = false;
+            const int wide = sides.size() == 2 ? sides.at(0).toInt(&wideOk) : 0;
+            const int high = sides.size() == 2 ? sides.at(1).toInt(&highOk) : 0;
+            ok = !sized && wideOk && highOk && wide >= 1 && high >= 1 && wide <= kMaxExportPixels &&
+                 high <= kMaxExportPixels;
+            choice[DocumentExport::kResolution] = 0;
+            choice[DocumentExport::kWidth] = wide;
+            choice[DocumentExport::kHeight] = high;
+            sized = true;
+        }
+        if (!ok) {
+            return usageError(text("cliBadValue").arg(option, value), err);
+        }
+    }
+    const QString target = choice.value(DocumentExport::kFilename).toString();
+    if (document.isEmpty() || target.isEmpty()) {
+        return usageError(text("cliExportUsage"), err);
+    }
+    const auto fotino = Fotino::initWithPath(document);
+    if (!fotino) {
+        err << text("cliUnreadableDocument").arg(document) << Qt::endl;
+        return Failure;
+    }
+    const QString written = DocumentExport::outputPath(choice);
+    switch (DocumentExport::exportFotino(*fotino, choice)) {
+    case DocumentExport::Result::Written:
+        out << written << Qt::endl;
+        return Success;
+    case DocumentExport::Result::NoFolder:
+        err << text("cliNoFolder").arg(FileManager::folderOfPath(target)) << Qt::endl;
+        return Failure;
+    case DocumentExport::Result::NoBitmap:
+        err << text("cliNoBitmap").arg(document) << Qt::endl;
+        return Failure;
+    case DocumentExport::Result::WriteFailed:
+    case DocumentExport::Result::UnknownFormat:
+        break;
+    }
+    err << text("cliCannotWrite").arg(written.isEmpty() ? target : written) << Qt::endl;
+    return Failure;
 }
 
 int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream& err) {

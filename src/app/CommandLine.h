@@ -1,5 +1,5 @@
 #pragma once
-// The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `--help`,
+// The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `export`, `--help`,
 // `--version`. It never needs a display. Exit codes: 0 success, 1 failure (one line on the error
 // stream), 2 usage error.
 
@@ -22,5 +22,6 @@ private:
     static int presets(QTextStream& out);
     static int render(const QStringList& options, QTextStream& err);
     static int print(const QStringList& options, QTextStream& err);
+    static int exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err);
     static int usageError(const QString& detail, QTextStream& err);
 };

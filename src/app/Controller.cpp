@@ -2,8 +2,12 @@
 
 #include "app/PictureListModel.h"
 #include "document/DisplayUnits.h"
+#include "document/DocumentExport.h"
 #include "document/DocumentLibrary.h"
+#include "document/DocumentStorage.h"
+#include "imaging/ImageOptions.h"
 #include "platform/KtObject.h"
+#include "platform/Panels.h"
 #include "platform/UserDefaults.h"
 #include "printing/PageLayout.h"
 #include "printing/PageLayoutWindow.h"
@@ -83,17 +87,20 @@ void Controller::awakeFromNib() {
 }
 
 void Controller::connectCommands() {
-    // The library commands still to come (new, delete, preferences, about, help) are shown
-    // disabled rather than doing nothing.
-    for (QAction* action : {ui_->newMenu, ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu,
-                            ui_->pasteMenu, ui_->deleteMenu, ui_->selectAllMenu,
-                            ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
+    // The library commands still to come (new, preferences, about, help) are shown disabled
+    // rather than doing nothing.
+    for (QAction* action :
+         {ui_->newMenu, ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu,
+          ui_->selectAllMenu, ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
         action->setEnabled(false);
     }
-    for (QWidget* button :
-         {static_cast<QWidget*>(ui_->newPictureButton), static_cast<QWidget*>(ui_->deleteButton)}) {
-        button->setEnabled(false);
-    }
+    ui_->newPictureButton->setEnabled(false);
+    connect(ui_->deleteButton, &QPushButton::clicked, this, &Controller::deleteSelection);
+    connect(ui_->deleteMenu, &QAction::triggered, this, &Controller::deleteSelection);
+    connect(ui_->exportMenu, &QAction::triggered, this, &Controller::exportSelection);
+    connect(ui_->picturesTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Controller::validateMenuItems);
+    validateMenuItems();
     connect(ui_->printButton, &QPushButton::clicked, this, &Controller::printSelection);
     connect(ui_->printMenu, &QAction::triggered, this, &Controller::printSelection);
     connect(ui_->pageSetupMenu, &QAction::triggered, this, [this] {
@@ -137,6 +144,7 @@ void Controller::refreshPictureList() {
             }
         }
     }
+    validateMenuItems();
     updateLayoutIfNeeded();
 }
 
@@ -209,12 +217,41 @@ void Controller::printSelection() {
     }
 }
 
+void Controller::deleteSelection() {
+    const auto document = selectedItem();
+    if (!document || !DocumentStorage::deleteDocument(*document)) {
+        return;
+    }
+    selectedPictureName_.remove(document->name());
+    refreshPictureList();
+}
+
+void Controller::exportSelection() {
+    const auto document = selectedItem();
+    if (!document) {
+        return;
+    }
+    const auto options = ImageOptions::imageSaveOptions();
+    if (!options) {
+        return;
+    }
+    // The panel already closed: a beep says that nothing was written.
+    if (DocumentExport::exportFotino(*document, *options) != DocumentExport::Result::Written) {
+        Panels::beep();
+    }
+}
+
+void Controller::validateMenuItems() {
+    ui_->exportMenu->setEnabled(selectedItem() != nullptr);
+}
+
 void Controller::localizePanel() {
     KtObject::localize(mainWindow_.get(), QStringLiteral("mainWindow"));
     KtObject::localize(ui_->fileMenu, QStringLiteral("fileMenu"));
     KtObject::localize(ui_->newMenu, QStringLiteral("newMenu"));
     KtObject::localize(ui_->pageSetupMenu, QStringLiteral("pageSetupMenu"));
     KtObject::localize(ui_->printMenu, QStringLiteral("printMenu"));
+    KtObject::localize(ui_->exportMenu, QStringLiteral("exportMenu"));
     KtObject::localize(ui_->quitMenu, QStringLiteral("quitMenu"));
     KtObject::localize(ui_->editMenu, QStringLiteral("editMenu"));
     KtObject::localize(ui_->undoMenu, QStringLiteral("undoMenu"));

@@ -48,6 +48,10 @@ public:
     // Opens the page layout window with the ticked documents; with none ticked it says so.
     void printSelection();
     PageLayoutWindow* layoutWindow() const;
+    // Deletes the highlighted document and its files after asking; nothing without one.
+    void deleteSelection();
+    // Exports the highlighted document's photo to the file chosen in the export panel.
+    void exportSelection();
 
     const std::vector<std::shared_ptr<Fotino>>& pictureList() const { return pictureList_; }
     const QSet<QString>& selectedPictureName() const { return selectedPictureName_; }
@@ -62,6 +66,8 @@ private:
     // The main window closes: write the defaults and quit.
     void windowWillClose();
     void highlightRow(int row);
+    // Export needs a highlighted document; every other command is always available.
+    void validateMenuItems();
 
     std::unique_ptr<QMainWindow> mainWindow_;
     std::unique_ptr<Ui::MainWindow> ui_;

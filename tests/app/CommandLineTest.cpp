@@ -4,6 +4,7 @@
 #include "presets/Preset.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -111,7 +112,32 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{
             "folder without value", {QStringLiteral("list"), QStringLiteral("--folder")}, 2, true},
         ExitCase{"unknown option", {QStringLiteral("list"), QStringLiteral("--fast")}, 2, true},
-        ExitCase{"unknown command", {QStringLiteral("frobnicate")}, 2, true}),
+        ExitCase{"unknown command", {QStringLiteral("frobnicate")}, 2, true},
+        ExitCase{"export unreadable document",
+                 {QStringLiteral("export"), QStringLiteral("/no/such.ftoct"), QStringLiteral("-o"),
+                  QStringLiteral("/tmp/photo")},
+                 1,
+                 true},
+        ExitCase{"export without output",
+                 {QStringLiteral("export"), QStringLiteral("d.ftoct")},
+                 2,
+                 true},
+        ExitCase{"export zero pixels",
+                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
+                  QStringLiteral("p"), QStringLiteral("--pixels"), QStringLiteral("0x800")},
+                 2,
+                 true},
+        ExitCase{"export two sizes",
+                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
+                  QStringLiteral("p"), QStringLiteral("--dpi"), QStringLiteral("300"),
+                  QStringLiteral("--pixels"), QStringLiteral("10x10")},
+                 2,
+                 true},
+        ExitCase{"export unknown format",
+                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
+                  QStringLiteral("p"), QStringLiteral("--format"), QStringLiteral("gif")},
+                 2,
+                 true}),
     [](const ::testing::TestParamInfo<ExitCase>& info) {
         std::string name = info.param.what;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -135,6 +161,26 @@ TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
         << lines.first().toStdString();
     EXPECT_EQ(lines.last(), QStringLiteral("Club card\t2.54 x 2.54 cm\tuser\t") + folder +
                                 QStringLiteral("/Club.ftnpst"));
+}
+
+TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
+    writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    const QString doc = library.filePath(QStringLiteral("Visa.ftoct"));
+    const QString typed = home.filePath(QStringLiteral("id.front"));
+    Result r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"), typed,
+                          QStringLiteral("--format"), QStringLiteral("jpeg"),
+                          QStringLiteral("--pixels"), QStringLiteral("600x800")},
+                         home.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString written = home.filePath(QStringLiteral("id.jpg"));
+    EXPECT_EQ(r.out, written + QLatin1Char('\n'));
+    EXPECT_EQ(QImageReader(written).size(), QSize(600, 800));
+
+    r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"),
+                   home.filePath(QStringLiteral("gone/photo"))},
+                  home.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(home.filePath(QStringLiteral("gone")))) << r.err.toStdString();
 }
 
 TEST_F(CommandLineTest, PrintsTheVersion) {

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImageReader>
 #include <QMainWindow>
 #include <QSettings>
 #include <QTimer>
@@ -135,6 +136,52 @@ TEST_F(ControllerTest, CommandsThatDoNotWorkYetAreDisabled) {
     EXPECT_TRUE(c.outlets()->printMenu->isEnabled());
     EXPECT_TRUE(c.outlets()->printButton->isEnabled());
     EXPECT_TRUE(c.outlets()->quitMenu->isEnabled());
+}
+
+TEST_F(ControllerTest, DeletingATickedDocumentUnticksItAndRemovesItsFiles) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
+    writeDocument(folder(), QStringLiteral("b.ftoct"), QStringLiteral("Beta"));
+    ASSERT_TRUE(FileManager::createFileAtPath(folder() + QStringLiteral("a.cftn"), "calibrated"));
+    Controller c;
+    tick(c, 0);
+    int answer = 1;
+    Panels::setTestHook([&](const PanelRequest&) { return answer; });
+    c.deleteSelection();
+    EXPECT_EQ(c.pictureList().size(), 2u) << "declined";
+
+    answer = 0;
+    c.deleteSelection();
+    Panels::clearTestHook();
+    EXPECT_EQ(namesOf(c.pictureList()), QStringList{QStringLiteral("Beta")});
+    EXPECT_TRUE(c.selectedPictureName().isEmpty());
+    EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(folder()),
+              QStringList{QStringLiteral("b.ftoct")});
+}
+
+TEST_F(ControllerTest, ExportNeedsAHighlightedDocumentAndWritesTheChosenFile) {
+    QDir().mkpath(folder());
+    writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
+    Controller c;
+    c.outlets()->picturesTableView->clearSelection();
+    EXPECT_FALSE(c.outlets()->exportMenu->isEnabled());
+    EXPECT_TRUE(c.outlets()->deleteMenu->isEnabled());
+    tick(c, 0);
+    EXPECT_TRUE(c.outlets()->exportMenu->isEnabled());
+
+    Panels::setTestHook([&](const PanelRequest& request) {
+        if (request.kind == PanelRequest::Kind::Save) {
+            *request.chosenPath = home.filePath(QStringLiteral("out.tif"));
+        }
+        return 0;
+    });
+    c.exportSelection();
+    Panels::clearTestHook();
+    // The options panel's own choices decide the format; one file, named after the choice.
+    const QStringList written =
+        FileManager::contentsOfDirectoryAtPath(home.path()).filter(QStringLiteral("out."));
+    ASSERT_EQ(written.size(), 1);
+    EXPECT_NE(QImageReader(home.filePath(written.first())).size(), QSize());
 }
 
 TEST_F(ControllerTest, PrintingWithNothingTickedOpensAnEmptySheetAndSaysSo) {

@@ -1,0 +1,106 @@
+// Saving a document made from a 6000 x 4000 camera JPEG (picture copy, thumbnail, document
+// file), next to a plain copy of the same bytes; and exporting the finished photo at 300 dpi
+// in each format.
+
+#include "document/DocumentExport.h"
+#include "document/DocumentStorage.h"
+#include "platform/FileManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString cameraJpeg() {
+    static const QString path = [] {
+        QImage q(6000, 4000, QImage::Format_RGB888);
+        for (int y = 0; y < q.height(); ++y) {
+            uchar* row = q.scanLine(y);
+            for (int x = 0; x < q.width(); ++x) {
+                row[3 * x] = static_cast<uchar>(x * 255 / q.width());
+                row[3 * x + 1] = static_cast<uchar>((y * 255 / q.height()) ^ ((x * 7) & 31));
+                row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200);
+            }
+        }
+        const QString p = folder().filePath(QStringLiteral("IMG_0001.JPG"));
+        QImageWriter writer(p, "jpeg");
+        writer.setQuality(90);
+        writer.write(q);
+        return p;
+    }();
+    return path;
+}
+
+QString library() {
+    const QString path = folder().filePath(QStringLiteral("library"));
+    FileManager::createDirectoryAtPath(path, true);
+    return path;
+}
+
+void Save_CameraDocument(benchmark::State& state) {
+    const QString picture = cameraJpeg();
+    for (auto _ : state) {
+        Fotino document;
+        benchmark::DoNotOptimize(
+            DocumentStorage::saveToFolder(document, library(), QStringLiteral("Visa"), picture,
+                                          {QStringLiteral("Visa"), 3.5f, 4.5f, true}));
+    }
+    state.counters["picture_MB"] = static_cast<double>(QFileInfo(picture).size()) / 1e6;
+}
+BENCHMARK(Save_CameraDocument)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The floor of the picture copy: read the bytes and write them atomically.
+void Peer_CopyPictureBytes(benchmark::State& state) {
+    const QString picture = cameraJpeg();
+    const QString target = QDir(library()).filePath(QStringLiteral("copy.JPG"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            FileManager::createFileAtPath(target, *FileManager::contentsAtPath(picture)));
+    }
+}
+BENCHMARK(Peer_CopyPictureBytes)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void Export_300dpi(benchmark::State& state) {
+    Fotino document;
+    DocumentStorage::saveToFolder(document, library(), QStringLiteral("Export"), cameraJpeg(),
+                                  {QStringLiteral("Export"), 3.5f, 4.5f, true});
+    document.setPictureSize(7.5f);
+    document.originalPicture(); // decoded once, outside the timings
+    const QVariantMap options{
+        {DocumentExport::kFilename, folder().filePath(QStringLiteral("photo"))},
+        {DocumentExport::kFormat, static_cast<int>(state.range(0))},
+        {DocumentExport::kResolution, 300},
+        {DocumentExport::kQuality, DocumentExport::kDefaultQuality}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DocumentExport::exportFotino(document, options));
+    }
+    state.SetLabel(
+        DocumentExport::extensionForFormat(static_cast<int>(state.range(0))).toStdString());
+}
+BENCHMARK(Export_300dpi)
+    ->Arg(DocumentExport::TIFF)
+    ->Arg(DocumentExport::JPEG)
+    ->Arg(DocumentExport::PNG)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
