@@ -430,8 +430,8 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <translation>fotino: %1 kann in dieser Größe nicht erzeugt werden</translation>
     </message>
     <message id="exportMenu">
-        <source>Export…</source>
-        <translation>Exportieren …</translation>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren…</translation>
     </message>
 </context>
 </TS>

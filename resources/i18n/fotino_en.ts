@@ -430,8 +430,8 @@ DIR defaults to the documents folder of the preferences.</translation>
         <translation>fotino: cannot render %1 at that size</translation>
     </message>
     <message id="exportMenu">
-        <source>Export…</source>
-        <translation>Export…</translation>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xport…</translation>
     </message>
 </context>
 </TS>

@@ -430,8 +430,8 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <translation>fotino : impossible de rendre %1 à cette taille</translation>
     </message>
     <message id="exportMenu">
-        <source>Export…</source>
-        <translation>Exporter…</translation>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
     </message>
 </context>
 </TS>
