@@ -136,7 +136,14 @@ DocumentStorage::SaveResult DocumentStorage::saveAs(Fotino& document, const QStr
         !Alerts::confirm(QStringLiteral("FileExistsLong"), QStringLiteral("FileExists"))) {
         return SaveResult::Declined;
     }
-    // The document replaced may keep its picture under another extension.
+    // The pictures that go once the new files are complete: the copy this document kept
+    // under its previous name or type, and that of a document it replaces.
+    QString previousCopy;
+    if (hasPrevious) {
+        if (const auto previous = Fotino::initWithPath(previousPath)) {
+            previousCopy = previous->originalPicturePath();
+        }
+    }
     QString replacedPicture;
     if (nameTaken) {
         if (const auto replaced = Fotino::initWithPath(newFile)) {
@@ -153,17 +160,11 @@ DocumentStorage::SaveResult DocumentStorage::saveAs(Fotino& document, const QStr
     if (hasPrevious && !samePath(previousPath, newFile)) {
         removeFile(previousPath);
         removeFile(withType(oldBase, kCalibratedType));
-        const QString extension =
-            FileManager::pathExtension(FileManager::lastPathComponent(picturePath));
-        const bool pictureWasStoredCopy = FileManager::isSameFile(
-            picturePath, extension.isEmpty() ? oldBase : withType(oldBase, extension));
-        if (pictureWasStoredCopy && !samePath(picturePath, newPicture)) {
-            removeFile(picturePath);
-        }
     }
-    if (!replacedPicture.isEmpty() && replacedPicture != newPicture &&
-        !samePath(replacedPicture, picturePath)) {
-        removeFile(replacedPicture);
+    for (const QString& old : {previousCopy, replacedPicture}) {
+        if (!old.isEmpty() && !samePath(old, newPicture)) {
+            removeFile(old);
+        }
     }
     return SaveResult::Saved;
 }

@@ -48,8 +48,10 @@ public:
     // The editor's save under the name in the fields: checks the name (alerts "noName",
     // "badName", "noPicture"), asks "FileExists" when another document already uses it,
     // saves, and then removes the files of the document as it was read (previousPath, empty
-    // for a new document) when they have another name. picturePath is the picture in use.
-    // Files outside the folder are never removed.
+    // for a new document) that the new ones do not replace: its file and calibrated picture
+    // under another name, its picture copy under another name or type. picturePath is the
+    // picture in use; it is copied, and removed only when it was that old copy. Files
+    // outside the folder are never removed.
     static SaveResult saveAs(Fotino& document, const QString& folder, const QString& previousPath,
                              const QString& picturePath, const Fields& fields);
 

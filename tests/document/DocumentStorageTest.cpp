@@ -131,6 +131,18 @@ TEST_F(DocumentStorageTest, ReplacingAnotherDocumentLeavesNoStrayPicture) {
     EXPECT_EQ(files(), (QStringList{QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.jpg")}));
 }
 
+TEST_F(DocumentStorageTest, APictureOfAnotherTypeReplacesTheOldCopy) {
+    const QString first = picture(QStringLiteral("first.jpg"));
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), first), DocumentStorage::SaveResult::Saved);
+    auto opened = DocumentStorage::open(doc(QStringLiteral("Visa.ftoct")));
+    ASSERT_EQ(DocumentStorage::saveAs(*opened.document, docs.path(), opened.previousPath,
+                                      picture(QStringLiteral("second.png")),
+                                      {QStringLiteral("Visa"), 3.5f, 4.5f, true}),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.png")}));
+    EXPECT_TRUE(FileManager::fileExistsAtPath(first)) << "pictures from elsewhere stay";
+}
+
 TEST_F(DocumentStorageTest, ANameWithDotsIsUsedWholeAndSavingAgainAsksNothing) {
     const QString name = QStringLiteral("Card no. 2");
     ASSERT_EQ(saveNew(name, picture(QStringLiteral("scan.jpg"))),
