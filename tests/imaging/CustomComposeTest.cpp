@@ -3,21 +3,13 @@
 #include "QtPrinters.h"
 #include "platform/BitmapImageRep.h"
 #include "platform/Image.h"
+#include "platform/ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::shared_ptr<BitmapImageRep> bitmap(int w, int h, int samples) {
-    BitmapImageRep::Layout l;
-    l.pixelsWide = w;
-    l.pixelsHigh = h;
-    l.samplesPerPixel = samples;
-    l.hasAlpha = samples == 4;
-    l.colorSpace = samples == 1 ? BitmapImageRep::ColorSpace::CalibratedWhite
-                                : BitmapImageRep::ColorSpace::CalibratedRGB;
-    return BitmapImageRep::initWithLayout(l);
-}
+using imagetest::bitmap;
 
 struct Query {
     const char* name;
@@ -48,26 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
     Pictures, PictureQueries,
     ::testing::Values(
         Query{"no representation", QSizeF(10, 10), {}, QSizeF(0, 0), 0.0f, false},
-        Query{"600 pixels over 144 points",
-              QSizeF(144, 96),
-              {bitmap(600, 400, 3)},
-              QSizeF(600, 400),
-              300.0f,
-              false},
         // Only the horizontal direction counts.
-        Query{"uneven pixels",
-              QSizeF(144, 400),
-              {bitmap(600, 400, 3)},
-              QSizeF(600, 400),
-              300.0f,
-              false},
-        Query{"no point width", QSizeF(0, 10), {bitmap(6, 4, 3)}, QSizeF(6, 4), 0.0f, false},
-        Query{"gray first",
-              QSizeF(6, 4),
-              {bitmap(6, 4, 1), bitmap(3, 2, 3)},
-              QSizeF(6, 4),
-              72.0f,
-              true},
+        Query{
+            "uneven pixels", QSizeF(144, 400), {bitmap(600, 400)}, QSizeF(600, 400), 300.0f, false},
+        Query{"no point width", QSizeF(0, 10), {bitmap(6, 4)}, QSizeF(6, 4), 0.0f, false},
+        Query{
+            "gray first", QSizeF(6, 4), {bitmap(6, 4, 1), bitmap(3, 2)}, QSizeF(6, 4), 72.0f, true},
         Query{"colour first",
               QSizeF(3, 2),
               {bitmap(6, 4, 4), bitmap(6, 4, 1)},
@@ -78,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CustomCompose, MatchResolutionChangesThePointSizeOnly) {
     Image image(QSizeF(144, 96)); // 300 dpi
-    const auto rep = bitmap(600, 400, 3);
+    const auto rep = bitmap(600, 400);
     image.addRepresentation(rep);
     CustomCompose::matchResolution(image, 150.0f);
     EXPECT_EQ(image.size(), QSizeF(288, 192));
@@ -95,7 +73,7 @@ TEST(CustomCompose, MatchResolutionChangesThePointSizeOnly) {
 
 TEST(CustomCompose, MatchResolutionIgnoresWhatItCannotMatch) {
     Image image(QSizeF(144, 96));
-    image.addRepresentation(bitmap(600, 400, 3));
+    image.addRepresentation(bitmap(600, 400));
     for (const float dpi : {0.0f, -72.0f}) {
         CustomCompose::matchResolution(image, dpi);
         EXPECT_EQ(image.size(), QSizeF(144, 96)) << dpi;

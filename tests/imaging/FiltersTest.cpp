@@ -11,26 +11,13 @@
 
 namespace {
 
-using Layout = BitmapImageRep::Layout;
 using ColorSpace = BitmapImageRep::ColorSpace;
-
-Layout layoutOf(int samples, bool alpha, unsigned format = 0, int bytesPerRow = 0,
-                int bitsPerSample = 8, ColorSpace space = ColorSpace::CalibratedRGB) {
-    Layout l;
-    l.pixelsWide = 5;
-    l.pixelsHigh = 3;
-    l.bitsPerSample = bitsPerSample;
-    l.samplesPerPixel = samples;
-    l.hasAlpha = alpha;
-    l.colorSpace = space;
-    l.bitmapFormat = format;
-    l.bytesPerRow = bytesPerRow;
-    return l;
-}
+using imagetest::layout;
 
 // Every byte of the bitmap (spare bytes included) numbered in order.
-std::shared_ptr<BitmapImageRep> numbered(const Layout& layout, QSizeF points = {36, 18}) {
-    auto rep = BitmapImageRep::initWithLayout(layout);
+std::shared_ptr<BitmapImageRep> numbered(const BitmapImageRep::Layout& l,
+                                         QSizeF points = {36, 18}) {
+    auto rep = BitmapImageRep::initWithLayout(l);
     if (rep) {
         for (qint64 i = 0; i < rep->dataSize(); ++i)
             rep->bitmapData()[i] = static_cast<std::uint8_t>(i * 5 + 1);
@@ -45,54 +32,47 @@ const std::uint8_t* pixel(const BitmapImageRep& rep, int x, int y) {
 
 class FiltersFourBytes : public ::testing::TestWithParam<unsigned> {};
 
-TEST_P(FiltersFourBytes, ConvertToRGBTakesTheColourBytes) {
+// Both give a new packed-RGB bitmap of the colour bytes, one point per pixel.
+TEST_P(FiltersFourBytes, ConvertToRGBAndStrippedAlphaTakeTheColourBytes) {
     const unsigned format = GetParam();
     const int k = format & BitmapImageRep::kAlphaFirst ? 1 : 0;
-    const auto src = numbered(layoutOf(4, true, format, 24));
+    const auto src = numbered(layout(5, 3, 4, format, 24));
     ASSERT_TRUE(src);
-    const auto rgb = Filters::convertToRGB(src);
-    ASSERT_TRUE(rgb);
-    EXPECT_EQ(rgb->samplesPerPixel(), 3);
-    EXPECT_EQ(rgb->bitsPerPixel(), 24);
-    EXPECT_EQ(rgb->bytesPerRow(), 15);
-    EXPECT_FALSE(rgb->hasAlpha());
-    EXPECT_EQ(rgb->colorSpaceName(), ColorSpace::CalibratedRGB);
-    EXPECT_EQ(rgb->size(), QSizeF(5, 3)); // one point per pixel, not the source's size
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            ASSERT_EQ(std::memcmp(pixel(*rgb, x, y), pixel(*src, x, y) + k, 3), 0) << x << y;
-}
-
-TEST_P(FiltersFourBytes, StrippedAlphaIsANewThreeSampleBitmap) {
-    const unsigned format = GetParam();
-    const int k = format & BitmapImageRep::kAlphaFirst ? 1 : 0;
-    const auto src = numbered(layoutOf(4, true, format));
-    const auto stripped = Filters::strippedAlphaImageRep(src);
-    ASSERT_TRUE(stripped);
-    ASSERT_NE(stripped, src);
-    EXPECT_EQ(stripped->samplesPerPixel(), 3);
-    EXPECT_FALSE(stripped->hasAlpha());
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            ASSERT_EQ(std::memcmp(pixel(*stripped, x, y), pixel(*src, x, y) + k, 3), 0);
+    for (const auto& rgb : {Filters::convertToRGB(src), Filters::strippedAlphaImageRep(src)}) {
+        ASSERT_TRUE(rgb);
+        ASSERT_NE(rgb, src);
+        EXPECT_EQ(rgb->samplesPerPixel(), 3);
+        EXPECT_EQ(rgb->bitsPerPixel(), 24);
+        EXPECT_EQ(rgb->bytesPerRow(), 15);
+        EXPECT_FALSE(rgb->hasAlpha());
+        EXPECT_EQ(rgb->colorSpaceName(), ColorSpace::CalibratedRGB);
+        EXPECT_EQ(rgb->size(), QSizeF(5, 3)); // not the source's size
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x)
+                ASSERT_EQ(std::memcmp(pixel(*rgb, x, y), pixel(*src, x, y) + k, 3), 0) << x << y;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(, FiltersFourBytes, ::testing::Values(0u, BitmapImageRep::kAlphaFirst),
                          [](const auto& info) { return info.param ? "alphaFirst" : "alphaLast"; });
 
-TEST(Filters, ConvertToRGBCopiesPackedRGBWithItsSpareBytes) {
-    const auto src = numbered(layoutOf(3, false, 0, 17));
+// Packed RGB is copied with its spare bytes by the conversion, and kept as it is by the
+// stripping, so that callers can tell whether anything changed.
+TEST(Filters, PackedRGBIsCopiedByConversionAndKeptByStripping) {
+    const auto src = numbered(layout(5, 3, 3, 0, 17));
     const auto copy = Filters::convertToRGB(src);
     ASSERT_TRUE(copy);
     EXPECT_NE(copy, src);
     EXPECT_EQ(copy->bytesPerRow(), 17);
     EXPECT_EQ(copy->size(), src->size());
     EXPECT_EQ(std::memcmp(copy->bitmapData(), src->bitmapData(), src->dataSize()), 0);
+    EXPECT_EQ(Filters::strippedAlphaImageRep(src), src);
+    EXPECT_EQ(Filters::strippedAlphaImageRep(nullptr), nullptr);
 }
 
 TEST(Filters, ConvertToRGBRefusesGrayWithAWarning) {
     LogCapture log;
-    const auto gray = numbered(layoutOf(1, false, 0, 0, 8, ColorSpace::CalibratedWhite));
+    const auto gray = numbered(layout(5, 3, 1));
     EXPECT_EQ(Filters::convertToRGB(gray), nullptr);
     ASSERT_EQ(log.lines().size(), 1);
     EXPECT_TRUE(log.lines()[0].startsWith(
@@ -100,25 +80,9 @@ TEST(Filters, ConvertToRGBRefusesGrayWithAWarning) {
         << log.lines()[0].toStdString();
 }
 
-TEST(Filters, StrippedAlphaOfThreeSamplesIsTheSameObject) {
-    const auto src = numbered(layoutOf(3, false));
-    EXPECT_EQ(Filters::strippedAlphaImageRep(src), src);
-    EXPECT_EQ(Filters::strippedAlphaImageRep(nullptr), nullptr);
-}
-
-TEST(Filters, ApplyGammaMapsEveryByteInPlace) {
-    auto rep = numbered(layoutOf(3, false, 0, 19));
-    std::vector<std::uint8_t> before(rep->bitmapData(), rep->bitmapData() + rep->dataSize());
-    std::array<std::uint8_t, 256> table{};
-    Filters::buildContrastBrightnessLUT(table.data(), 2.0f, 0.0f);
-    Filters::applyGamma(rep.get(), table.data());
-    for (std::size_t i = 0; i < before.size(); ++i)
-        ASSERT_EQ(rep->bitmapData()[i], table[before[i]]) << i;
-}
-
 TEST(Filters, GrayscaleOfColourKeepsThePointSize) {
     for (int samples : {3, 4}) {
-        auto src = BitmapImageRep::initWithLayout(layoutOf(samples, samples == 4));
+        auto src = imagetest::bitmap(5, 3, samples);
         src->setSize({72, 36});
         const std::array<std::array<std::uint8_t, 3>, 4> colours{
             {{255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}};
@@ -138,15 +102,15 @@ TEST(Filters, GrayscaleOfColourKeepsThePointSize) {
 }
 
 TEST(Filters, GrayscaleOfGrayIsACopyAndOtherLayoutsAreRefused) {
-    const auto gray = numbered(layoutOf(1, false, 0, 0, 8, ColorSpace::CalibratedWhite));
+    const auto gray = numbered(layout(5, 3, 1));
     const auto copy = Filters::convertToGrayscale(gray);
     ASSERT_TRUE(copy);
     EXPECT_NE(copy, gray);
     EXPECT_EQ(std::memcmp(copy->bitmapData(), gray->bitmapData(), gray->dataSize()), 0);
-    EXPECT_EQ(Filters::convertToGrayscale(numbered(layoutOf(3, false, 0, 0, 16))), nullptr);
-    EXPECT_EQ(Filters::convertToGrayscale(
-                  numbered(layoutOf(2, true, 0, 0, 8, ColorSpace::CalibratedWhite))),
-              nullptr);
+    auto sixteenBit = layout(5, 3);
+    sixteenBit.bitsPerSample = 16;
+    EXPECT_EQ(Filters::convertToGrayscale(numbered(sixteenBit)), nullptr);
+    EXPECT_EQ(Filters::convertToGrayscale(numbered(layout(5, 3, 2))), nullptr); // gray and alpha
 }
 
 } // namespace

@@ -1,21 +1,29 @@
 #include "platform/BitmapImageRep.h"
 #include "NameOfParam.h"
 #include "QtPrinters.h"
+#include "platform/ImageTestSupport.h"
 
 #include <QPainter>
-#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
 
 using Layout = BitmapImageRep::Layout;
 using CS = BitmapImageRep::ColorSpace;
+using imagetest::layout;
 
-Layout rgb(int w, int h, int bytesPerRow = 0) {
-    Layout l;
-    l.pixelsWide = w;
-    l.pixelsHigh = h;
-    l.bytesPerRow = bytesPerRow;
+Layout with(Layout l, auto change) {
+    change(l);
+    return l;
+}
+
+Layout padded(Layout l) {
+    l.bitsPerPixel = 32;
+    return l;
+}
+
+Layout sixteenBit(Layout l) {
+    l.bitsPerSample = 16;
     return l;
 }
 
@@ -46,68 +54,35 @@ TEST_P(Layouts, AreFilledInOrRefused) {
         std::all_of(bytes, bytes + rep->dataSize(), [](unsigned char b) { return b == 0; }));
 }
 
-Layout with(Layout l, auto change) {
-    change(l);
-    return l;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Bitmap, Layouts,
     ::testing::Values(
-        LayoutCase{"packed RGB", rgb(5, 2), 24, 15},
-        LayoutCase{"RGB with spare bytes", rgb(5, 2, 20), 24, 20},
-        LayoutCase{"gray",
-                   with(rgb(5, 2),
-                        [](Layout& l) {
-                            l.samplesPerPixel = 1;
-                            l.colorSpace = CS::CalibratedWhite;
-                        }),
-                   8, 5},
-        LayoutCase{"RGBA",
-                   with(rgb(5, 2),
-                        [](Layout& l) {
-                            l.samplesPerPixel = 4;
-                            l.hasAlpha = true;
-                        }),
-                   32, 20},
-        LayoutCase{"RGB in 32 bits", with(rgb(5, 2), [](Layout& l) { l.bitsPerPixel = 32; }), 32,
-                   20},
-        LayoutCase{"16-bit gray with alpha",
-                   with(rgb(5, 2),
-                        [](Layout& l) {
-                            l.bitsPerSample = 16;
-                            l.samplesPerPixel = 2;
-                            l.hasAlpha = true;
-                            l.colorSpace = CS::CalibratedWhite;
-                        }),
-                   32, 20},
-        LayoutCase{"no width", rgb(0, 2), 0, 0}, LayoutCase{"negative height", rgb(5, -1), 0, 0},
-        LayoutCase{"rows too short", rgb(5, 2, 14), 0, 0},
-        LayoutCase{"planar", with(rgb(5, 2), [](Layout& l) { l.isPlanar = true; }), 0, 0},
-        LayoutCase{"4-bit samples", with(rgb(5, 2), [](Layout& l) { l.bitsPerSample = 4; }), 0, 0},
-        LayoutCase{"alpha in three samples", with(rgb(5, 2), [](Layout& l) { l.hasAlpha = true; }),
-                   0, 0},
+        LayoutCase{"packed RGB", layout(5, 2), 24, 15},
+        LayoutCase{"RGB with spare bytes", layout(5, 2, 3, 0, 20), 24, 20},
+        LayoutCase{"gray", layout(5, 2, 1), 8, 5}, LayoutCase{"RGBA", layout(5, 2, 4), 32, 20},
+        LayoutCase{"RGB in 32 bits", padded(layout(5, 2)), 32, 20},
+        LayoutCase{"16-bit gray with alpha", sixteenBit(layout(5, 2, 2)), 32, 20},
+        LayoutCase{"no width", layout(0, 2), 0, 0},
+        LayoutCase{"rows too short", layout(5, 2, 3, 0, 14), 0, 0},
+        LayoutCase{"planar", with(layout(5, 2), [](Layout& l) { l.isPlanar = true; }), 0, 0},
+        LayoutCase{"4-bit samples", with(layout(5, 2), [](Layout& l) { l.bitsPerSample = 4; }), 0,
+                   0},
+        LayoutCase{"alpha in three samples",
+                   with(layout(5, 2), [](Layout& l) { l.hasAlpha = true; }), 0, 0},
         LayoutCase{"gray space with three samples",
-                   with(rgb(5, 2), [](Layout& l) { l.colorSpace = CS::CalibratedWhite; }), 0, 0},
+                   with(layout(5, 2), [](Layout& l) { l.colorSpace = CS::CalibratedWhite; }), 0, 0},
         LayoutCase{"pixel smaller than its samples",
-                   with(rgb(5, 2), [](Layout& l) { l.bitsPerPixel = 16; }), 0, 0},
-        LayoutCase{"absurd size",
-                   with(rgb(100000, 100000),
-                        [](Layout& l) {
-                            l.samplesPerPixel = 4;
-                            l.hasAlpha = true;
-                        }),
-                   0, 0},
-        LayoutCase{"row length overflows", rgb(std::numeric_limits<int>::max(), 1), 0, 0}),
+                   with(layout(5, 2), [](Layout& l) { l.bitsPerPixel = 16; }), 0, 0},
+        LayoutCase{"absurd size", layout(100000, 100000, 4), 0, 0},
+        LayoutCase{"row length overflows", layout(std::numeric_limits<int>::max(), 1), 0, 0}),
     NameOfParam());
 
-TEST(BitmapImageRep, ResolutionIsPixelsPerPointTimes72) {
-    auto rep = BitmapImageRep::initWithLayout(rgb(600, 400));
+TEST(BitmapImageRep, WithoutAPointSizeTheResolutionIsZero) {
+    auto rep = imagetest::bitmap(600, 400);
     ASSERT_TRUE(rep);
-    rep->setSize(QSizeF(144, 192));
-    EXPECT_EQ(rep->resolution(), QSizeF(300, 150));
     rep->setSize(QSizeF(0, 0));
     EXPECT_EQ(rep->resolution(), QSizeF(0, 0));
+    EXPECT_FALSE(rep->TIFFRepresentation().isEmpty());
 }
 
 TEST(BitmapImageRep, WrapsForeignBytesAndReleasesThemOnce) {
@@ -115,7 +90,7 @@ TEST(BitmapImageRep, WrapsForeignBytesAndReleasesThemOnce) {
     int released = 0;
     {
         auto rep =
-            BitmapImageRep::initWithBytesNoCopy(bytes.data(), rgb(4, 2), [&](unsigned char* p) {
+            BitmapImageRep::initWithBytesNoCopy(bytes.data(), layout(4, 2), [&](unsigned char* p) {
                 EXPECT_EQ(p, bytes.data());
                 ++released;
             });
@@ -127,7 +102,7 @@ TEST(BitmapImageRep, WrapsForeignBytesAndReleasesThemOnce) {
     }
     EXPECT_EQ(released, 1);
     // A refused layout hands the bytes back at once.
-    EXPECT_FALSE(BitmapImageRep::initWithBytesNoCopy(bytes.data(), rgb(0, 2),
+    EXPECT_FALSE(BitmapImageRep::initWithBytesNoCopy(bytes.data(), layout(0, 2),
                                                      [&](unsigned char*) { ++released; }));
     EXPECT_EQ(released, 2);
 }
@@ -195,69 +170,30 @@ TEST_P(QImageViews, ShareTheBytesWhereQtHasTheFormat) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bitmap, QImageViews,
-    ::testing::Values(ViewCase{"packed RGB with spare bytes at row ends", rgb(7, 3, 7 * 3 + 5),
-                               QImage::Format_RGB888},
-                      ViewCase{"gray",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.samplesPerPixel = 1;
-                                        l.colorSpace = CS::CalibratedWhite;
-                                    }),
-                               QImage::Format_Grayscale8},
-                      ViewCase{"RGBA last, not premultiplied",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.samplesPerPixel = 4;
-                                        l.hasAlpha = true;
-                                        l.bitmapFormat = BitmapImageRep::kAlphaNonpremultiplied;
-                                    }),
-                               QImage::Format_RGBA8888},
-                      ViewCase{"RGBA last, premultiplied",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.samplesPerPixel = 4;
-                                        l.hasAlpha = true;
-                                    }),
-                               QImage::Format_RGBA8888_Premultiplied},
-                      ViewCase{"RGB and a padding byte",
-                               with(rgb(7, 3), [](Layout& l) { l.bitsPerPixel = 32; }),
-                               QImage::Format_Invalid},
-                      ViewCase{"RGB and an opaque padding byte",
-                               with(rgb(7, 3), [](Layout& l) { l.bitsPerPixel = 32; }),
-                               QImage::Format_RGBX8888, 255},
-                      ViewCase{"alpha first",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.samplesPerPixel = 4;
-                                        l.hasAlpha = true;
-                                        l.bitmapFormat = BitmapImageRep::kAlphaFirst;
-                                    }),
-                               QImage::Format_Invalid},
-                      ViewCase{"padding byte first",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.bitsPerPixel = 32;
-                                        l.bitmapFormat = BitmapImageRep::kAlphaFirst;
-                                    }),
-                               QImage::Format_Invalid},
-                      ViewCase{"16-bit RGB",
-                               with(rgb(7, 3), [](Layout& l) { l.bitsPerSample = 16; }),
-                               QImage::Format_Invalid},
-                      ViewCase{"16-bit gray",
-                               with(rgb(7, 3),
-                                    [](Layout& l) {
-                                        l.bitsPerSample = 16;
-                                        l.samplesPerPixel = 1;
-                                        l.colorSpace = CS::CalibratedWhite;
-                                    }),
-                               QImage::Format_Grayscale16}),
+    ::testing::Values(
+        ViewCase{"packed RGB with spare bytes at row ends", layout(7, 3, 3, 0, 7 * 3 + 5),
+                 QImage::Format_RGB888},
+        ViewCase{"gray", layout(7, 3, 1), QImage::Format_Grayscale8},
+        ViewCase{"RGBA last, not premultiplied",
+                 layout(7, 3, 4, BitmapImageRep::kAlphaNonpremultiplied), QImage::Format_RGBA8888},
+        ViewCase{"RGBA last, premultiplied", layout(7, 3, 4),
+                 QImage::Format_RGBA8888_Premultiplied},
+        ViewCase{"RGB and a padding byte", padded(layout(7, 3)), QImage::Format_Invalid},
+        ViewCase{"RGB and an opaque padding byte", padded(layout(7, 3)), QImage::Format_RGBX8888,
+                 255},
+        ViewCase{"alpha first", layout(7, 3, 4, BitmapImageRep::kAlphaFirst),
+                 QImage::Format_Invalid},
+        ViewCase{"padding byte first", padded(layout(7, 3, 3, BitmapImageRep::kAlphaFirst)),
+                 QImage::Format_Invalid},
+        ViewCase{"16-bit RGB", sixteenBit(layout(7, 3)), QImage::Format_Invalid},
+        ViewCase{"16-bit gray", sixteenBit(layout(7, 3, 1)), QImage::Format_Grayscale16}),
     NameOfParam());
 
 TEST(BitmapImageRep, DrawingIntoTheViewWritesTheBitmapAndTheViewKeepsItAlive) {
     QImage view;
     const unsigned char* bytes = nullptr;
     {
-        auto rep = BitmapImageRep::initWithLayout(rgb(6, 4, 6 * 3 + 2));
+        auto rep = BitmapImageRep::initWithLayout(layout(6, 4, 3, 0, 6 * 3 + 2));
         ASSERT_TRUE(rep);
         view = rep->toQImage();
         QPainter(&view).fillRect(QRect(0, 0, 6, 4), QColor(1, 2, 3));
@@ -272,25 +208,22 @@ TEST(BitmapImageRep, DrawingIntoTheViewWritesTheBitmapAndTheViewKeepsItAlive) {
     EXPECT_EQ(view.pixelColor(5, 3), QColor(1, 2, 3));
 }
 
-TEST(BitmapImageRep, TakesAQImageInPlaceWithoutCopying) {
+TEST(BitmapImageRep, TakesAMovedQImageInPlaceAndCopiesOneStillInUse) {
     QImage image(33, 9, QImage::Format_RGB32);
     image.fill(QColor(40, 50, 60));
+    const auto copy = BitmapImageRep::initWithQImage(image);
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy->bitmapData(), image.constBits());
+    EXPECT_EQ(image.pixelColor(32, 8), QColor(40, 50, 60)) << "the caller's picture is unchanged";
     const uchar* original = image.constBits();
     const auto rep = BitmapImageRep::initWithQImage(std::move(image));
     ASSERT_TRUE(rep);
     EXPECT_EQ(rep->bitmapData(), original);
     EXPECT_EQ(rep->bytesPerRow(), 33 * 3);
-    const unsigned char* p = rep->bitmapData() + 8 * rep->bytesPerRow() + 32 * 3;
-    EXPECT_EQ(QColor(p[0], p[1], p[2]), QColor(40, 50, 60));
-}
-
-TEST(BitmapImageRep, AQImageStillInUseIsCopiedNotChanged) {
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(QColor(40, 50, 60));
-    const auto rep = BitmapImageRep::initWithQImage(image);
-    ASSERT_TRUE(rep);
-    EXPECT_NE(rep->bitmapData(), image.constBits());
-    EXPECT_EQ(image.pixelColor(2, 1), QColor(40, 50, 60));
+    for (const auto& r : {copy, rep}) {
+        const unsigned char* p = r->bitmapData() + 8 * r->bytesPerRow() + 32 * 3;
+        EXPECT_EQ(QColor(p[0], p[1], p[2]), QColor(40, 50, 60));
+    }
 }
 
 struct Encoding {
@@ -304,7 +237,7 @@ class EncodeDecode : public ::testing::TestWithParam<Encoding> {};
 // Encoding then decoding keeps the pixels and the resolution.
 TEST_P(EncodeDecode, KeepsPixelsAndResolution) {
     const Encoding& c = GetParam();
-    auto rep = BitmapImageRep::initWithLayout(rgb(600, 40, 600 * 3 + 3));
+    auto rep = BitmapImageRep::initWithLayout(layout(600, 40, 3, 0, 600 * 3 + 3));
     ASSERT_TRUE(rep);
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 600; ++x) {
@@ -314,14 +247,15 @@ TEST_P(EncodeDecode, KeepsPixelsAndResolution) {
             p[2] = y < 20 ? 30 : 230;
         }
     }
-    rep->setSize(QSizeF(144, 9.6)); // 300 dpi
+    rep->setSize(QSizeF(144, 19.2)); // 300 dpi across, 150 down
     const QByteArray bytes = c.encode(*rep);
     ASSERT_FALSE(bytes.isEmpty()) << c.name;
     const auto back = BitmapImageRep::imageRepWithData(bytes);
     ASSERT_TRUE(back) << c.name;
     EXPECT_EQ(back->pixelsWide(), 600);
     EXPECT_EQ(back->pixelsHigh(), 40);
-    EXPECT_EQ(back->size(), QSizeF(144, 9.6)) << c.name;
+    EXPECT_DOUBLE_EQ(back->size().width(), 144) << c.name;
+    EXPECT_DOUBLE_EQ(back->size().height(), 19.2) << c.name;
     for (const QPoint at : {QPoint(10, 5), QPoint(590, 35), QPoint(310, 5)}) {
         const unsigned char* a = rep->bitmapData() + at.y() * rep->bytesPerRow() + 3 * at.x();
         const unsigned char* b = back->bitmapData() + at.y() * back->bytesPerRow() + 3 * at.x();
@@ -338,10 +272,10 @@ INSTANTIATE_TEST_SUITE_P(
         Encoding{"lzw", [](const BitmapImageRep& r) { return r.TIFFRepresentation(true); }, 0},
         Encoding{"png", [](const BitmapImageRep& r) { return r.PNGRepresentation(); }, 0},
         Encoding{"jpeg", [](const BitmapImageRep& r) { return r.JPEGRepresentation(0.9f); }, 6}),
-    [](const auto& info) { return std::string(info.param.name); });
+    NameOfParam());
 
 TEST(BitmapImageRep, CompressionMakesSmallerFiles) {
-    auto rep = BitmapImageRep::initWithLayout(rgb(200, 200));
+    auto rep = imagetest::bitmap(200, 200);
     ASSERT_TRUE(rep);
     for (qint64 i = 0; i < rep->dataSize(); ++i) {
         rep->bitmapData()[i] = uchar((i / 3) % 200);
@@ -351,11 +285,8 @@ TEST(BitmapImageRep, CompressionMakesSmallerFiles) {
 }
 
 TEST(BitmapImageRep, AlphaSurvivesTiff) {
-    Layout l = rgb(4, 4);
-    l.samplesPerPixel = 4;
-    l.hasAlpha = true;
-    l.bitmapFormat = BitmapImageRep::kAlphaNonpremultiplied;
-    auto rep = BitmapImageRep::initWithLayout(l);
+    auto rep =
+        BitmapImageRep::initWithLayout(layout(4, 4, 4, BitmapImageRep::kAlphaNonpremultiplied));
     ASSERT_TRUE(rep);
     for (qint64 i = 0; i < rep->dataSize(); i += 4) {
         rep->bitmapData()[i] = 200;

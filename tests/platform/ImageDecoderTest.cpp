@@ -10,22 +10,20 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 
 using imagetest::encode;
+using imagetest::expectNear;
 using imagetest::writeBytes;
 
 namespace {
 
 QByteArray be32(quint32 v) {
-    QByteArray b(4, '\0');
-    b[0] = char(v >> 24);
-    b[1] = char(v >> 16);
-    b[2] = char(v >> 8);
-    b[3] = char(v);
-    return b;
+    const quint32 big = qToBigEndian(v);
+    return QByteArray(reinterpret_cast<const char*>(&big), 4);
 }
 
 quint32 crc32(const QByteArray& bytes) {
@@ -54,11 +52,8 @@ QByteArray pngClaiming(quint32 width, quint32 height) {
 }
 
 QByteArray le(quint32 v, int bytes) {
-    QByteArray b;
-    for (int i = 0; i < bytes; ++i) {
-        b.append(char((v >> (8 * i)) & 0xFF));
-    }
-    return b;
+    const quint32 little = qToLittleEndian(v);
+    return QByteArray(reinterpret_cast<const char*>(&little), bytes);
 }
 
 // Inserts an Exif segment after the JFIF segment: an orientation (0: none) and a resolution
@@ -92,11 +87,8 @@ QByteArray withExif(const QByteArray& jpeg, quint16 orientation, quint32 xCentiD
     }
     directory += le(0, 4); // no next directory
     const QByteArray payload = QByteArray("Exif\0\0II*\0\x08\0\0\0", 14) + directory + values;
-    QByteArray segment("\xFF\xE1", 2);
-    const int length = int(payload.size()) + 2;
-    segment.append(char(length >> 8));
-    segment.append(char(length & 0xFF));
-    segment.append(payload);
+    const QByteArray segment =
+        QByteArray("\xFF\xE1", 2) + be32(quint32(payload.size()) + 2).right(2) + payload;
     int at = 2;
     if (uchar(jpeg[2]) == 0xFF && uchar(jpeg[3]) == 0xE0) {
         at = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
@@ -104,15 +96,10 @@ QByteArray withExif(const QByteArray& jpeg, quint16 orientation, quint32 xCentiD
     return jpeg.left(at) + segment + jpeg.mid(at);
 }
 
-// Pictures written by Qt always declare a density; these declare 72 dpi.
-void set72dpi(QImage& image) {
-    image.setDotsPerMeterX(2835);
-    image.setDotsPerMeterY(2835);
-}
-
 QImage twoColour(int w, int h, QImage::Format format, QColor left, QColor right) {
     QImage image(w, h, format);
-    set72dpi(image);
+    image.setDotsPerMeterX(2835); // 72 dpi: a point a pixel
+    image.setDotsPerMeterY(2835);
     image.fill(right);
     QPainter p(&image);
     p.fillRect(QRect(0, 0, w / 2, h), left);
@@ -124,13 +111,6 @@ QColor pixelOf(const BitmapImageRep& rep, int x, int y) {
     const int spp = rep.samplesPerPixel();
     const unsigned char* p = rep.bitmapData() + qsizetype(y) * rep.bytesPerRow() + x * spp;
     return spp == 4 ? QColor(p[0], p[1], p[2], p[3]) : QColor(p[0], p[1], p[2]);
-}
-
-void expectNear(QColor actual, QColor expected, int tolerance, const char* what) {
-    EXPECT_NEAR(actual.red(), expected.red(), tolerance) << what;
-    EXPECT_NEAR(actual.green(), expected.green(), tolerance) << what;
-    EXPECT_NEAR(actual.blue(), expected.blue(), tolerance) << what;
-    EXPECT_NEAR(actual.alpha(), expected.alpha(), tolerance) << what;
 }
 
 class ImageDecoderFiles : public ::testing::Test {
@@ -145,7 +125,7 @@ protected:
 
 struct Readable {
     const char* name;
-    QImage image;
+    QImage::Format layout; // of the picture written
     const char* format;
     bool alpha;
     QColor left;
@@ -155,49 +135,26 @@ struct Readable {
 class DecodesEveryLayout : public ImageDecoderFiles,
                            public ::testing::WithParamInterface<Readable> {};
 
-// Whatever the file's layout, the bitmap is 8-bit packed RGB, or RGBA when there is alpha.
+// Whatever the file's layout, the bitmap is 8-bit packed RGB, or RGBA (not premultiplied)
+// when there is alpha.
 TEST_P(DecodesEveryLayout, IntoEightBitColour) {
     const Readable& c = GetParam();
-    const QString path = write(c.name, encode(c.image, c.format));
-    const auto rep = ImageDecoder::decodeFile(path);
+    // 37 pixels: rows of packed RGB are not a multiple of four bytes long.
+    const QImage image = twoColour(37, 5, c.layout, c.left, c.right);
+    const auto rep = ImageDecoder::decodeFile(write(c.name, encode(image, c.format)));
     ASSERT_TRUE(rep) << c.name;
-    EXPECT_EQ(rep->pixelsWide(), c.image.width());
-    EXPECT_EQ(rep->pixelsHigh(), c.image.height());
+    EXPECT_EQ(rep->pixelsWide(), 37);
+    EXPECT_EQ(rep->pixelsHigh(), 5);
     EXPECT_EQ(rep->bitsPerSample(), 8);
     EXPECT_EQ(rep->samplesPerPixel(), c.alpha ? 4 : 3);
     EXPECT_EQ(rep->bitsPerPixel(), c.alpha ? 32 : 24);
     EXPECT_EQ(rep->hasAlpha(), c.alpha);
     EXPECT_EQ(rep->bytesPerRow(), rep->pixelsWide() * rep->samplesPerPixel());
-    EXPECT_EQ(rep->bitmapFormat() & BitmapImageRep::kAlphaFirst, 0u);
+    EXPECT_EQ(rep->bitmapFormat(), c.alpha ? BitmapImageRep::kAlphaNonpremultiplied : 0u);
     EXPECT_EQ(rep->colorSpaceName(), BitmapImageRep::ColorSpace::CalibratedRGB);
-    EXPECT_EQ(rep->size(), QSizeF(c.image.width(), c.image.height()));
+    EXPECT_EQ(rep->size(), QSizeF(37, 5));
     expectNear(pixelOf(*rep, 0, 0), c.left, 0, c.name);
-    expectNear(pixelOf(*rep, rep->pixelsWide() - 1, rep->pixelsHigh() - 1), c.right, 0, c.name);
-}
-
-QImage indexed() {
-    QImage image(38, 7, QImage::Format_Indexed8);
-    set72dpi(image);
-    image.setColorTable({qRgb(200, 10, 20), qRgb(5, 90, 250)});
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, x < image.width() / 2 ? 0 : 1);
-        }
-    }
-    return image;
-}
-
-QImage mono() {
-    QImage image(21, 3, QImage::Format_Mono);
-    set72dpi(image);
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    image.fill(1);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            image.setPixel(x, y, 0);
-        }
-    }
-    return image;
+    expectNear(pixelOf(*rep, 36, 4), c.right, 0, c.name);
 }
 
 const QColor kRed(200, 10, 20);
@@ -205,104 +162,57 @@ const QColor kBlue(5, 90, 250);
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DecodesEveryLayout,
-    ::testing::Values(
-        // 37 pixels: rows of packed RGB are not a multiple of four bytes long.
-        Readable{"rgb.png", twoColour(37, 5, QImage::Format_RGB32, kRed, kBlue), "png", false, kRed,
-                 kBlue},
-        Readable{"rgb.tif", twoColour(37, 5, QImage::Format_RGB888, kRed, kBlue), "tiff", false,
-                 kRed, kBlue},
-        Readable{"rgb.bmp", twoColour(37, 5, QImage::Format_RGB32, kRed, kBlue), "bmp", false, kRed,
-                 kBlue},
-        Readable{
-            "gray.png",
-            twoColour(37, 5, QImage::Format_Grayscale8, QColor(30, 30, 30), QColor(220, 220, 220)),
-            "png", false, QColor(30, 30, 30), QColor(220, 220, 220)},
-        Readable{"palette.png", indexed(), "png", false, kRed, kBlue},
-        Readable{"bilevel.png", mono(), "png", false, Qt::black, Qt::white},
-        Readable{"deep.png",
-                 twoColour(37, 5, QImage::Format_RGBX64, QColor(128, 64, 32), QColor(1, 254, 127)),
-                 "png", false, QColor(128, 64, 32), QColor(1, 254, 127)},
-        Readable{
-            "alpha.tif",
-            twoColour(37, 5, QImage::Format_ARGB32, QColor(200, 10, 20, 255), QColor(0, 0, 0, 0)),
-            "tiff", true, QColor(200, 10, 20, 255), QColor(0, 0, 0, 0)},
-        Readable{"alpha.png",
-                 twoColour(36, 5, QImage::Format_ARGB32, QColor(10, 250, 30, 255),
-                           QColor(255, 0, 255, 0)),
-                 "png", true, QColor(10, 250, 30, 255), QColor(255, 0, 255, 0)}),
+    ::testing::Values(Readable{"rgb.png", QImage::Format_RGB32, "png", false, kRed, kBlue},
+                      Readable{"rgb.tif", QImage::Format_RGB888, "tiff", false, kRed, kBlue},
+                      Readable{"rgb.bmp", QImage::Format_RGB32, "bmp", false, kRed, kBlue},
+                      Readable{"gray.png", QImage::Format_Grayscale8, "png", false,
+                               QColor(30, 30, 30), QColor(220, 220, 220)},
+                      Readable{"deep.png", QImage::Format_RGBX64, "png", false, QColor(128, 64, 32),
+                               QColor(1, 254, 127)},
+                      Readable{"alpha.tif", QImage::Format_ARGB32, "tiff", true,
+                               QColor(200, 10, 20, 255), QColor(0, 0, 0, 0)},
+                      // Colour under no alpha and under half alpha is kept as it was.
+                      Readable{"alpha.png", QImage::Format_ARGB32, "png", true,
+                               QColor(10, 250, 30, 255), QColor(255, 0, 255, 0)},
+                      Readable{"half.png", QImage::Format_ARGB32, "png", true, kRed,
+                               QColor(200, 100, 40, 128)}),
     NameOfParam());
 
-TEST_F(ImageDecoderFiles, HalfTransparentAlphaIsNotPremultiplied) {
-    QImage image(4, 4, QImage::Format_ARGB32);
-    image.fill(QColor(200, 100, 40, 128));
-    const auto rep = ImageDecoder::decodeFile(write("half.png", encode(image, "png")));
-    ASSERT_TRUE(rep);
-    EXPECT_EQ(rep->bitmapFormat(), BitmapImageRep::kAlphaNonpremultiplied);
-    expectNear(pixelOf(*rep, 1, 1), QColor(200, 100, 40, 128), 1, "half transparent");
-}
-
-TEST_F(ImageDecoderFiles, TurnsAJpegUprightByItsOrientation) {
-    const QImage wide = twoColour(40, 20, QImage::Format_RGB32, Qt::red, Qt::blue);
-    const QByteArray jpeg = withExif(encode(wide, "jpeg", 95), 6);
-    const auto rep = ImageDecoder::decodeFile(write("rotated.jpg", jpeg));
-    ASSERT_TRUE(rep);
-    ASSERT_EQ(rep->pixelsWide(), 20);
-    ASSERT_EQ(rep->pixelsHigh(), 40);
-    // A quarter turn clockwise: the left (red) half of the stored picture is now on top.
-    expectNear(pixelOf(*rep, 10, 5), Qt::red, 40, "top");
-    expectNear(pixelOf(*rep, 10, 34), Qt::blue, 40, "bottom");
-}
-
-TEST_F(ImageDecoderFiles, DeclaredDensityBecomesThePointSize) {
+// The point size follows the file's declared density; without one a pixel is a point.
+TEST_F(ImageDecoderFiles, PointSizeFollowsTheDeclaredDensity) {
     QImage image(600, 30, QImage::Format_RGB32);
     image.fill(Qt::gray);
     image.setDotsPerMeterX(11811); // 300 dpi, as PNG stores it
     image.setDotsPerMeterY(5906);  // 150 dpi
-    const auto png = ImageDecoder::decodeFile(write("dense.png", encode(image, "png")));
-    ASSERT_TRUE(png);
-    EXPECT_DOUBLE_EQ(png->size().width(), 144.0);
-    EXPECT_DOUBLE_EQ(png->size().height(), 14.4);
-    const auto jpeg = ImageDecoder::decodeFile(write("dense.jpg", encode(image, "jpeg")));
-    ASSERT_TRUE(jpeg);
-    EXPECT_DOUBLE_EQ(jpeg->size().width(), 144.0);
-    EXPECT_DOUBLE_EQ(jpeg->size().height(), 14.4);
-}
-
-TEST_F(ImageDecoderFiles, DensityOfTiffAndExifIsRead) {
-    QImage image(600, 30, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    // 96 dpi, which is also Qt's own default: read from the file, not guessed.
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    const auto tiff = ImageDecoder::decodeFile(write("96.tif", encode(image, "tiff")));
-    ASSERT_TRUE(tiff);
-    EXPECT_DOUBLE_EQ(tiff->size().width(), 450.0);
-    // A JPEG whose JFIF segment gives no density but whose Exif says 300 x 150 dpi.
-    QByteArray jpeg = encode(image, "jpeg");
-    jpeg[13] = '\0';
-    jpeg = withExif(jpeg, 0, 11811, 5906);
-    const auto exif = ImageDecoder::decodeFile(write("exif.jpg", jpeg));
-    ASSERT_TRUE(exif);
-    EXPECT_DOUBLE_EQ(exif->size().width(), 144.0);
-    EXPECT_DOUBLE_EQ(exif->size().height(), 14.4);
-}
-
-TEST_F(ImageDecoderFiles, WithoutDeclaredDensityAPixelIsAPoint) {
-    QImage image(50, 20, QImage::Format_RGB32);
-    image.fill(Qt::gray);
-    image.setDotsPerMeterX(11811);
-    image.setDotsPerMeterY(11811);
-    QByteArray png = encode(image, "png");
-    const qsizetype phys = png.indexOf("pHYs");
+    QImage at96 = image;           // also Qt's own default: read from the file, not guessed
+    at96.setDotsPerMeterX(3780);
+    at96.setDotsPerMeterY(3780);
+    QByteArray noPhys = encode(image, "png");
+    const qsizetype phys = noPhys.indexOf("pHYs");
     ASSERT_GT(phys, 4);
-    png.remove(phys - 4, 21); // length, type, 9 bytes, CRC
-    QByteArray jpeg = encode(image, "jpeg");
-    ASSERT_EQ(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
-    jpeg[13] = '\0'; // density unit: none, only an aspect ratio
-    for (const auto& [name, bytes] : {std::pair{"plain.png", png}, std::pair{"plain.jpg", jpeg}}) {
-        const auto rep = ImageDecoder::decodeFile(write(name, bytes));
-        ASSERT_TRUE(rep) << name;
-        EXPECT_EQ(rep->size(), QSizeF(50, 20)) << name;
+    noPhys.remove(phys - 4, 21); // length, type, 9 bytes, CRC
+    QByteArray unitless = encode(image, "jpeg");
+    ASSERT_EQ(unitless.mid(6, 5), QByteArray("JFIF\0", 5));
+    unitless[13] = '\0'; // density unit: none, the values only give the pixel shape
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QSizeF size;
+    } cases[] = {
+        {"dense.png", encode(image, "png"), {144, 14.4}},
+        {"dense.jpg", encode(image, "jpeg"), {144, 14.4}},
+        {"96.tif", encode(at96, "tiff"), {450, 22.5}},
+        {"exif.jpg", withExif(unitless, 0, 11811, 5906), {144, 14.4}},
+        // Turned upright a quarter: the densities swap with the sides.
+        {"exif-turned.jpg", withExif(unitless, 6, 11811, 5906), {14.4, 144}},
+        {"plain.png", noPhys, {600, 30}},
+        {"plain.jpg", unitless, {600, 30}},
+    };
+    for (const auto& c : cases) {
+        const auto rep = ImageDecoder::decodeFile(write(c.name, c.bytes));
+        ASSERT_TRUE(rep) << c.name;
+        EXPECT_DOUBLE_EQ(rep->size().width(), c.size.width()) << c.name;
+        EXPECT_DOUBLE_EQ(rep->size().height(), c.size.height()) << c.name;
     }
 }
 
@@ -408,16 +318,6 @@ TEST(ImageDecoderStructure, FindsTheEndOfAJpegPastStuffedBytesAndTrailers) {
     EXPECT_TRUE(ImageDecoder::scanJPEG(jpeg).complete);
     EXPECT_FALSE(ImageDecoder::scanJPEG(jpeg.left(jpeg.indexOf("\xFF\xD9", 0))).complete);
     EXPECT_FALSE(ImageDecoder::scanJPEG(QByteArray::fromHex("FFD8FFE0FFFF")).complete);
-}
-
-TEST(ImageDecoderStructure, ReadsPngDensityInDotsPerMetre) {
-    const QByteArray phys = be32(11811) + be32(3937) + QByteArray(1, '\1');
-    QByteArray png = pngClaiming(2, 2);
-    png.insert(8 + 25, pngChunk("pHYs", phys)); // after IHDR
-    const auto s = ImageDecoder::scanPNG(png);
-    EXPECT_TRUE(s.complete);
-    ASSERT_TRUE(s.dotsPerInch);
-    EXPECT_EQ(*s.dotsPerInch, QSizeF(300, 100));
 }
 
 } // namespace
