@@ -294,8 +294,12 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
         out << written << Qt::endl;
         return Success;
     case DocumentExport::Result::NoFolder:
-        err << text("cliNoFolder").arg(FileManager::folderOfPath(target)) << Qt::endl;
-        return Failure;
+        // Also a name that is only a folder ("out/"), whose folder does exist.
+        if (!FileManager::isDirectoryAtPath(FileManager::folderOfPath(target))) {
+            err << text("cliNoFolder").arg(FileManager::folderOfPath(target)) << Qt::endl;
+            return Failure;
+        }
+        break;
     case DocumentExport::Result::NoBitmap:
         err << text("cliNoBitmap").arg(document) << Qt::endl;
         return Failure;
