@@ -294,12 +294,8 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
         out << written << Qt::endl;
         return Success;
     case DocumentExport::Result::NoFolder:
-        // Also a name that is only a folder ("out/"), whose folder does exist.
-        if (!FileManager::isDirectoryAtPath(FileManager::folderOfPath(target))) {
-            err << text("cliNoFolder").arg(FileManager::folderOfPath(target)) << Qt::endl;
-            return Failure;
-        }
-        break;
+        err << text("cliNoFolder").arg(FileManager::folderOfPath(target)) << Qt::endl;
+        return Failure;
     case DocumentExport::Result::NoBitmap:
         err << text("cliNoBitmap").arg(document) << Qt::endl;
         return Failure;

@@ -3,7 +3,7 @@
 #include "platform/FileManager.h"
 #include "platform/PropertyList.h"
 
-#include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdlib>
@@ -246,10 +246,9 @@ QString AbstractResource::description() const {
 
 void AbstractResource::setFilePath(const QString& path) {
     filePath_ = path;
-    const QString last = path.section(QLatin1Char('/'), -1);
-    const qsizetype dot = last.lastIndexOf(QLatin1Char('.'));
-    if (dot >= 0 && dot + 1 < last.size()) {
-        setFileType(last.mid(dot + 1));
+    const QString extension = FileManager::pathExtension(path);
+    if (!extension.isEmpty()) {
+        setFileType(extension);
     }
 }
 
@@ -292,7 +291,7 @@ bool AbstractResource::saveToFile(const QString& path) {
 }
 
 bool AbstractResource::renameFile(const QString& newBaseName) {
-    const QString folder = QFileInfo(filePath_).path();
+    const QString folder = FileManager::folderOfPath(filePath_);
     const QString type = fileType();
     // Without a file type there is no extension to add, and no trailing dot either.
     const QString newPath = folder + QLatin1Char('/') + newBaseName +

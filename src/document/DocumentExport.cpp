@@ -34,9 +34,12 @@ DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVar
     if (extensionForFormat(format).isEmpty()) {
         return Result::UnknownFormat;
     }
-    // Checked before rendering, which is the slow part.
+    // Checked before rendering, which is the slow part. A name that is only a folder ("out/")
+    // has its folder, but no file can be written.
     if (outputPath(options).isEmpty()) {
-        return Result::NoFolder;
+        return FileManager::isDirectoryAtPath(FileManager::folderOfPath(baseOf(options)))
+                   ? Result::WriteFailed
+                   : Result::NoFolder;
     }
     const int resolution = options.value(kResolution).toInt();
     const auto bitmap = resolution != 0

@@ -74,8 +74,7 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
     document.setFileType(Fotino::kFileType);
     document.setFilePath(withType(base, Fotino::kFileType));
     if (!picturePath.isEmpty()) {
-        const QString extension =
-            FileManager::pathExtension(FileManager::lastPathComponent(picturePath));
+        const QString extension = FileManager::pathExtension(picturePath);
         const QString copyName = extension.isEmpty() ? name : withType(name, extension);
         document.setImageName(copyName);
         const QString copy = document.originalPicturePath();
@@ -130,8 +129,8 @@ DocumentStorage::SaveResult DocumentStorage::saveAs(Fotino& document, const QStr
     };
     const bool nameTaken =
         usedByAnother(hasPrevious ? previousPath : QString(), newFile) ||
-        usedByAnother(hasPrevious ? withType(oldBase, kCalibratedType) : QString(),
-                      withType(newBase, kCalibratedType));
+        usedByAnother(hasPrevious ? withType(oldBase, Fotino::kCalibratedType) : QString(),
+                      withType(newBase, Fotino::kCalibratedType));
     if (nameTaken &&
         !Alerts::confirm(QStringLiteral("FileExistsLong"), QStringLiteral("FileExists"))) {
         return SaveResult::Declined;
@@ -159,7 +158,7 @@ DocumentStorage::SaveResult DocumentStorage::saveAs(Fotino& document, const QStr
     const QString newPicture = document.originalPicturePath();
     if (hasPrevious && !samePath(previousPath, newFile)) {
         removeFile(previousPath);
-        removeFile(withType(oldBase, kCalibratedType));
+        removeFile(withType(oldBase, Fotino::kCalibratedType));
     }
     for (const QString& old : {previousCopy, replacedPicture}) {
         if (!old.isEmpty() && !samePath(old, newPicture)) {

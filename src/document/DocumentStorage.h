@@ -15,8 +15,6 @@
 
 class DocumentStorage {
 public:
-    static inline const QString kCalibratedType = QStringLiteral("cftn");
-
     struct Opened {
         std::shared_ptr<Fotino> document;
         // The picture copy beside the document file; empty when the document names none.

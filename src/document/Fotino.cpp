@@ -158,7 +158,7 @@ QString Fotino::originalPicturePath() const {
 }
 
 QString Fotino::calibratedPicturePath() const {
-    return FileManager::pathWithoutExtension(filePath()) + QStringLiteral(".cftn");
+    return FileManager::pathWithoutExtension(filePath()) + QLatin1Char('.') + kCalibratedType;
 }
 
 bool Fotino::loadOriginalPictureFromPath(const QString& path) {

@@ -41,6 +41,8 @@ public:
     static inline const QString kPresetMask = QStringLiteral("presetMask");
     static inline const QString kPresetGuides = QStringLiteral("presetGuides");
     static inline const QString kFileType = QStringLiteral("ftoct");
+    // The calibrated picture beside the document.
+    static inline const QString kCalibratedType = QStringLiteral("cftn");
 
     // A new document: the localized "untitled" name, 3.5 x 4.5 cm, guides shown.
     Fotino();
