@@ -3,8 +3,8 @@
 // The thread count comes from FOTINO_BENCH_THREADS (default 1): ours and libvips use it;
 // Qt follows the CPUs the process may use, so run under `taskset -c 0` for one thread.
 
-#include "imaging/LookupTables.h"
-#include "imaging/PixelLoops.h"
+#include "core/imaging/LookupTables.h"
+#include "core/imaging/PixelLoops.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -3,12 +3,12 @@
 // scaling of the same crop. FOTINO_BENCH_THREADS (1 or 2) sets our drawing threads; run
 // under `taskset -c 0` for one CPU.
 
-#include "document/Fotino.h"
-#include "imaging/ImagePrintSpecs.h"
-#include "platform/AreaResampler.h"
-#include "platform/BitmapImageRep.h"
-#include "platform/GraphicsContext.h"
-#include "platform/Image.h"
+#include "core/document/Fotino.h"
+#include "core/imaging/ImagePrintSpecs.h"
+#include "core/platform/AreaResampler.h"
+#include "core/platform/BitmapImageRep.h"
+#include "core/platform/GraphicsContext.h"
+#include "core/platform/Image.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,9 +2,9 @@
 // file), next to a plain copy of the same bytes; and exporting the finished photo at 300 dpi
 // in each format.
 
-#include "document/DocumentExport.h"
-#include "document/DocumentStorage.h"
-#include "platform/FileManager.h"
+#include "core/document/DocumentExport.h"
+#include "core/document/DocumentStorage.h"
+#include "core/platform/FileManager.h"
 
 #include <QDir>
 #include <QFileInfo>

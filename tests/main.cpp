@@ -1,7 +1,7 @@
 // Runs every test with a temporary home, the offscreen platform and the English tables.
 
-#include "TemporaryHome.h"
-#include "platform/StringTable.h"
+#include "core/platform/StringTable.h"
+#include "support/TemporaryHome.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

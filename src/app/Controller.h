@@ -3,7 +3,7 @@
 // documents folder, with a tick box per row choosing the documents to print) and is the
 // access point to the user defaults and the unit setting.
 
-#include "document/Fotino.h"
+#include "core/document/Fotino.h"
 
 #include <QObject>
 #include <QPointer>

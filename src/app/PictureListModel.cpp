@@ -1,6 +1,6 @@
 #include "app/PictureListModel.h"
 
-#include "platform/KtObject.h"
+#include "ui/platform/KtObject.h"
 
 namespace {
 constexpr int kThumbnailSide = 32;

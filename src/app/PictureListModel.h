@@ -3,7 +3,7 @@
 // "name" and "size". The tick is shown from the ticked names; a click on it asks the
 // controller to toggle, the model never changes ticks itself.
 
-#include "document/Fotino.h"
+#include "core/document/Fotino.h"
 
 #include <QAbstractTableModel>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/Controller.h"
-#include "platform/DialogPanels.h"
-#include "platform/StringTable.h"
-#include "platform/TerminationSignals.h"
+#include "core/platform/StringTable.h"
+#include "core/platform/TerminationSignals.h"
+#include "ui/platform/DialogPanels.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,7 @@
-#include "QtPrinters.h"
-#include "document/Fotino.h"
-#include "platform/FileManager.h"
-#include "presets/Preset.h"
+#include "core/document/Fotino.h"
+#include "core/platform/FileManager.h"
+#include "core/presets/Preset.h"
+#include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QImageReader>

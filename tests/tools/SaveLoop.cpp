@@ -2,9 +2,9 @@
 // with its stored picture, then given a picture from elsewhere under the same name. Used to
 // kill a save half-way. Arguments: documents folder, picture A, picture B.
 
-#include "document/DocumentStorage.h"
-#include "platform/FileManager.h"
-#include "platform/Panels.h"
+#include "core/document/DocumentStorage.h"
+#include "core/platform/FileManager.h"
+#include "core/platform/Panels.h"
 
 #include <QDir>
 #include <QGuiApplication>

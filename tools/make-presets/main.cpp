@@ -4,7 +4,7 @@
 //
 //     make-presets formats.tsv OUTPUT_FOLDER
 
-#include "presets/Preset.h"
+#include "core/presets/Preset.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,0 +1,87 @@
+#pragma once
+// A picture: a point size (1 pt = 1/72 in) and an ordered list of bitmaps, drawn scaled to
+// that size; it can also be the drawing destination between lockFocus and unlockFocus.
+
+#include "core/platform/BitmapImageRep.h"
+#include "core/platform/GraphicsContext.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class Image {
+public:
+    using CompositingOperation = GraphicsContext::CompositingOperation;
+    enum class CacheMode { Default, Always, BySize, Never };
+
+    explicit Image(QSizeF size = QSizeF());
+    ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    static std::shared_ptr<Image> initWithSize(QSizeF size);
+    // The point size is the bitmap's (from the file's density); none when unreadable.
+    static std::shared_ptr<Image> initWithContentsOfFile(const QString& path);
+    static std::shared_ptr<Image> initWithData(const QByteArray& data);
+
+    QSizeF size() const { return size_; }
+    void setSize(QSizeF size) { size_ = size; }
+
+    const std::vector<std::shared_ptr<BitmapImageRep>>& representations() const { return reps_; }
+    void addRepresentation(std::shared_ptr<BitmapImageRep> rep);
+    void removeRepresentation(const std::shared_ptr<BitmapImageRep>& rep);
+
+    // Kept for the callers' sake: pictures always draw scaled to their point size and never
+    // keep scaled copies.
+    bool scalesWhenResized() const { return scalesWhenResized_; }
+    void setScalesWhenResized(bool flag) { scalesWhenResized_ = flag; }
+    CacheMode cacheMode() const { return cacheMode_; }
+    void setCacheMode(CacheMode mode) { cacheMode_ = mode; }
+    bool isCachedSeparately() const { return cachedSeparately_; }
+    void setCachedSeparately(bool flag) { cachedSeparately_ = flag; }
+    bool isDataRetained() const { return dataRetained_; }
+    void setDataRetained(bool flag) { dataRetained_ = flag; }
+    // Fills the canvas that lockFocus makes for a picture without bitmaps; clear by default.
+    QColor backgroundColor() const { return backgroundColor_; }
+    void setBackgroundColor(const QColor& color) { backgroundColor_ = color; }
+
+    // Makes the picture the current drawing destination, in its own points. Drawing goes into
+    // an RGBA canvas bitmap (premultiplied, one pixel per point, whole pixels covering the
+    // point size) that becomes the picture's only representation and starts with what the
+    // picture showed.
+    void lockFocus();
+    void unlockFocus();
+    bool isFocused() const { return context_ != nullptr; }
+
+    // Draws the part fromRect of the picture (its own points, y upward; an empty rectangle
+    // means all of it) into the current destination with its lower-left corner at the point,
+    // unscaled, or scaled into rect. Where fromRect reaches beyond the picture nothing is
+    // drawn, so the destination keeps what it had.
+    void drawAtPoint(QPointF point, QRectF fromRect, CompositingOperation operation,
+                     qreal fraction);
+    void drawInRect(QRectF rect, QRectF fromRect, CompositingOperation operation, qreal fraction);
+
+    // TIFF of the first bitmap; empty when there is none.
+    QByteArray TIFFRepresentation(bool compressed = false) const;
+
+private:
+    QRectF pictureArea(int pixelsWide, int pixelsHigh) const;
+
+    QSizeF size_;
+    std::vector<std::shared_ptr<BitmapImageRep>> reps_;
+    bool scalesWhenResized_ = false;
+    CacheMode cacheMode_ = CacheMode::Default;
+    bool cachedSeparately_ = false;
+    bool dataRetained_ = false;
+    QColor backgroundColor_ = Qt::transparent;
+
+    std::shared_ptr<BitmapImageRep> canvas_;
+    QImage canvasView_;
+    std::unique_ptr<GraphicsContext> context_;
+};

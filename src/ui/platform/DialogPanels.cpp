@@ -1,0 +1,98 @@
+#include "ui/platform/DialogPanels.h"
+
+#include "core/platform/Panels.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+int showAlert(const PanelRequest& request) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(request.title.isEmpty() ? QApplication::applicationDisplayName()
+                                               : request.title);
+    box.setText(request.title.isEmpty()
+                    ? request.message
+                    : QStringLiteral("<b>%1</b>").arg(request.title.toHtmlEscaped()));
+    if (!request.title.isEmpty()) {
+        box.setInformativeText(request.message);
+    } else if (!request.informativeText.isEmpty()) {
+        box.setInformativeText(request.informativeText);
+    }
+    QList<QAbstractButton*> buttons;
+    for (int i = 0; i < request.buttons.size(); ++i) {
+        const auto role = i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
+        QAbstractButton* button = box.addButton(request.buttons.at(i), role);
+        buttons.append(button);
+        if (i == 0) {
+            box.setDefaultButton(qobject_cast<QPushButton*>(button));
+        }
+    }
+    if (buttons.size() > 1) {
+        box.setEscapeButton(buttons.at(1));
+    }
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
+
+// Qt's own dialog, since a native one cannot show the accessory view below the file list.
+int showSavePanel(const PanelRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(request.directory);
+    auto* accessory = static_cast<QWidget*>(request.accessory);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (accessory && grid) {
+        grid->addWidget(accessory, grid->rowCount(), 0, 1, grid->columnCount());
+        accessory->show();
+    }
+    const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (accessory && grid) {
+        // The view outlives the dialog and is shown again next time.
+        grid->removeWidget(accessory);
+        accessory->hide();
+        accessory->setParent(nullptr);
+    }
+    if (!accepted) {
+        return -1;
+    }
+    if (request.chosenPath) {
+        *request.chosenPath = dialog.selectedFiles().constFirst();
+    }
+    return 0;
+}
+} // namespace
+
+void DialogPanels::install() {
+    Panels::setProvider([](const PanelRequest& request) {
+        switch (request.kind) {
+        case PanelRequest::Kind::Beep:
+            QApplication::beep();
+            return 0;
+        case PanelRequest::Kind::PageSetup: {
+            QPageSetupDialog dialog(static_cast<QPrinter*>(request.printer),
+                                    QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted ? 0 : -1;
+        }
+        case PanelRequest::Kind::Print: {
+            QPrintDialog dialog(static_cast<QPrinter*>(request.printer),
+                                QApplication::activeWindow());
+            return dialog.exec() == QDialog::Accepted ? 0 : -1;
+        }
+        case PanelRequest::Kind::Save:
+            return showSavePanel(request);
+        case PanelRequest::Kind::Alert:
+            break;
+        }
+        return showAlert(request);
+    });
+}

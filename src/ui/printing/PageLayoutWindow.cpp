@@ -1,0 +1,155 @@
+#include "ui/printing/PageLayoutWindow.h"
+
+#include "core/platform/Panels.h"
+#include "core/platform/UserDefaults.h"
+#include "core/printing/PageGeometry.h"
+#include "ui/platform/KtObject.h"
+#include "ui/printing/PageLayout.h"
+#include "ui/printing/PrintLayout.h"
+#include "ui_PageLayout.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+
+namespace {
+QPointer<PageLayoutWindow>& instance() {
+    static QPointer<PageLayoutWindow> window;
+    return window;
+}
+} // namespace
+
+PageLayoutWindow* PageLayoutWindow::layoutWindow() {
+    if (!instance()) {
+        instance() = new PageLayoutWindow();
+    }
+    PageLayoutWindow* window = instance();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+PageLayoutWindow::PageLayoutWindow()
+    : ui_(std::make_unique<Ui::PageLayout>()) {
+    ui_->setupUi(this);
+    awakeFromNib();
+}
+
+PageLayoutWindow::~PageLayoutWindow() = default;
+
+PageLayout* PageLayoutWindow::pageLayout() const {
+    return ui_->pageLayout;
+}
+
+void PageLayoutWindow::awakeFromNib() {
+    PrintLayout* preview = pageLayout()->printLayout();
+    ui_->interspaceSlider->setValue(static_cast<int>(preview->interspace()));
+    ui_->incrementalButton->setValue(4);
+    numberFieldChanged();
+    for (const QString& name : PageGeometry::paperNames()) {
+        ui_->paperPopup->addItem(QString(), name);
+    }
+    connect(ui_->incrementalButton, &QSpinBox::valueChanged, this,
+            &PageLayoutWindow::numberFieldChanged);
+    connect(ui_->interspaceSlider, &QSlider::valueChanged, this, &PageLayoutWindow::setInterspace);
+    connect(ui_->pageSetupButton, &QPushButton::clicked, this, &PageLayoutWindow::pageSetup);
+    connect(ui_->printButton, &QPushButton::clicked, this, &PageLayoutWindow::print);
+    connect(ui_->paperPopup, &QComboBox::activated, this, &PageLayoutWindow::paperSelected);
+    localizePanel();
+    showPaper();
+}
+
+void PageLayoutWindow::numberFieldChanged() {
+    pageLayout()->printLayout()->setCount(ui_->incrementalButton->value());
+}
+
+void PageLayoutWindow::setInterspace() {
+    pageLayout()->printLayout()->setInterspace(static_cast<float>(ui_->interspaceSlider->value()));
+    ui_->interspaceValue->setText(KtObject::localizedString(QStringLiteral("interspaceValue"))
+                                      .arg(ui_->interspaceSlider->value()));
+}
+
+void PageLayoutWindow::pageSetup() {
+    auto settings = pageLayout()->infos();
+    if (!Panels::runPageSetup(settings.get())) {
+        return;
+    }
+    pageLayout()->calcPageRect(settings, pageLayout()->printLayout());
+    showPaper();
+}
+
+void PageLayoutWindow::paperSelected(int index) {
+    const auto paper = PageGeometry::paperNamed(ui_->paperPopup->itemData(index).toString());
+    if (!paper) {
+        return;
+    }
+    auto settings = pageLayout()->infos();
+    settings->setPageSize(*paper);
+    settings->setPageOrientation(QPageLayout::Portrait);
+    pageLayout()->calcPageRect(settings, pageLayout()->printLayout());
+}
+
+// Selects the known paper the settings use, or shows the settings' own paper.
+void PageLayoutWindow::showPaper() {
+    const QPageSize current = pageLayout()->infos()->pageLayout().pageSize();
+    for (int i = 0; i < ui_->paperPopup->count(); ++i) {
+        const auto paper = PageGeometry::paperNamed(ui_->paperPopup->itemData(i).toString());
+        if (paper &&
+            paper->size(QPageSize::Point).toSize() == current.size(QPageSize::Point).toSize()) {
+            ui_->paperPopup->setCurrentIndex(i);
+            return;
+        }
+    }
+    const int other = ui_->paperPopup->findData(QString());
+    if (other >= 0) {
+        ui_->paperPopup->setItemText(other, current.name());
+        ui_->paperPopup->setCurrentIndex(other);
+    } else {
+        ui_->paperPopup->addItem(current.name(), QString());
+        ui_->paperPopup->setCurrentIndex(ui_->paperPopup->count() - 1);
+    }
+}
+
+bool PageLayoutWindow::print() {
+    // The print sheet reads its interspace from the defaults when it is made.
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    defaults.setFloat(pageLayout()->printLayout()->interspace(), PrintLayout::kInterspaceKey);
+    defaults.synchronize();
+    const std::shared_ptr<QPrinter> settings = pageLayout()->infos();
+    const std::unique_ptr<PrintLayout> sheet = pageLayout()->printerLayout();
+    if (!Panels::runPrintDialog(settings.get())) {
+        return false;
+    }
+    // One unit is one point on paper, from the paper's corner: nothing is scaled to fit.
+    settings->setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(settings.get())) {
+        return false;
+    }
+    sheet->printWithPainter(&painter, settings->paperRect(QPrinter::DevicePixel));
+    return painter.end();
+}
+
+void PageLayoutWindow::localizePanel() {
+    KtObject::localize(static_cast<QWidget*>(this), QStringLiteral("pageLayoutWindow"));
+    KtObject::localize(ui_->numberLabel, QStringLiteral("numberOfImagesLabel"));
+    KtObject::localize(ui_->printButton, QStringLiteral("printButton"));
+    KtObject::localize(ui_->pageSetupButton, QStringLiteral("pageSetupButton"));
+    KtObject::localize(ui_->paperLabel, QStringLiteral("paperLabel"));
+    KtObject::localize(ui_->interspaceLabel, QStringLiteral("interspaceLabel"));
+    for (int i = 0; i < ui_->paperPopup->count(); ++i) {
+        const QString name = ui_->paperPopup->itemData(i).toString();
+        if (!name.isEmpty()) {
+            KtObject::localize(ui_->paperPopup, i, QStringLiteral("paper_") + name);
+        }
+    }
+    setInterspace();
+}
+
+void PageLayoutWindow::closeEvent(QCloseEvent* event) {
+    // The documents drop their renderings; the window itself stays for the next print.
+    pageLayout()->printLayout()->clearFotinos();
+    event->accept();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The page layout window: the preview of one sheet with the ticked photos, the paper, the
+// number of copies of each photo, the space between photos, page setup and print. One
+// window a run, created on first use.
+
+#include "core/document/Fotino.h"
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class PageLayout;
+namespace Ui {
+class PageLayout;
+}
+
+class PageLayoutWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The one window: shown and brought to the front.
+    static PageLayoutWindow* layoutWindow();
+    ~PageLayoutWindow() override;
+
+    PageLayout* pageLayout() const;
+    Ui::PageLayout* outlets() const { return ui_.get(); }
+
+    // Copies the stepper's value into the preview's copy count.
+    void numberFieldChanged();
+    // The slider's value, in points, is the preview's interspace.
+    void setInterspace();
+    void pageSetup();
+    // Chooses one of the known papers (also photo papers) without the page setup dialog.
+    void paperSelected(int index);
+    // Writes the interspace to the defaults, then prints a full-size sheet through the print
+    // dialog; answers whether anything was printed.
+    bool print();
+    void localizePanel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PageLayoutWindow();
+    void awakeFromNib();
+    void showPaper();
+
+    std::unique_ptr<Ui::PageLayout> ui_;
+};

@@ -1,0 +1,318 @@
+#include "core/document/DocumentStorage.h"
+#include "core/document/DocumentLibrary.h"
+#include "core/platform/FileManager.h"
+#include "core/platform/Panels.h"
+#include "core/platform/PropertyList.h"
+#include "support/LogCapture.h"
+#include "support/NameOfParam.h"
+#include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray jpegBytes(QColor colour) {
+    QImage image(60, 80, QImage::Format_RGB888);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+// A documents folder, a picture outside it, and a hook that answers every alert.
+class DocumentStorageTest : public ::testing::Test {
+protected:
+    TemporaryHome home;
+    QTemporaryDir docs;
+    QTemporaryDir elsewhere;
+    QStringList asked;
+    int answer = 0; // the button pressed on every alert: 0 is OK
+    int beeps = 0;
+
+    void SetUp() override {
+        Panels::setTestHook([this](const PanelRequest& request) {
+            if (request.kind == PanelRequest::Kind::Beep) {
+                ++beeps;
+                return 0;
+            }
+            asked << (request.title.isEmpty() ? request.message : request.title);
+            return answer;
+        });
+    }
+    void TearDown() override { Panels::clearTestHook(); }
+
+    QString doc(const QString& name) const { return docs.filePath(name); }
+    QStringList files() const { return FileManager::contentsOfDirectoryAtPath(docs.path()); }
+
+    QString picture(const QString& name, QColor colour = Qt::red) {
+        const QString path = elsewhere.filePath(name);
+        EXPECT_TRUE(FileManager::createFileAtPath(path, jpegBytes(colour)));
+        return path;
+    }
+
+    DocumentStorage::SaveResult saveNew(const QString& name, const QString& picturePath) {
+        Fotino document;
+        return DocumentStorage::saveAs(document, docs.path(), QString(), picturePath,
+                                       {name, 3.5f, 4.5f, true});
+    }
+
+    // Opens the document and saves it under another (or the same) name, as the editor does.
+    DocumentStorage::SaveResult reopenAndSave(const QString& file, const QString& name) {
+        auto opened = DocumentStorage::open(doc(file));
+        EXPECT_TRUE(opened.loaded);
+        return DocumentStorage::saveAs(*opened.document, docs.path(), opened.previousPath,
+                                       opened.picturePath, {name, 3.5f, 4.5f, true});
+    }
+};
+
+TEST_F(DocumentStorageTest, SavingANewDocumentCopiesThePictureUnderItsName) {
+    const QString original = picture(QStringLiteral("IMG_1234.JPG"));
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), original), DocumentStorage::SaveResult::Saved);
+
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.JPG")}));
+    EXPECT_TRUE(FileManager::contentsEqualAtPath(original, doc(QStringLiteral("Visa.JPG"))));
+    EXPECT_TRUE(FileManager::fileExistsAtPath(original));
+    const auto stored = PropertyList::readDictionaryFromFile(doc(QStringLiteral("Visa.ftoct")));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->value(Fotino::kImageName).toString(), QStringLiteral("Visa.JPG"));
+    EXPECT_EQ(stored->value(Fotino::kVersion).toInt(), 1);
+    EXPECT_EQ(stored->value(Fotino::kName).toString(), QStringLiteral("Visa"));
+    EXPECT_FALSE(stored->value(Fotino::kThumbnail).toByteArray().isEmpty());
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(DocumentStorageTest, RenamingMovesEveryFileToTheNewName) {
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("IMG_1234.JPG"))),
+              DocumentStorage::SaveResult::Saved);
+    const QByteArray pictureBytes = *FileManager::contentsAtPath(doc(QStringLiteral("Visa.JPG")));
+    ASSERT_TRUE(FileManager::createFileAtPath(doc(QStringLiteral("Visa.cftn")), "calibrated"));
+
+    ASSERT_EQ(reopenAndSave(QStringLiteral("Visa.ftoct"), QStringLiteral("Permit")),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Permit.ftoct"), QStringLiteral("Permit.JPG")}));
+    EXPECT_EQ(FileManager::contentsAtPath(doc(QStringLiteral("Permit.JPG"))), pictureBytes);
+    const auto listed = DocumentLibrary::listDocuments(docs.path());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0]->name(), QStringLiteral("Permit"));
+    EXPECT_EQ(listed[0]->imageName(), QStringLiteral("Permit.JPG"));
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(DocumentStorageTest, DecliningToReplaceAnotherDocumentWritesNothing) {
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("a.jpg"), Qt::red)),
+              DocumentStorage::SaveResult::Saved);
+    ASSERT_EQ(saveNew(QStringLiteral("Permit"), picture(QStringLiteral("b.jpg"), Qt::blue)),
+              DocumentStorage::SaveResult::Saved);
+    const auto before = *FileManager::contentsAtPath(doc(QStringLiteral("Visa.ftoct")));
+
+    answer = 1; // Cancel
+    EXPECT_EQ(reopenAndSave(QStringLiteral("Permit.ftoct"), QStringLiteral("Visa")),
+              DocumentStorage::SaveResult::Declined);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("A photo with this name already exists")});
+    EXPECT_EQ(FileManager::contentsAtPath(doc(QStringLiteral("Visa.ftoct"))), before);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Permit.ftoct"), QStringLiteral("Permit.jpg"),
+                                    QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.jpg")}));
+}
+
+TEST_F(DocumentStorageTest, ReplacingAnotherDocumentLeavesNoStrayPicture) {
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("a.png"))),
+              DocumentStorage::SaveResult::Saved);
+    answer = 0;
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("b.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.jpg")}));
+}
+
+TEST_F(DocumentStorageTest, APictureOfAnotherTypeReplacesTheOldCopy) {
+    const QString first = picture(QStringLiteral("first.jpg"));
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), first), DocumentStorage::SaveResult::Saved);
+    auto opened = DocumentStorage::open(doc(QStringLiteral("Visa.ftoct")));
+    ASSERT_EQ(DocumentStorage::saveAs(*opened.document, docs.path(), opened.previousPath,
+                                      picture(QStringLiteral("second.png")),
+                                      {QStringLiteral("Visa"), 3.5f, 4.5f, true}),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.png")}));
+    EXPECT_TRUE(FileManager::fileExistsAtPath(first)) << "pictures from elsewhere stay";
+}
+
+TEST_F(DocumentStorageTest, ANameWithDotsIsUsedWholeAndSavingAgainAsksNothing) {
+    const QString name = QStringLiteral("Card no. 2");
+    ASSERT_EQ(saveNew(name, picture(QStringLiteral("scan.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    const QStringList expected{QStringLiteral("Card no. 2.ftoct"),
+                               QStringLiteral("Card no. 2.jpg")};
+    EXPECT_EQ(files(), expected);
+    const auto listed = DocumentLibrary::listDocuments(docs.path());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0]->name(), name);
+
+    ASSERT_EQ(reopenAndSave(QStringLiteral("Card no. 2.ftoct"), name),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), expected);
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(DocumentStorageTest, ADocumentRenamedOutsideKeepsTheOtherDocumentsFiles) {
+    // Visa.ftoct was copied to Copy.ftoct by hand: it still says "Visa" and names Visa.jpg.
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("a.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    ASSERT_TRUE(QFile::copy(doc(QStringLiteral("Visa.ftoct")), doc(QStringLiteral("Copy.ftoct"))));
+
+    ASSERT_EQ(reopenAndSave(QStringLiteral("Copy.ftoct"), QStringLiteral("Permit")),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Permit.ftoct"), QStringLiteral("Permit.jpg"),
+                                    QStringLiteral("Visa.ftoct"), QStringLiteral("Visa.jpg")}));
+}
+
+TEST_F(DocumentStorageTest, AVersionZeroDocumentIsConvertedWhenOpened) {
+    ASSERT_TRUE(FileManager::createFileAtPath(doc(QStringLiteral("Old.jpg")), jpegBytes(Qt::gray)));
+    Fotino old;
+    old.setImageName(QStringLiteral("Old.jpg"));
+    old.setPictureSize(1.0f);
+    old.setXOffset(10.0f);
+    old.setYOffset(20.0f);
+    old.setPictureVersion(0);
+    ASSERT_TRUE(old.saveToFile(doc(QStringLiteral("Old.ftoct"))));
+
+    const auto opened = DocumentStorage::open(doc(QStringLiteral("Old.ftoct")));
+    ASSERT_TRUE(opened.loaded);
+    EXPECT_EQ(opened.picturePath, doc(QStringLiteral("Old.jpg")));
+    const auto stored = PropertyList::readDictionaryFromFile(doc(QStringLiteral("Old.ftoct")));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->value(Fotino::kVersion).toInt(), 1);
+    EXPECT_NE(stored->value(Fotino::kXOffset).toFloat(), 10.0f);
+}
+
+TEST_F(DocumentStorageTest, AnUnreadableFileBeepsAndGivesAFreshDocumentWithThatPath) {
+    ASSERT_TRUE(FileManager::createFileAtPath(doc(QStringLiteral("Broken.ftoct")), "junk"));
+    const auto opened = DocumentStorage::open(doc(QStringLiteral("Broken.ftoct")));
+    EXPECT_FALSE(opened.loaded);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(opened.document->filePath(), doc(QStringLiteral("Broken.ftoct")));
+    EXPECT_EQ(opened.document->widthInCm(), 3.5f);
+    EXPECT_TRUE(opened.previousPath.isEmpty());
+    EXPECT_EQ(FileManager::contentsAtPath(doc(QStringLiteral("Broken.ftoct"))), QByteArray("junk"));
+}
+
+TEST_F(DocumentStorageTest, DeletingRemovesTheFilesThatExistAndLogsThem) {
+    ASSERT_EQ(saveNew(QStringLiteral("Visa"), picture(QStringLiteral("a.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    ASSERT_EQ(saveNew(QStringLiteral("Permit"), picture(QStringLiteral("b.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    ASSERT_TRUE(FileManager::removeItemAtPath(doc(QStringLiteral("Visa.jpg"))));
+    const auto visa = Fotino::initWithPath(doc(QStringLiteral("Visa.ftoct")));
+    ASSERT_TRUE(visa);
+
+    answer = 1;
+    EXPECT_FALSE(DocumentStorage::deleteDocument(*visa));
+    EXPECT_EQ(files().size(), 3);
+
+    answer = 0;
+    LogCapture log;
+    EXPECT_TRUE(DocumentStorage::deleteDocument(*visa));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Permit.ftoct"), QStringLiteral("Permit.jpg")}));
+    EXPECT_EQ(log.lines(), QStringList{QStringLiteral("Deleting %1,%2,%3")
+                                           .arg(doc(QStringLiteral("Visa.cftn")),
+                                                doc(QStringLiteral("Visa.ftoct")),
+                                                doc(QStringLiteral("Visa.jpg")))});
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("Delete this photo?"),
+                                  QStringLiteral("Delete this photo?")}));
+}
+
+TEST_F(DocumentStorageTest, DeletingADotlessDocumentRemovesItsOwnFile) {
+    Fotino document;
+    ASSERT_TRUE(document.saveToFile(doc(QStringLiteral("Visaftoct"))));
+    DocumentStorage::removeFiles(document);
+    EXPECT_TRUE(files().isEmpty());
+}
+
+struct NameCase {
+    const char* name;
+    QString text;
+    DocumentStorage::SaveResult result;
+};
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DocumentNames : public DocumentStorageTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(DocumentNames, RefusedNamesWriteNothingAnywhere) {
+    const NameCase& c = GetParam();
+    QDir(docs.path()).mkdir(QStringLiteral("sub"));
+    const QString original = picture(QStringLiteral("a.jpg"));
+    EXPECT_EQ(saveNew(c.text, original), c.result);
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(files(), QStringList{QStringLiteral("sub")});
+    EXPECT_TRUE(
+        FileManager::contentsOfDirectoryAtPath(docs.filePath(QStringLiteral("sub"))).isEmpty());
+    EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(elsewhere.path()),
+              QStringList{QStringLiteral("a.jpg")});
+    EXPECT_FALSE(FileManager::fileExistsAtPath(docs.filePath(QStringLiteral("../Visa.ftoct"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, DocumentNames,
+    ::testing::Values(
+        NameCase{"empty", QString(), DocumentStorage::SaveResult::NoName},
+        NameCase{"spaces", QStringLiteral("   "), DocumentStorage::SaveResult::NoName},
+        NameCase{"dot", QStringLiteral("."), DocumentStorage::SaveResult::UnusableName},
+        NameCase{"dotdot", QStringLiteral(".."), DocumentStorage::SaveResult::UnusableName},
+        NameCase{"slash", QStringLiteral("sub/Visa"), DocumentStorage::SaveResult::UnusableName},
+        NameCase{"up", QStringLiteral("../Visa"), DocumentStorage::SaveResult::UnusableName},
+        NameCase{"newline", QStringLiteral("Vi\nsa"), DocumentStorage::SaveResult::UnusableName},
+        NameCase{"too long", QString(250, QLatin1Char('n')),
+                 DocumentStorage::SaveResult::UnusableName}),
+    NameOfParam());
+
+TEST_F(DocumentStorageTest, NoPictureIsRefusedBeforeAnythingIsWritten) {
+    EXPECT_EQ(saveNew(QStringLiteral("Visa"), QString()), DocumentStorage::SaveResult::NoPicture);
+    EXPECT_EQ(asked,
+              QStringList{QStringLiteral("Choose a picture for the photo before saving it.")});
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(DocumentStorageTest, AccentsAndSpacesAreKept) {
+    ASSERT_EQ(saveNew(QStringLiteral(" Zoë’s permis "), picture(QStringLiteral("a.jpg"))),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_EQ(files(), (QStringList{QStringLiteral(" Zoë’s permis .ftoct"),
+                                    QStringLiteral(" Zoë’s permis .jpg")}));
+}
+
+class HostileImageNames : public DocumentStorageTest,
+                          public ::testing::WithParamInterface<QString> {};
+
+TEST_P(HostileImageNames, NeverReachOutsideTheDocumentsFolder) {
+    // A file beside the documents folder that a hostile name points at.
+    const QString victim = elsewhere.filePath(QStringLiteral("victim.jpg"));
+    ASSERT_TRUE(FileManager::createFileAtPath(victim, jpegBytes(Qt::green)));
+    Fotino hostile;
+    hostile.setImageName(GetParam().arg(elsewhere.path()));
+    ASSERT_TRUE(hostile.saveToFile(doc(QStringLiteral("Visa.ftoct"))));
+
+    auto opened = DocumentStorage::open(doc(QStringLiteral("Visa.ftoct")));
+    ASSERT_TRUE(opened.loaded);
+    EXPECT_TRUE(opened.picturePath.isEmpty()) << opened.picturePath.toStdString();
+    EXPECT_EQ(QFileInfo(opened.document->originalPicturePath()).absolutePath(),
+              QFileInfo(docs.path()).absoluteFilePath());
+
+    DocumentStorage::removeFiles(*opened.document);
+    EXPECT_TRUE(FileManager::fileExistsAtPath(victim));
+    EXPECT_TRUE(files().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, HostileImageNames,
+                         ::testing::Values(QStringLiteral("%1/victim.jpg"),
+                                           QStringLiteral("../victim.jpg"),
+                                           QStringLiteral("../../../../%1/victim.jpg"),
+                                           QStringLiteral(".."), QStringLiteral("a.jpg/..")));
+
+} // namespace

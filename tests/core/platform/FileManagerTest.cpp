@@ -1,0 +1,153 @@
+#include "core/platform/FileManager.h"
+#include "core/platform/TemporaryName.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+TEST(FileManager, ListsByNameIgnoringCaseHiddenIncluded) {
+    QTemporaryDir dir;
+    for (const char* name : {"b.ftoct", "A.ftoct", "a.jpg", ".hidden", "C"}) {
+        writeFile(dir.filePath(QString::fromLatin1(name)), "x");
+    }
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    EXPECT_EQ(
+        FileManager::contentsOfDirectoryAtPath(dir.path()),
+        (QStringList{QStringLiteral(".hidden"), QStringLiteral("A.ftoct"), QStringLiteral("a.jpg"),
+                     QStringLiteral("b.ftoct"), QStringLiteral("C"), QStringLiteral("sub")}));
+    EXPECT_TRUE(
+        FileManager::contentsOfDirectoryAtPath(dir.filePath(QStringLiteral("no"))).isEmpty());
+}
+
+TEST(FileManager, CreatesWholePathsOrOnlyTheLastComponent) {
+    QTemporaryDir dir;
+    const QString deep = dir.filePath(QStringLiteral("Documents/Fotino"));
+    EXPECT_FALSE(FileManager::createDirectoryAtPath(deep, false));
+    EXPECT_TRUE(FileManager::createDirectoryAtPath(deep, true));
+    EXPECT_TRUE(FileManager::isDirectoryAtPath(deep));
+    EXPECT_TRUE(FileManager::createDirectoryAtPath(deep, false)) << "an existing folder is fine";
+    writeFile(dir.filePath(QStringLiteral("file")), "x");
+    EXPECT_FALSE(FileManager::createDirectoryAtPath(dir.filePath(QStringLiteral("file")), true));
+}
+
+TEST(FileManager, MoveNeverOverwrites) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    const QString b = dir.filePath(QStringLiteral("b"));
+    writeFile(a, "first");
+    writeFile(b, "second");
+    EXPECT_FALSE(FileManager::moveItemAtPath(a, b));
+    EXPECT_EQ(FileManager::contentsAtPath(b), QByteArray("second"));
+    ASSERT_TRUE(FileManager::removeItemAtPath(b));
+    EXPECT_TRUE(FileManager::moveItemAtPath(a, b));
+    EXPECT_FALSE(FileManager::fileExistsAtPath(a));
+    EXPECT_FALSE(FileManager::moveItemAtPath(a, dir.filePath(QStringLiteral("c"))));
+}
+
+TEST(FileManager, RemovesFilesAndFoldersAndReportsMissingOnes) {
+    QTemporaryDir dir;
+    const QString sub = dir.filePath(QStringLiteral("sub"));
+    QDir(dir.path()).mkpath(QStringLiteral("sub/deeper"));
+    writeFile(sub + QStringLiteral("/deeper/f"), "x");
+    EXPECT_TRUE(FileManager::removeItemAtPath(sub));
+    EXPECT_FALSE(FileManager::fileExistsAtPath(sub));
+    EXPECT_FALSE(FileManager::removeItemAtPath(sub));
+    EXPECT_FALSE(FileManager::removeItemAtPath(QString()));
+}
+
+TEST(FileManager, ComparesContents) {
+    QTemporaryDir dir;
+    const QByteArray big(200000, 'x');
+    QByteArray other = big;
+    other[150000] = 'y';
+    writeFile(dir.filePath(QStringLiteral("a")), big);
+    writeFile(dir.filePath(QStringLiteral("b")), big);
+    writeFile(dir.filePath(QStringLiteral("c")), other);
+    writeFile(dir.filePath(QStringLiteral("d")), big.left(10));
+    EXPECT_TRUE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
+                                                 dir.filePath(QStringLiteral("b"))));
+    EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
+                                                  dir.filePath(QStringLiteral("c"))));
+    EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
+                                                  dir.filePath(QStringLiteral("d"))));
+    EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
+                                                  dir.filePath(QStringLiteral("missing"))));
+}
+
+TEST(FileManager, AtomicWriteReplacesWholeFileAndLeavesNoTemporaryBehind) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.ftoct"));
+    ASSERT_TRUE(FileManager::createFileAtPath(path, "old contents, rather long"));
+    ASSERT_TRUE(FileManager::createFileAtPath(path, "new"));
+    EXPECT_EQ(FileManager::contentsAtPath(path), QByteArray("new"));
+    EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(dir.path()),
+              QStringList{QStringLiteral("doc.ftoct")});
+    EXPECT_FALSE(FileManager::createFileAtPath(dir.path(), "x")) << "a folder is not replaced";
+    EXPECT_FALSE(FileManager::contentsAtPath(dir.filePath(QStringLiteral("missing"))));
+}
+
+struct PathCase {
+    const char* path;
+    const char* extension;
+    const char* withoutExtension;
+    const char* folder;
+};
+
+// The extension never reaches past the last "/", whatever a stored name holds.
+TEST(FileManager, PathArithmeticStaysInTheLastComponent) {
+    const PathCase cases[] = {
+        {"/d/Card no. 2.ftoct", "ftoct", "/d/Card no. 2", "/d"},
+        {"/d/Visaftoct", "", "/d/Visaftoct", "/d"},
+        {"/d.x/Visa", "", "/d.x/Visa", "/d.x"},
+        {"../../etc/passwd", "", "../../etc/passwd", "../../etc"},
+        {"a.jpg/..", "", "a.jpg/.", "a.jpg"},
+        {"photo.", "", "photo", "."},
+        {"/root.tif", "tif", "/root", "/"},
+    };
+    for (const PathCase& c : cases) {
+        const QString path = QString::fromUtf8(c.path);
+        EXPECT_EQ(FileManager::pathExtension(path), QString::fromUtf8(c.extension)) << c.path;
+        EXPECT_EQ(FileManager::pathWithoutExtension(path), QString::fromUtf8(c.withoutExtension))
+            << c.path;
+        EXPECT_EQ(FileManager::folderOfPath(path), QString::fromUtf8(c.folder)) << c.path;
+    }
+}
+
+TEST(FileManager, SameFileFollowsThePathNotTheBytes) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    ASSERT_TRUE(FileManager::createFileAtPath(a, "x"));
+    ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("b")), "x"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_TRUE(FileManager::isSameFile(a, dir.filePath(QStringLiteral("sub/../a"))));
+    EXPECT_FALSE(FileManager::isSameFile(a, dir.filePath(QStringLiteral("b"))));
+    EXPECT_FALSE(FileManager::isSameFile(dir.filePath(QStringLiteral("none")),
+                                         dir.filePath(QStringLiteral("none"))));
+}
+
+TEST(TemporaryName, MakesDistinctExistingNamesWithTheSuffix) {
+    QTemporaryDir dir;
+    const QString templ = dir.filePath(QStringLiteral("FTN_Capture_XXXXXX"));
+    const QString first = TemporaryName::uniquePath(templ, QStringLiteral(".tif"));
+    const QString second = TemporaryName::uniquePath(templ, QStringLiteral(".tif"));
+    EXPECT_TRUE(first.endsWith(QLatin1String(".tif")));
+    EXPECT_TRUE(first.startsWith(dir.filePath(QStringLiteral("FTN_Capture_"))));
+    EXPECT_EQ(first.size(), templ.size() + 4);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_TRUE(TemporaryName::uniquePath(QStringLiteral("/tmp/no-x")).isEmpty());
+    EXPECT_EQ(TemporaryName::uuidBytes().size(), 16);
+    EXPECT_NE(TemporaryName::uuidBytes(), TemporaryName::uuidBytes());
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+#include "core/presets/Preset.h"
+#include "core/platform/BitmapImageRep.h"
+#include "core/platform/FileManager.h"
+#include "core/platform/Image.h"
+#include "core/platform/NotificationCenter.h"
+#include "core/platform/ResourceFolder.h"
+#include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList namesOf(const std::vector<std::shared_ptr<Preset>>& presets) {
+    QStringList names;
+    for (const auto& p : presets) {
+        names << p->name();
+    }
+    return names;
+}
+
+class PresetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(resources.path()).mkpath(QStringLiteral("presets"));
+        ResourceFolder::setOverride(resources.path());
+    }
+    void TearDown() override { ResourceFolder::setOverride(QString()); }
+
+    QString builtInFile(const char* file) const {
+        return resources.filePath(QStringLiteral("presets/") + QString::fromLatin1(file));
+    }
+    void writeBuiltIn(const char* file, const QString& name) {
+        Preset p;
+        p.setName(name);
+        p.setUUID(Preset::newIdentifier());
+        ASSERT_TRUE(p.saveToFile(builtInFile(file)));
+    }
+    QStringList userFiles() const {
+        return FileManager::contentsOfDirectoryAtPath(Preset::userPresetsPath());
+    }
+
+    TemporaryHome home;
+    QTemporaryDir resources;
+};
+
+TEST_F(PresetTest, ListsBuiltInPresetsThenTheUsersOwn) {
+    writeBuiltIn("02-us.ftnpst", QStringLiteral("US passport"));
+    writeBuiltIn("01-icao.ftnpst", QStringLiteral("ICAO"));
+    EXPECT_FALSE(QDir(Preset::userPresetsPath()).exists());
+    EXPECT_EQ(namesOf(Preset::presets()),
+              (QStringList{QStringLiteral("ICAO"), QStringLiteral("US passport")}));
+
+    auto mine = Preset::defaultPreset();
+    mine->setName(QStringLiteral("Aardvark club"));
+    ASSERT_TRUE(mine->save());
+    EXPECT_EQ(namesOf(Preset::presets()),
+              (QStringList{QStringLiteral("ICAO"), QStringLiteral("US passport"),
+                           QStringLiteral("Aardvark club")}));
+    EXPECT_FALSE(mine->builtIn());
+    EXPECT_TRUE(Preset::presets().front()->builtIn());
+}
+
+TEST_F(PresetTest, OnlyTopLevelRegularFilesWithTheExactExtensionCount) {
+    writeBuiltIn("a.ftnpst", QStringLiteral("A"));
+    writeBuiltIn("b.FTNPST", QStringLiteral("B"));
+    QDir(resources.path()).mkpath(QStringLiteral("presets/sub"));
+    writeBuiltIn("sub/c.ftnpst", QStringLiteral("C"));
+    QDir(resources.path()).mkpath(QStringLiteral("presets/folder.ftnpst"));
+    QFile::link(builtInFile("a.ftnpst"), builtInFile("link.ftnpst"));
+    // A broken file is still listed, blank.
+    ASSERT_TRUE(FileManager::createFileAtPath(builtInFile("broken.ftnpst"), "junk"));
+    const auto all = Preset::presets();
+    EXPECT_EQ(namesOf(all), (QStringList{QStringLiteral("A"), QString()}));
+    EXPECT_EQ(all[1]->printWidth(), 0.0f);
+    EXPECT_FALSE(all[1]->guideNamed(Preset::kFaceGuide));
+}
+
+TEST_F(PresetTest, TheDefaultPresetIsTwoInchesSquareWithItsGuides) {
+    const auto p = Preset::defaultPreset();
+    EXPECT_EQ(p->name(), QStringLiteral("Untitled preset"));
+    EXPECT_EQ(p->printWidth(), 5.08f);
+    EXPECT_EQ(p->printHeight(), 5.08f);
+    const QRectF face = Preset::rectFromGuide(p->guideNamed(Preset::kFaceGuide));
+    EXPECT_FLOAT_EQ(face.x(), 0.79f);
+    EXPECT_FLOAT_EQ(face.y(), 1.63f);
+    EXPECT_FLOAT_EQ(face.width(), 3.5f);
+    EXPECT_FLOAT_EQ(face.height(), 3.3f);
+    EXPECT_EQ(p->eyesTop(), 3.49f);
+    EXPECT_EQ(p->eyesRight(), 5.08f);
+    EXPECT_EQ(p->uuid().size(), 16);
+    EXPECT_NE(p->uuid(), Preset::defaultPreset()->uuid());
+    EXPECT_TRUE(p->filePath().isEmpty());
+    EXPECT_FALSE(p->builtIn());
+    EXPECT_EQ(Preset::rectFromGuide(std::nullopt), QRectF());
+}
+
+TEST_F(PresetTest, GuidesOfALoadedPresetCanBeChanged) {
+    Preset none;
+    EXPECT_EQ(none.eyesLeft(), 0.0f);
+    writeBuiltIn("x.ftnpst", QStringLiteral("X"));
+    auto loaded = Preset::initWithPath<Preset>(builtInFile("x.ftnpst"));
+    ASSERT_TRUE(loaded);
+    loaded->setFaceLeft(0.43f, 4.10f, 3.07f, 0.58f);
+    loaded->setEyesLeft(0, 3.15f, 3.5f, 2.25f);
+    EXPECT_EQ(loaded->faceTop(), 4.10f);
+    EXPECT_EQ(loaded->eyesBottom(), 2.25f);
+    ASSERT_TRUE(loaded->saveToFile(builtInFile("x.ftnpst")));
+    auto again = Preset::initWithPath<Preset>(builtInFile("x.ftnpst"));
+    EXPECT_EQ(again->faceRight(), 3.07f);
+    EXPECT_EQ(again->guides().size(), 2);
+}
+
+TEST_F(PresetTest, SavingUnderAChangedNameLeavesOneFile) {
+    auto p = Preset::defaultPreset();
+    p->setName(QStringLiteral("Visa"));
+    ASSERT_TRUE(p->save());
+    EXPECT_EQ(userFiles(), QStringList{QStringLiteral("Visa.ftnpst")});
+    p->setName(QStringLiteral("Visa 2"));
+    ASSERT_TRUE(p->save());
+    EXPECT_EQ(userFiles(), QStringList{QStringLiteral("Visa 2.ftnpst")});
+    EXPECT_EQ(p->filePath(), Preset::userPresetsPath() + QStringLiteral("/Visa 2.ftnpst"));
+    EXPECT_EQ(p->fileType(), QStringLiteral("ftnpst"));
+}
+
+TEST_F(PresetTest, ANameThatIsNoFileNameWritesNothing) {
+    for (const QString& name : {QStringLiteral("../escape"), QStringLiteral(".."),
+                                QStringLiteral("  "), QStringLiteral("a/b")}) {
+        auto p = Preset::defaultPreset();
+        p->setName(name);
+        EXPECT_FALSE(p->save()) << name.toStdString();
+    }
+    EXPECT_TRUE(userFiles().isEmpty());
+    EXPECT_TRUE(
+        FileManager::contentsOfDirectoryAtPath(home.filePath(QStringLiteral(".local/share/Fotino")))
+            .filter(QStringLiteral("escape"))
+            .isEmpty());
+}
+
+TEST_F(PresetTest, SaveAndDeleteTellTheWindowsAndLookUpFollows) {
+    QObject observer;
+    int changes = 0;
+    NotificationCenter::defaultCenter().addObserver(&observer, Preset::kListChanged,
+                                                    [&](const Notification&) { ++changes; });
+    auto p = Preset::defaultPreset();
+    p->setName(QStringLiteral("Club card"));
+    ASSERT_TRUE(p->save());
+    EXPECT_EQ(changes, 1);
+    auto found = Preset::presetWithUUID(p->uuid());
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->name(), QStringLiteral("Club card"));
+    EXPECT_FALSE(Preset::presetWithUUID(QString()));
+
+    found->deletePreset();
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(Preset::presetWithUUID(p->uuid()));
+    found->deletePreset(); // a missing file is no error
+    EXPECT_EQ(changes, 3);
+}
+
+// Every byte value, in every position, survives the file.
+TEST_F(PresetTest, IdentifiersKeepAll256ByteValuesThroughTheFile) {
+    for (int start = 0; start < 256; start += 16) {
+        QByteArray bytes;
+        for (int i = 0; i < 16; ++i) {
+            bytes.append(static_cast<char>(start + i));
+        }
+        auto p = Preset::defaultPreset();
+        p->setUUID(Preset::identifierFromBytes(bytes));
+        p->setName(QStringLiteral("Bytes %1").arg(start));
+        ASSERT_TRUE(p->save()) << start;
+        auto back = Preset::initWithPath<Preset>(p->filePath());
+        ASSERT_TRUE(back) << start;
+        EXPECT_EQ(back->uuid(), p->uuid()) << start;
+        EXPECT_EQ(back->uuid().size(), 16);
+        EXPECT_EQ(Preset::presetWithUUID(p->uuid())->name(), p->name());
+    }
+}
+
+TEST_F(PresetTest, MaskAndIconArePictures) {
+    auto p = Preset::defaultPreset();
+    EXPECT_FALSE(p->mask());
+    ResourceFolder::setOverride(QString());
+    const auto generic = p->icon();
+    ASSERT_TRUE(generic) << "the program's own preset icon";
+    QImage picture(20, 10, QImage::Format_RGBA8888);
+    picture.fill(QColor(10, 20, 30, 128));
+    Image mask(QSizeF(20, 10));
+    mask.addRepresentation(BitmapImageRep::initWithQImage(picture));
+    p->setMask(mask);
+    p->setIcon(mask);
+    ASSERT_TRUE(p->mask());
+    EXPECT_EQ(p->mask()->size(), QSizeF(20, 10));
+    EXPECT_EQ(p->icon()->size(), QSizeF(20, 10));
+    // An empty picture keeps what was there.
+    p->setMask(Image(QSizeF(5, 5)));
+    EXPECT_EQ(p->mask()->size(), QSizeF(20, 10));
+}
+
+TEST_F(PresetTest, ACopyIsAPreset) {
+    auto p = Preset::defaultPreset();
+    auto copy = std::dynamic_pointer_cast<Preset>(p->copy());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->uuid(), p->uuid());
+    EXPECT_EQ(copy->faceLeft(), 0.79f);
+}
+
+} // namespace

@@ -1,0 +1,1 @@
+#include "core/document/Fotino.h"

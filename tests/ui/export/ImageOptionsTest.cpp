@@ -1,0 +1,155 @@
+#include "ui/export/ImageOptions.h"
+#include "core/document/DocumentExport.h"
+#include "core/platform/Panels.h"
+#include "core/platform/UserDefaults.h"
+#include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
+#include "ui_ImageOptions.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// The panel is one instance for the whole run: each test puts back what it changed.
+class ImageOptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        options_ = ImageOptions::sharedImageOptions();
+        ui_ = options_->outlets();
+        format_ = ui_->formatPopup->currentIndex();
+        resolution_ = ui_->resolutionPopup->currentIndex();
+        filename_ = options_->filename();
+    }
+    void TearDown() override {
+        ui_->formatPopup->setCurrentIndex(format_);
+        ui_->resolutionPopup->setCurrentIndex(resolution_);
+        ui_->pixelsWidth->clear();
+        ui_->pixelsHeight->clear();
+        options_->setFilename(filename_);
+        Panels::clearTestHook();
+    }
+    static void select(QComboBox* popup, int tag) {
+        const int index = popup->findData(tag);
+        ASSERT_GE(index, 0) << "no item with tag " << tag;
+        popup->setCurrentIndex(index);
+    }
+    static UserDefaults& defaults() { return UserDefaults::standardUserDefaults(); }
+
+    TemporaryHome home_;
+    ImageOptions* options_ = nullptr;
+    Ui::ImageOptions* ui_ = nullptr;
+
+private:
+    int format_ = -1;
+    int resolution_ = -1;
+    QString filename_;
+};
+
+TEST_F(ImageOptionsTest, QualityOnlyForJpegAndPixelsOnlyForExactSize) {
+    for (const auto& [tag, enabled] :
+         std::vector<std::pair<int, bool>>{{DocumentExport::TIFF, false},
+                                           {DocumentExport::JPEG, true},
+                                           {DocumentExport::PNG, false}}) {
+        select(ui_->formatPopup, tag);
+        EXPECT_EQ(ui_->qualitySlider->isEnabled(), enabled) << "format " << tag;
+    }
+    for (const int tag : {72, 150, 300, 600, 1200, 0}) {
+        select(ui_->resolutionPopup, tag);
+        EXPECT_EQ(ui_->pixelsWidth->isEnabled(), tag == 0) << "resolution " << tag;
+        EXPECT_EQ(ui_->pixelsHeight->isEnabled(), tag == 0) << "resolution " << tag;
+    }
+    ui_->pixelsWidth->setEnabled(false);
+    ImageOptions::sharedImageOptions();
+    EXPECT_TRUE(ui_->pixelsWidth->isEnabled()) << "each call matches the fields to the pop-up";
+}
+
+TEST_F(ImageOptionsTest, ItemsAreNamedFromTheStringTable) {
+    EXPECT_EQ(ui_->resolutionPopup->itemText(ui_->resolutionPopup->findData(300)),
+              QStringLiteral("300 dpi"));
+    EXPECT_EQ(ui_->resolutionPopup->itemText(ui_->resolutionPopup->findData(0)),
+              QStringLiteral("Exact size in pixels"));
+    EXPECT_EQ(ui_->formatPopup->itemText(ui_->formatPopup->findData(DocumentExport::TIFF)),
+              QStringLiteral("TIFF"));
+    EXPECT_EQ(ui_->qualityHighLabel->text(), QStringLiteral("Better quality"));
+}
+
+TEST_F(ImageOptionsTest, OptionsFallBackWithABeepWhenAnExactSideIsMissing) {
+    struct Case {
+        int tag;
+        QString width, height;
+        int resolution, expectedWidth, expectedHeight, beeps;
+    };
+    const std::vector<Case> cases = {
+        {300, QString(), QString(), 300, 0, 0, 0},
+        {0, QStringLiteral("600"), QStringLiteral("800"), 0, 600, 800, 0},
+        {0, QStringLiteral("600"), QString(), DocumentExport::kFallbackResolution, 600, 0, 1},
+        {0, QStringLiteral("0"), QStringLiteral("800"), DocumentExport::kFallbackResolution, 0, 800,
+         1},
+    };
+    int beeps = 0;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        beeps += request.kind == PanelRequest::Kind::Beep;
+        return 0;
+    });
+    select(ui_->formatPopup, DocumentExport::JPEG);
+    ui_->qualitySlider->setValue(75);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.tag << ": " << c.width.toStdString() << " x " << c.height.toStdString());
+        beeps = 0;
+        select(ui_->resolutionPopup, c.tag);
+        ui_->pixelsWidth->setText(c.width);
+        ui_->pixelsHeight->setText(c.height);
+        const QVariantMap o = options_->options();
+        EXPECT_EQ(o.value(DocumentExport::kResolution).toInt(), c.resolution);
+        EXPECT_EQ(beeps, c.beeps);
+        if (c.tag == 0) {
+            EXPECT_EQ(o.value(DocumentExport::kWidth).toInt(), c.expectedWidth);
+            EXPECT_EQ(o.value(DocumentExport::kHeight).toInt(), c.expectedHeight);
+        }
+        EXPECT_EQ(o.value(DocumentExport::kFormat).toInt(), int(DocumentExport::JPEG));
+        EXPECT_EQ(o.value(DocumentExport::kQuality).typeId(), QMetaType::Float);
+        EXPECT_FLOAT_EQ(o.value(DocumentExport::kQuality).toFloat(), 0.75f);
+    }
+    ui_->qualitySlider->setValue(qRound(DocumentExport::kDefaultQuality * 100.0f));
+}
+
+TEST_F(ImageOptionsTest, SavePanelStartsInTheLastExportFolder) {
+    std::vector<PanelRequest> asked;
+    const QString chosen = home_.filePath(QStringLiteral("out/photo"));
+    Panels::setTestHook([&](const PanelRequest& request) {
+        asked.push_back(request);
+        *request.chosenPath = chosen;
+        return 0;
+    });
+    select(ui_->resolutionPopup, 600);
+    const auto first = ImageOptions::imageSaveOptions();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->value(DocumentExport::kFilename).toString(), chosen);
+    EXPECT_EQ(first->value(DocumentExport::kResolution).toInt(), 600);
+    EXPECT_EQ(defaults().stringForKey(DocumentExport::kExportPathKey),
+              home_.filePath(QStringLiteral("out")));
+
+    ASSERT_TRUE(ImageOptions::imageSaveOptions());
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].kind, PanelRequest::Kind::Save);
+    EXPECT_EQ(asked[0].directory, home_.filePath(QStringLiteral("Pictures")));
+    EXPECT_EQ(asked[0].accessory, static_cast<void*>(options_->optionsView()));
+    EXPECT_EQ(asked[1].directory, home_.filePath(QStringLiteral("out")));
+}
+
+TEST_F(ImageOptionsTest, CancellingTheSavePanelKeepsTheLastExportFolder) {
+    const QString folder = home_.filePath(QStringLiteral("earlier"));
+    defaults().setObject(folder, DocumentExport::kExportPathKey);
+    QString asked;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        asked = request.directory;
+        return -1;
+    });
+    EXPECT_FALSE(ImageOptions::imageSaveOptions());
+    EXPECT_EQ(asked, folder);
+    EXPECT_EQ(defaults().stringForKey(DocumentExport::kExportPathKey), folder);
+}
+
+} // namespace

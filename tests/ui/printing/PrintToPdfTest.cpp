@@ -1,0 +1,203 @@
+#include "core/document/Fotino.h"
+#include "core/platform/Panels.h"
+#include "core/platform/UserDefaults.h"
+#include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
+#include "ui/printing/PageLayout.h"
+#include "ui/printing/PageLayoutWindow.h"
+#include "ui/printing/PrintLayout.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <queue>
+
+namespace {
+
+// Fine enough that the rasterizer's own pixel at each edge stays within the 0.1 mm asked.
+constexpr int kDpi = 600;
+
+double millimetres(int pixels) {
+    return pixels * 25.4 / kDpi;
+}
+
+// Bounding boxes of the connected regions of the sheet that have the colour.
+std::vector<QRect> regionsOf(const QImage& page, bool (*matches)(QRgb)) {
+    const QImage rgb = page.convertToFormat(QImage::Format_RGB888);
+    const int w = rgb.width();
+    const int h = rgb.height();
+    const auto colourAt = [&](int x, int y) {
+        const uchar* p = rgb.constScanLine(y) + 3 * x;
+        return qRgb(p[0], p[1], p[2]);
+    };
+    std::vector<bool> seen(static_cast<size_t>(w) * h);
+    std::vector<QRect> regions;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const size_t at = static_cast<size_t>(y) * w + x;
+            if (seen[at] || !matches(colourAt(x, y))) {
+                continue;
+            }
+            int left = x;
+            int right = x;
+            int top = y;
+            int bottom = y;
+            std::queue<QPoint> todo;
+            todo.push(QPoint(x, y));
+            seen[at] = true;
+            while (!todo.empty()) {
+                const QPoint p = todo.front();
+                todo.pop();
+                left = std::min(left, p.x());
+                right = std::max(right, p.x());
+                top = std::min(top, p.y());
+                bottom = std::max(bottom, p.y());
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint n = p + d;
+                    if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h) {
+                        continue;
+                    }
+                    const size_t i = static_cast<size_t>(n.y()) * w + n.x();
+                    if (!seen[i] && matches(colourAt(n.x(), n.y()))) {
+                        seen[i] = true;
+                        todo.push(n);
+                    }
+                }
+            }
+            if (right - left > 20 && bottom - top > 20) {
+                regions.push_back(QRect(QPoint(left, top), QPoint(right, bottom)));
+            }
+        }
+    }
+    return regions;
+}
+
+bool isRed(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+bool isBlue(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80;
+}
+
+class PrintToPdf : public ::testing::Test {
+protected:
+    // A document of that size whose picture (one colour) fills the frame.
+    QString writeDocument(const QString& name, float widthCm, float heightCm, QColor colour) {
+        QImage picture(300, 300, QImage::Format_RGB888);
+        picture.fill(colour);
+        picture.setDotsPerMeterX(2835);
+        picture.setDotsPerMeterY(2835);
+        EXPECT_TRUE(picture.save(dir.filePath(name + QStringLiteral(".png"))));
+        Fotino doc;
+        doc.setName(name);
+        doc.setFloat(widthCm, Fotino::kWidth);
+        doc.setFloat(heightCm, Fotino::kHeight);
+        doc.setImageName(name + QStringLiteral(".png"));
+        doc.setPictureSize(400);
+        doc.setOffset(QPointF(50, 50));
+        doc.setPictureVersion(1);
+        const QString path = dir.filePath(name + QStringLiteral(".ftoct"));
+        EXPECT_TRUE(doc.saveToFile(path));
+        return path;
+    }
+
+    QImage rasterize(const QString& pdf) {
+        const QString prefix = dir.filePath(QStringLiteral("page"));
+        QProcess pdftoppm;
+        // The photos lie in the top seven inches of the sheet.
+        pdftoppm.start(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-H"),
+                        QString::number(7 * kDpi), QStringLiteral("-singlefile"), pdf, prefix});
+        EXPECT_TRUE(pdftoppm.waitForFinished(60000));
+        EXPECT_EQ(pdftoppm.exitCode(), 0) << pdftoppm.readAllStandardError().toStdString();
+        return QImage(prefix + QStringLiteral(".ppm"));
+    }
+
+    // Four copies of a 3.5 x 4.5 cm photo and four of a 2 x 2 in one.
+    void expectTwoDocumentsOfFourCopies(const QImage& page, double leftMarginPt, double topPt) {
+        ASSERT_FALSE(page.isNull());
+        auto red = regionsOf(page, isRed);
+        auto blue = regionsOf(page, isBlue);
+        ASSERT_EQ(red.size(), 4u);
+        ASSERT_EQ(blue.size(), 4u);
+        for (const QRect& r : red) {
+            EXPECT_NEAR(millimetres(r.width()), 35.0, 0.1);
+            EXPECT_NEAR(millimetres(r.height()), 45.0, 0.1);
+        }
+        for (const QRect& b : blue) {
+            EXPECT_NEAR(millimetres(b.width()), 50.8, 0.1);
+            EXPECT_NEAR(millimetres(b.height()), 50.8, 0.1);
+        }
+        std::sort(red.begin(), red.end(),
+                  [](const QRect& a, const QRect& b) { return a.x() < b.x(); });
+        // The first photo at the imageable area's left edge, one interspace below its top.
+        EXPECT_NEAR(red[0].x() * 72.0 / kDpi, leftMarginPt, 0.5);
+        EXPECT_NEAR(red[0].y() * 72.0 / kDpi, topPt, 0.5);
+        // Copies 15 points apart on the row.
+        EXPECT_NEAR((red[1].x() - red[0].right() - 1) * 72.0 / kDpi, 15, 0.5);
+    }
+
+    TemporaryHome home;
+    QTemporaryDir dir;
+};
+
+TEST_F(PrintToPdf, TheCommandLinePrintsTrueSizes) {
+    const QString passport = writeDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red);
+    const QString visa = writeDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue);
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QProcess fotino;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    fotino.setProcessEnvironment(env);
+    fotino.start(QStringLiteral(FOTINO_BINARY),
+                 {QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--paper"),
+                  QStringLiteral("Letter"), QStringLiteral("--copies"), QStringLiteral("4"),
+                  passport, visa});
+    ASSERT_TRUE(fotino.waitForFinished(60000));
+    ASSERT_EQ(fotino.exitCode(), 0) << fotino.readAllStandardError().toStdString();
+    // Letter, a quarter inch kept free: the first row starts 18 + 15 points below the top.
+    expectTwoDocumentsOfFourCopies(rasterize(pdf), 18, 33);
+}
+
+TEST_F(PrintToPdf, TheWindowPrintsThroughThePrintDialog) {
+    auto passport =
+        Fotino::initWithPath(writeDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red));
+    auto visa = Fotino::initWithPath(writeDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue));
+    PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
+    window->pageLayout()->printLayout()->setFotinos({passport, visa});
+    window->pageLayout()->printLayout()->setInterspace(15);
+    window->numberFieldChanged();
+    const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+    int dialogs = 0;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        EXPECT_EQ(request.kind, PanelRequest::Kind::Print);
+        auto* printer = static_cast<QPrinter*>(request.printer);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        ++dialogs;
+        return 0;
+    });
+    const bool printed = window->print();
+    Panels::clearTestHook();
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(dialogs, 1);
+    // The interspace was written before the print sheet read it.
+    EXPECT_EQ(UserDefaults::standardUserDefaults().floatForKey(PrintLayout::kInterspaceKey), 15.0f);
+    const QRectF area = window->pageLayout()->printableRect();
+    const QRectF paper = window->pageLayout()->paperRect();
+    expectTwoDocumentsOfFourCopies(rasterize(pdf), area.x(),
+                                   paper.height() - area.y() - area.height() + 15);
+    window->close();
+}
+
+TEST_F(PrintToPdf, ACancelledPrintWritesNothing) {
+    PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
+    Panels::setTestHook([](const PanelRequest&) { return 1; });
+    EXPECT_FALSE(window->print());
+    Panels::clearTestHook();
+    window->close();
+}
+
+} // namespace
