@@ -4,19 +4,16 @@
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
+#include "core/document/Fotino.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
-#include "core/platform/TemporaryName.h"
+#include "core/platform/StringTable.h"
 #include "core/platform/UserDefaults.h"
 #include "core/presets/Preset.h"
 #include "core/printing/PageGeometry.h"
-#include "ui/platform/KtObject.h"
-#include "ui/printing/PageLayout.h"
-#include "ui/printing/PrintLayout.h"
+#include "core/printing/PrintSheet.h"
 
-#include <QFile>
-#include <QPainter>
-#include <QPrinter>
+#include <QCommandLineParser>
 #include <optional>
 
 namespace {
@@ -24,7 +21,7 @@ namespace {
 constexpr int kMaxExportPixels = 30000;
 
 QString text(const char* key) {
-    return KtObject::localizedString(QString::fromLatin1(key));
+    return StringTable::localizedString(QString::fromLatin1(key));
 }
 
 // One record a line: a tab or line break inside a name would break the columns.
@@ -35,6 +32,10 @@ QString oneLine(QString name) {
         }
     }
     return name;
+}
+
+QCommandLineOption valued(const QStringList& names) {
+    return QCommandLineOption(names, QString(), QStringLiteral("value"));
 }
 } // namespace
 
@@ -62,10 +63,7 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
         return list(words.mid(1), out, err);
     }
     if (command == QLatin1String("presets")) {
-        if (words.size() > 1) {
-            return usageError(text("cliUnknownOption").arg(words.at(1)), err);
-        }
-        return presets(out);
+        return presets(words.mid(1), out, err);
     }
     if (command == QLatin1String("print")) {
         return print(words.mid(1), err);
@@ -85,45 +83,68 @@ bool CommandLine::drawsPictures(const QStringList& arguments) {
     return arguments.size() > 1 && drawing.contains(arguments.at(1));
 }
 
+std::optional<int> CommandLine::parse(QCommandLineParser& parser, const QStringList& options,
+                                      QTextStream& err) {
+    // "-o" is an option of its own, not the letter o.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    if (parser.parse(QStringList{QStringLiteral("fotino")} + options)) {
+        return std::nullopt;
+    }
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        return usageError(
+            text("cliUnknownOption")
+                .arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name),
+            err);
+    }
+    // The parser's only other complaint: an option that takes a value came last.
+    return usageError(text("cliMissingValue").arg(options.isEmpty() ? QString() : options.last()),
+                      err);
+}
+
 int CommandLine::print(const QStringList& options, QTextStream& err) {
-    QString output;
+    QCommandLineParser parser;
+    const QCommandLineOption pdfOption = valued({QStringLiteral("pdf")});
+    const QCommandLineOption copiesOption = valued({QStringLiteral("copies")});
+    const QCommandLineOption interspaceOption = valued({QStringLiteral("interspace")});
+    const QCommandLineOption paperOption = valued({QStringLiteral("paper")});
+    parser.addOptions({pdfOption, copiesOption, interspaceOption, paperOption});
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    const QString output = parser.value(pdfOption);
+    const QStringList documents = parser.positionalArguments();
     int copies = 4;
-    std::optional<float> interspace;
+    // The interspace last printed with, as the page layout window starts with it.
+    float interspace = PrintSheet::storedInterspace(UserDefaults::standardUserDefaults());
     QPageSize paper = PageGeometry::defaultPaper();
-    QStringList documents;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString& option = options.at(i);
-        if (!option.startsWith(QLatin1Char('-'))) {
-            documents << option;
-            continue;
+    bool ok = true;
+    if (parser.isSet(copiesOption)) {
+        copies = parser.value(copiesOption).toInt(&ok);
+        if (!ok || copies < 1 || copies > 999) {
+            return usageError(
+                text("cliBadValue").arg(QStringLiteral("--copies"), parser.value(copiesOption)),
+                err);
         }
-        if (option != QLatin1String("--pdf") && option != QLatin1String("--copies") &&
-            option != QLatin1String("--interspace") && option != QLatin1String("--paper")) {
-            return usageError(text("cliUnknownOption").arg(option), err);
+    }
+    if (parser.isSet(interspaceOption)) {
+        interspace = parser.value(interspaceOption).toFloat(&ok);
+        if (!ok || interspace < 0 || interspace > 720) {
+            return usageError(
+                text("cliBadValue")
+                    .arg(QStringLiteral("--interspace"), parser.value(interspaceOption)),
+                err);
         }
-        if (i + 1 >= options.size()) {
-            return usageError(text("cliMissingValue").arg(option), err);
+    }
+    if (parser.isSet(paperOption)) {
+        const auto named = PageGeometry::paperNamed(parser.value(paperOption));
+        if (!named) {
+            return usageError(
+                text("cliBadValue").arg(QStringLiteral("--paper"), parser.value(paperOption)), err);
         }
-        const QString value = options.at(++i);
-        bool ok = true;
-        if (option == QLatin1String("--pdf")) {
-            output = value;
-        } else if (option == QLatin1String("--copies")) {
-            copies = value.toInt(&ok);
-            ok = ok && copies >= 1 && copies <= 999;
-        } else if (option == QLatin1String("--interspace")) {
-            interspace = value.toFloat(&ok);
-            ok = ok && *interspace >= 0 && *interspace <= 720;
-        } else {
-            const auto named = PageGeometry::paperNamed(value);
-            ok = named.has_value();
-            if (named) {
-                paper = *named;
-            }
-        }
-        if (!ok) {
-            return usageError(text("cliBadValue").arg(option, value), err);
-        }
+        paper = *named;
     }
     if (output.isEmpty() || documents.isEmpty()) {
         return usageError(text("cliPrintUsage"), err);
@@ -138,39 +159,11 @@ int CommandLine::print(const QStringList& options, QTextStream& err) {
         fotinos.push_back(std::move(fotino));
     }
 
-    // The window's own road: a page layout with these settings builds the sheet to print.
-    PageLayout pageLayout;
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(paper);
-    printer->setPageOrientation(QPageLayout::Portrait);
-    pageLayout.calcPageRect(printer, pageLayout.printLayout());
-    pageLayout.printLayout()->setFotinos(fotinos);
-    pageLayout.printLayout()->setCount(copies);
-    const auto sheet = pageLayout.printerLayout();
-    if (interspace) {
-        sheet->setInterspace(*interspace);
-    }
-
-    // The PDF is written beside the target and moved over it once complete.
-    const QString partial = TemporaryName::uniquePath(output + QStringLiteral(".XXXXXX"));
-    if (partial.isEmpty()) {
-        err << text("cliCannotWrite").arg(output) << Qt::endl;
-        return Failure;
-    }
-    printer->setOutputFileName(partial);
-    printer->setFullPage(true);
-    QPainter painter;
-    bool printed = painter.begin(printer.get());
-    if (printed) {
-        sheet->printWithPainter(&painter, printer->paperRect(QPrinter::DevicePixel));
-        printed = painter.end();
-    }
-    // The temporary file was made private; the PDF is an ordinary document.
-    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (!printed || !FileManager::replaceItemAtPath(output, partial)) {
-        FileManager::removeItemAtPath(partial);
+    PrintSheet sheet(interspace);
+    sheet.setPage(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()), true);
+    sheet.setFotinos(fotinos);
+    sheet.setCount(copies);
+    if (!sheet.writePDF(output)) {
         err << text("cliCannotWrite").arg(output) << Qt::endl;
         return Failure;
     }
@@ -178,34 +171,31 @@ int CommandLine::print(const QStringList& options, QTextStream& err) {
 }
 
 int CommandLine::render(const QStringList& options, QTextStream& err) {
-    QString document;
-    QString output;
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption = valued({QStringLiteral("o")});
+    const QCommandLineOption dpiOption = valued({QStringLiteral("dpi")});
+    parser.addOptions({outputOption, dpiOption});
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    const QStringList documents = parser.positionalArguments();
+    if (documents.size() > 1) {
+        return usageError(text("cliUnknownOption").arg(documents.at(1)), err);
+    }
     int dotsPerInch = 300;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString& option = options.at(i);
-        if (option == QLatin1String("-o") || option == QLatin1String("--dpi")) {
-            if (i + 1 >= options.size()) {
-                return usageError(text("cliMissingValue").arg(option), err);
-            }
-            const QString value = options.at(++i);
-            if (option == QLatin1String("-o")) {
-                output = value;
-                continue;
-            }
-            bool ok = false;
-            dotsPerInch = value.toInt(&ok);
-            if (!ok || dotsPerInch < 1 || dotsPerInch > 4800) {
-                return usageError(text("cliBadValue").arg(option, value), err);
-            }
-        } else if (option.startsWith(QLatin1Char('-')) || !document.isEmpty()) {
-            return usageError(text("cliUnknownOption").arg(option), err);
-        } else {
-            document = option;
+    if (parser.isSet(dpiOption)) {
+        bool ok = false;
+        dotsPerInch = parser.value(dpiOption).toInt(&ok);
+        if (!ok || dotsPerInch < 1 || dotsPerInch > 4800) {
+            return usageError(
+                text("cliBadValue").arg(QStringLiteral("--dpi"), parser.value(dpiOption)), err);
         }
     }
-    if (document.isEmpty() || output.isEmpty()) {
+    const QString output = parser.value(outputOption);
+    if (documents.isEmpty() || output.isEmpty()) {
         return usageError(text("cliRenderUsage"), err);
     }
+    const QString& document = documents.first();
     const auto fotino = Fotino::initWithPath(document);
     if (!fotino) {
         err << text("cliUnreadableDocument").arg(document) << Qt::endl;
@@ -221,68 +211,73 @@ int CommandLine::render(const QStringList& options, QTextStream& err) {
 }
 
 int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err) {
-    QString document;
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption = valued({QStringLiteral("o")});
+    const QCommandLineOption formatOption = valued({QStringLiteral("format")});
+    const QCommandLineOption dpiOption = valued({QStringLiteral("dpi")});
+    const QCommandLineOption pixelsOption = valued({QStringLiteral("pixels")});
+    const QCommandLineOption qualityOption = valued({QStringLiteral("quality")});
+    parser.addOptions({outputOption, formatOption, dpiOption, pixelsOption, qualityOption});
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    const QStringList documents = parser.positionalArguments();
+    if (documents.size() > 1) {
+        return usageError(text("cliUnknownOption").arg(documents.at(1)), err);
+    }
     QVariantMap choice{{DocumentExport::kFormat, DocumentExport::PNG},
                        {DocumentExport::kResolution, 300},
                        {DocumentExport::kQuality, DocumentExport::kDefaultQuality},
                        {DocumentExport::kWidth, 0},
-                       {DocumentExport::kHeight, 0}};
-    bool sized = false;
-    static const QStringList valued = {QStringLiteral("-o"), QStringLiteral("--format"),
-                                       QStringLiteral("--dpi"), QStringLiteral("--pixels"),
-                                       QStringLiteral("--quality")};
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString& option = options.at(i);
-        if (!valued.contains(option)) {
-            if (option.startsWith(QLatin1Char('-')) || !document.isEmpty()) {
-                return usageError(text("cliUnknownOption").arg(option), err);
-            }
-            document = option;
-            continue;
+                       {DocumentExport::kHeight, 0},
+                       {DocumentExport::kFilename, parser.value(outputOption)}};
+    const auto badValue = [&](const QString& name, const QCommandLineOption& option) {
+        return usageError(text("cliBadValue").arg(name, parser.value(option)), err);
+    };
+    bool ok = true;
+    if (parser.isSet(formatOption)) {
+        static const QStringList formats = {QStringLiteral("tiff"), QStringLiteral("jpeg"),
+                                            QStringLiteral("png")};
+        const auto format = formats.indexOf(parser.value(formatOption).toLower());
+        if (format < 0) {
+            return badValue(QStringLiteral("--format"), formatOption);
         }
-        if (i + 1 >= options.size()) {
-            return usageError(text("cliMissingValue").arg(option), err);
-        }
-        const QString value = options.at(++i);
-        bool ok = true;
-        if (option == QLatin1String("-o")) {
-            choice[DocumentExport::kFilename] = value;
-        } else if (option == QLatin1String("--format")) {
-            static const QStringList formats = {QStringLiteral("tiff"), QStringLiteral("jpeg"),
-                                                QStringLiteral("png")};
-            const auto format = formats.indexOf(value.toLower());
-            ok = format >= 0;
-            choice[DocumentExport::kFormat] = static_cast<int>(format);
-        } else if (option == QLatin1String("--quality")) {
-            const float quality = value.toFloat(&ok);
-            ok = ok && quality >= 0 && quality <= 1;
-            choice[DocumentExport::kQuality] = quality;
-        } else if (option == QLatin1String("--dpi")) {
-            const int dotsPerInch = value.toInt(&ok);
-            ok = ok && !sized && dotsPerInch >= 1 && dotsPerInch <= 4800;
-            choice[DocumentExport::kResolution] = dotsPerInch;
-            sized = true;
-        } else {
-            const QStringList sides = value.split(QLatin1Char('x'));
-            bool wideOk = false;
-            bool highOk = false;
-            const int wide = sides.size() == 2 ? sides.at(0).toInt(&wideOk) : 0;
-            const int high = sides.size() == 2 ? sides.at(1).toInt(&highOk) : 0;
-            ok = !sized && wideOk && highOk && wide >= 1 && high >= 1 && wide <= kMaxExportPixels &&
-                 high <= kMaxExportPixels;
-            choice[DocumentExport::kResolution] = 0;
-            choice[DocumentExport::kWidth] = wide;
-            choice[DocumentExport::kHeight] = high;
-            sized = true;
-        }
-        if (!ok) {
-            return usageError(text("cliBadValue").arg(option, value), err);
-        }
+        choice[DocumentExport::kFormat] = static_cast<int>(format);
     }
-    const QString target = choice.value(DocumentExport::kFilename).toString();
-    if (document.isEmpty() || target.isEmpty()) {
+    if (parser.isSet(qualityOption)) {
+        const float quality = parser.value(qualityOption).toFloat(&ok);
+        if (!ok || quality < 0 || quality > 1) {
+            return badValue(QStringLiteral("--quality"), qualityOption);
+        }
+        choice[DocumentExport::kQuality] = quality;
+    }
+    // One size: a resolution or exact pixels, not both.
+    if (parser.isSet(dpiOption)) {
+        const int dotsPerInch = parser.value(dpiOption).toInt(&ok);
+        if (!ok || parser.isSet(pixelsOption) || dotsPerInch < 1 || dotsPerInch > 4800) {
+            return badValue(QStringLiteral("--dpi"), dpiOption);
+        }
+        choice[DocumentExport::kResolution] = dotsPerInch;
+    }
+    if (parser.isSet(pixelsOption)) {
+        const QStringList sides = parser.value(pixelsOption).split(QLatin1Char('x'));
+        bool wideOk = false;
+        bool highOk = false;
+        const int wide = sides.size() == 2 ? sides.at(0).toInt(&wideOk) : 0;
+        const int high = sides.size() == 2 ? sides.at(1).toInt(&highOk) : 0;
+        if (parser.isSet(dpiOption) || !wideOk || !highOk || wide < 1 || high < 1 ||
+            wide > kMaxExportPixels || high > kMaxExportPixels) {
+            return badValue(QStringLiteral("--pixels"), pixelsOption);
+        }
+        choice[DocumentExport::kResolution] = 0;
+        choice[DocumentExport::kWidth] = wide;
+        choice[DocumentExport::kHeight] = high;
+    }
+    const QString target = parser.value(outputOption);
+    if (documents.isEmpty() || target.isEmpty()) {
         return usageError(text("cliExportUsage"), err);
     }
+    const QString& document = documents.first();
     const auto fotino = Fotino::initWithPath(document);
     if (!fotino) {
         err << text("cliUnreadableDocument").arg(document) << Qt::endl;
@@ -308,37 +303,36 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
 }
 
 int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream& err) {
-    QString folder;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString& option = options.at(i);
-        if (option == QLatin1String("--folder")) {
-            if (i + 1 >= options.size()) {
-                return usageError(text("cliMissingValue").arg(option), err);
-            }
-            folder = options.at(++i);
-        } else if (option.startsWith(QLatin1String("--folder="))) {
-            folder = option.mid(9);
-        } else {
-            return usageError(text("cliUnknownOption").arg(option), err);
-        }
+    QCommandLineParser parser;
+    const QCommandLineOption folderOption = valued({QStringLiteral("folder")});
+    parser.addOption(folderOption);
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
     }
-    if (folder.isEmpty()) {
-        folder = DocumentLibrary::documentsFolder(UserDefaults::standardUserDefaults());
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(text("cliUnknownOption").arg(parser.positionalArguments().first()), err);
     }
+    const UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    const QString folder = parser.isSet(folderOption) ? parser.value(folderOption)
+                                                      : DocumentLibrary::documentsFolder(defaults);
     if (!FileManager::isDirectoryAtPath(folder)) {
         err << text("cliNoFolder").arg(folder) << Qt::endl;
         return Failure;
     }
+    const bool metric = DisplayUnits::metric(defaults);
     for (const auto& document : DocumentLibrary::listDocuments(folder)) {
-        out << oneLine(document->name()) << '\t' << document->size() << '\t' << document->filePath()
-            << '\n';
+        out << oneLine(document->name()) << '\t' << document->size(metric) << '\t'
+            << document->filePath() << '\n';
     }
     out.flush();
     return Success;
 }
 
-int CommandLine::presets(QTextStream& out) {
-    const bool metric = DisplayUnits::metric();
+int CommandLine::presets(const QStringList& options, QTextStream& out, QTextStream& err) {
+    if (!options.isEmpty()) {
+        return usageError(text("cliUnknownOption").arg(options.first()), err);
+    }
+    const bool metric = DisplayUnits::metric(UserDefaults::standardUserDefaults());
     for (const auto& preset : Preset::presets()) {
         out << oneLine(preset->name()) << '\t'
             << DisplayUnits::sizeText(DisplayUnits::fromCentimetres(preset->printWidth(), metric),

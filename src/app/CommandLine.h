@@ -5,6 +5,9 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
+
+class QCommandLineParser;
 
 class CommandLine {
 public:
@@ -19,9 +22,12 @@ public:
 
 private:
     static int list(const QStringList& options, QTextStream& out, QTextStream& err);
-    static int presets(QTextStream& out);
+    static int presets(const QStringList& options, QTextStream& out, QTextStream& err);
     static int render(const QStringList& options, QTextStream& err);
     static int print(const QStringList& options, QTextStream& err);
     static int exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err);
     static int usageError(const QString& detail, QTextStream& err);
+    // Parses the options of a command; none when they parse, else the usage error answered.
+    static std::optional<int> parse(QCommandLineParser& parser, const QStringList& options,
+                                    QTextStream& err);
 };

@@ -50,7 +50,7 @@ UserDefaults& Controller::ud() {
 }
 
 bool Controller::metric() {
-    return DisplayUnits::metric();
+    return DisplayUnits::metric(ud());
 }
 
 QMainWindow* Controller::mainWindow() const {
@@ -134,7 +134,7 @@ void Controller::connectCommands() {
 void Controller::refreshPictureList() {
     const QString highlightedName = selectedItem() ? selectedItem()->name() : QString();
     pictureList_ = DocumentLibrary::listDocuments(DocumentLibrary::documentsFolder(ud_));
-    model_->setDocuments(pictureList_);
+    model_->setDocuments(pictureList_, metric());
     model_->setTickedNames(selectedPictureName_);
     if (!highlightedName.isNull()) {
         for (size_t row = 0; row < pictureList_.size(); ++row) {

@@ -31,9 +31,11 @@ int PictureListModel::columnForIdentifier(const QString& identifier) {
     return -1;
 }
 
-void PictureListModel::setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents) {
+void PictureListModel::setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents,
+                                    bool metric) {
     beginResetModel();
     documents_ = documents;
+    metric_ = metric;
     thumbnails_.clear();
     thumbnails_.reserve(documents_.size());
     for (const auto& document : documents_) {
@@ -77,7 +79,7 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        return document.valueForKey(columnIdentifier(column));
+        return document.valueForKey(columnIdentifier(column), metric_);
     }
     if (role == Qt::DecorationRole && column == NameColumn) {
         const QPixmap& thumbnail = thumbnails_.at(static_cast<size_t>(index.row()));

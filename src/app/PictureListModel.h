@@ -21,7 +21,8 @@ public:
     static QString columnIdentifier(int column);
     static int columnForIdentifier(const QString& identifier);
 
-    void setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents);
+    // The documents, with their sizes in centimetres when metric, else in inches.
+    void setDocuments(const std::vector<std::shared_ptr<Fotino>>& documents, bool metric);
     void setTickedNames(const QSet<QString>& names);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -45,5 +46,6 @@ private:
     // Thumbnails decoded once per refresh; a null pixmap when a document has none.
     std::vector<QPixmap> thumbnails_;
     QSet<QString> tickedNames_;
+    bool metric_ = true;
     QString headers_[ColumnCount];
 };

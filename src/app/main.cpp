@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Controller.h"
+#include "app/Version.h"
 #include "core/platform/StringTable.h"
 #include "core/platform/TerminationSignals.h"
 #include "ui/platform/DialogPanels.h"
@@ -22,7 +23,7 @@ void commandLineMessages(QtMsgType type, const QMessageLogContext& context, cons
 
 void setIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("Fotino"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.4.1"));
+    QCoreApplication::setApplicationVersion(Version::string());
 }
 } // namespace
 
@@ -33,11 +34,12 @@ int main(int argc, char* argv[]) {
     }
     if (CommandLine::wantsCommand(arguments)) {
         qInstallMessageHandler(commandLineMessages);
-        // Commands never need a display: those that draw use the offscreen platform.
+        // Commands never need a display: those that draw use the offscreen platform, and none
+        // has a window (a widget would stop the program).
         std::unique_ptr<QCoreApplication> app;
         if (CommandLine::drawsPictures(arguments)) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
-            app = std::make_unique<QApplication>(argc, argv);
+            app = std::make_unique<QGuiApplication>(argc, argv);
         } else {
             app = std::make_unique<QCoreApplication>(argc, argv);
         }

@@ -1,10 +1,10 @@
 #include "core/document/DisplayUnits.h"
 
+#include "core/document/DocumentLibrary.h"
 #include "core/platform/UserDefaults.h"
 
-bool DisplayUnits::metric() {
-    return UserDefaults::standardUserDefaults().stringForKey(QStringLiteral("ftoUnits")) ==
-           QLatin1String("Metric");
+bool DisplayUnits::metric(const UserDefaults& defaults) {
+    return defaults.stringForKey(DocumentLibrary::kUnitsKey) == kMetric;
 }
 
 float DisplayUnits::fromCentimetres(float centimetres, bool metric) {

@@ -4,14 +4,18 @@
 
 #include <QString>
 
+class UserDefaults;
+
 class DisplayUnits {
 public:
     static constexpr double kInchesPerCentimetre = 0.39370078740157477; // the double nearest 1/2.54
     static constexpr double kCentimetresPerInch = 2.54;
     static constexpr double kPointsPerCentimetre = 28.35;
 
-    // True when "ftoUnits" is "Metric"; asked afresh at every call.
-    static bool metric();
+    // The "ftoUnits" value of centimetres.
+    static inline const QString kMetric = QStringLiteral("Metric");
+    // True when the defaults' "ftoUnits" is "Metric".
+    static bool metric(const UserDefaults& defaults);
     // Centimetres in the display unit, and back.
     static float fromCentimetres(float centimetres, bool metric);
     static float toCentimetres(float value, bool metric);

@@ -1,5 +1,6 @@
 #include "core/document/DocumentLibrary.h"
 
+#include "core/document/DisplayUnits.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/UserDefaults.h"
 
@@ -21,14 +22,14 @@ bool DocumentLibrary::prepare(UserDefaults& defaults) {
     // The whole path: a fresh home may have no Documents folder yet.
     const bool created = FileManager::createDirectoryAtPath(documentsFolder(defaults), true);
     if (!defaults.hasValueForKey(kUnitsKey)) {
-        defaults.setObject(QStringLiteral("Metric"), kUnitsKey);
+        defaults.setObject(DisplayUnits::kMetric, kUnitsKey);
     }
     return created;
 }
 
 void DocumentLibrary::registerStartupDefaults(UserDefaults& defaults) {
     defaults.registerDefaults(
-        {{kPathKey, defaultDocumentsFolder()}, {kUnitsKey, QStringLiteral("Metric")}});
+        {{kPathKey, defaultDocumentsFolder()}, {kUnitsKey, DisplayUnits::kMetric}});
 }
 
 std::vector<std::shared_ptr<Fotino>> DocumentLibrary::listDocuments(const QString& folder) {

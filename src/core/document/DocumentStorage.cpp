@@ -88,8 +88,8 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
         }
     }
     document.setName(fields.name);
-    document.setWidth(fields.width);
-    document.setHeight(fields.height);
+    document.setWidth(fields.width, fields.metric);
+    document.setHeight(fields.height, fields.metric);
     document.setShowFaceFrame(fields.showFaceFrame);
     document.setPictureVersion(1);
     document.setImage(document.createThumbnail());

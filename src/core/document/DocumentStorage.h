@@ -28,11 +28,13 @@ public:
     // document is converted and rewritten.
     static Opened open(const QString& path);
 
-    // What the editor's fields hold when it saves. Width and height are in the display unit.
+    // What the editor's fields hold when it saves. Width and height are in the display unit:
+    // centimetres when metric, else inches.
     struct Fields {
         QString name;
         float width = 0;
         float height = 0;
+        bool metric = true;
         bool showFaceFrame = true;
     };
 

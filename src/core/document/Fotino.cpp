@@ -47,24 +47,23 @@ float Fotino::heightInCm() const {
     return floatForKey(kHeight);
 }
 
-float Fotino::width() const {
-    return DisplayUnits::fromCentimetres(widthInCm(), DisplayUnits::metric());
+float Fotino::width(bool metric) const {
+    return DisplayUnits::fromCentimetres(widthInCm(), metric);
 }
 
-float Fotino::height() const {
-    return DisplayUnits::fromCentimetres(heightInCm(), DisplayUnits::metric());
+float Fotino::height(bool metric) const {
+    return DisplayUnits::fromCentimetres(heightInCm(), metric);
 }
 
-void Fotino::setWidth(float width) {
-    setFloat(DisplayUnits::toCentimetres(width, DisplayUnits::metric()), kWidth);
+void Fotino::setWidth(float width, bool metric) {
+    setFloat(DisplayUnits::toCentimetres(width, metric), kWidth);
 }
 
-void Fotino::setHeight(float height) {
-    setFloat(DisplayUnits::toCentimetres(height, DisplayUnits::metric()), kHeight);
+void Fotino::setHeight(float height, bool metric) {
+    setFloat(DisplayUnits::toCentimetres(height, metric), kHeight);
 }
 
-QString Fotino::size() const {
-    const bool metric = DisplayUnits::metric();
+QString Fotino::size(bool metric) const {
     return DisplayUnits::sizeText(DisplayUnits::fromCentimetres(widthInCm(), metric),
                                   DisplayUnits::fromCentimetres(heightInCm(), metric), metric);
 }
@@ -239,12 +238,12 @@ std::optional<QVariantMap> Fotino::guides() const {
     return value.toMap();
 }
 
-QVariant Fotino::valueForKey(const QString& key) const {
+QVariant Fotino::valueForKey(const QString& key, bool metric) const {
     if (key == QLatin1String("name")) {
         return name();
     }
     if (key == QLatin1String("size")) {
-        return size();
+        return size(metric);
     }
     return {};
 }

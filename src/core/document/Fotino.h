@@ -54,15 +54,16 @@ public:
     QString name() const override;
     void setName(const QString& name) override;
 
-    // Print size: in centimetres, and in the display unit.
+    // Print size: in centimetres, and in the display unit (centimetres when metric, else
+    // inches).
     float widthInCm() const;
     float heightInCm() const;
-    float width() const;
-    float height() const;
-    void setWidth(float width);
-    void setHeight(float height);
+    float width(bool metric) const;
+    float height(bool metric) const;
+    void setWidth(float width, bool metric);
+    void setHeight(float height, bool metric);
     // "3.50 x 4.50 cm" in the display unit.
-    QString size() const;
+    QString size(bool metric) const;
 
     float pictureSize() const;
     void setPictureSize(float scale);
@@ -168,9 +169,9 @@ public:
     // The "presetGuides" dictionary, or none.
     std::optional<QVariantMap> guides() const;
 
-    // The values the library list shows, by property name: "name", "size", and "selection"
-    // (always none: the list draws the tick itself).
-    QVariant valueForKey(const QString& key) const;
+    // The values the library list shows, by property name: "name", "size" (in the display
+    // unit), and "selection" (always none: the list draws the tick itself).
+    QVariant valueForKey(const QString& key, bool metric) const;
 
 protected:
     std::shared_ptr<AbstractResource> newInstance() const override;

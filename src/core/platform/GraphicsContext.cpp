@@ -318,6 +318,17 @@ void GraphicsContext::fillRect(const QRectF& rect) {
     fillPath(pathWithRect(rect));
 }
 
+void GraphicsContext::fillPattern(const QRectF& rect, const QImage& tile) {
+    if (!isActive() || tile.isNull()) {
+        return;
+    }
+    const QRectF area = painter_->transform().mapRect(rect);
+    painter_->save();
+    painter_->resetTransform();
+    painter_->fillRect(area, QBrush(tile));
+    painter_->restore();
+}
+
 void GraphicsContext::frameRect(const QRectF& rect, qreal lineWidth) {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);

@@ -48,6 +48,15 @@ public:
     static void pushContext(GraphicsContext* context);
     static void popContext();
 
+    // Makes a context the current destination for as long as it lives.
+    class CurrentScope {
+    public:
+        explicit CurrentScope(GraphicsContext& context) { pushContext(&context); }
+        ~CurrentScope() { popContext(); }
+        CurrentScope(const CurrentScope&) = delete;
+        CurrentScope& operator=(const CurrentScope&) = delete;
+    };
+
     bool isDrawingToScreen() const { return toScreen_; }
     QSizeF sizeInPoints() const { return size_; }
     QPainter* painter() { return painter_; }
@@ -84,6 +93,8 @@ public:
     // Intersects the clip with the path.
     void addClip(const QPainterPath& path);
     void fillRect(const QRectF& rect);
+    // Tiles the rectangle with the picture at one picture pixel a device pixel, as a pattern.
+    void fillPattern(const QRectF& rect, const QImage& tile);
     // A frame inside the rectangle.
     void frameRect(const QRectF& rect, qreal lineWidth = 1);
 

@@ -58,21 +58,21 @@ void Panels::beep() {
     run(request);
 }
 
-bool Panels::runPageSetup(void* printer) {
+bool Panels::runPageSetup(QPrinter* printer) {
     PanelRequest request;
     request.kind = PanelRequest::Kind::PageSetup;
     request.printer = printer;
     return run(request) == 0;
 }
 
-bool Panels::runPrintDialog(void* printer) {
+bool Panels::runPrintDialog(QPrinter* printer) {
     PanelRequest request;
     request.kind = PanelRequest::Kind::Print;
     request.printer = printer;
     return run(request) == 0;
 }
 
-std::optional<QString> Panels::runSavePanel(const QString& directory, void* accessory) {
+std::optional<QString> Panels::runSavePanel(const QString& directory, QWidget* accessory) {
     QString chosen;
     PanelRequest request;
     request.kind = PanelRequest::Kind::Save;

@@ -9,15 +9,18 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
+class QWidget;
+
 struct PanelRequest {
     enum class Kind { Alert, Beep, PageSetup, Print, Save };
     Kind kind = Kind::Alert;
-    // Page setup and print dialogs work on these print settings (a QPrinter).
-    void* printer = nullptr;
-    // Save panel: the folder it opens in, a view shown below the file list (a QWidget, may be
-    // null), and where the answerer puts the chosen path.
+    // Page setup and print dialogs work on these print settings.
+    QPrinter* printer = nullptr;
+    // Save panel: the folder it opens in, a view shown below the file list (may be null), and
+    // where the answerer puts the chosen path.
     QString directory;
-    void* accessory = nullptr;
+    QWidget* accessory = nullptr;
     QString* chosenPath = nullptr;
     QString title;
     QString message;
@@ -39,10 +42,10 @@ public:
                         const QString& informativeText, const QStringList& buttons);
     static void beep();
     // The page setup and print dialogs on a QPrinter; true when the user confirmed.
-    static bool runPageSetup(void* printer);
-    static bool runPrintDialog(void* printer);
+    static bool runPageSetup(QPrinter* printer);
+    static bool runPrintDialog(QPrinter* printer);
     // A save panel with no file type imposed; the chosen path, or none when cancelled.
-    static std::optional<QString> runSavePanel(const QString& directory, void* accessory);
+    static std::optional<QString> runSavePanel(const QString& directory, QWidget* accessory);
 
 private:
     static int run(const PanelRequest& request);

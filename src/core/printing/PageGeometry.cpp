@@ -22,6 +22,22 @@ QMarginsF PageGeometry::marginsForImageableArea(QSizeF paper, const QRectF& imag
     return {left, top, right, bottom};
 }
 
+QSizeF PageGeometry::paperSize(const QPageLayout& page) {
+    return page.fullRect(QPageLayout::Millimeter).size() * (72.0 / 25.4);
+}
+
+QRectF PageGeometry::imageableRect(const QPageLayout& page, bool toPdf) {
+    const QSizeF paper = paperSize(page);
+    QPageLayout inPoints = page;
+    inPoints.setUnits(QPageLayout::Point);
+    QMarginsF least = inPoints.minimumMargins();
+    if (toPdf && least.isNull()) {
+        least = QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin);
+    }
+    return {least.left(), least.bottom(), paper.width() - least.left() - least.right(),
+            paper.height() - least.top() - least.bottom()};
+}
+
 namespace {
 struct Paper {
     const char* name;

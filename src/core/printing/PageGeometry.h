@@ -3,6 +3,7 @@
 // another, the margins an imageable area leaves, and the papers the program knows by name.
 
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QRectF>
 #include <QSizeF>
@@ -24,7 +25,12 @@ public:
     static QStringList paperNames();
     // Letter where the locale measures in inches, A4 elsewhere.
     static QPageSize defaultPaper();
-    // Where nothing tells the imageable area (a PDF file), a quarter inch is kept free on
-    // every side, as printers need.
-    static constexpr double kDefaultMargin = 18.0;
+    // The paper of a page as oriented, in points: exact, not Qt's whole points (an A4 sheet
+    // is 595.28 points wide).
+    static QSizeF paperSize(const QPageLayout& page);
+    // What the printer can print on: the paper less the printer's least margins. A PDF file
+    // knows no printer, so a quarter inch is kept free there, as printers commonly need;
+    // a printer that prints to the edge keeps the whole sheet.
+    static QRectF imageableRect(const QPageLayout& page, bool toPdf);
+    static constexpr double kPdfMargin = 18.0;
 };

@@ -49,7 +49,7 @@ int showSavePanel(const PanelRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDirectory(request.directory);
-    auto* accessory = static_cast<QWidget*>(request.accessory);
+    QWidget* accessory = request.accessory;
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (accessory && grid) {
         grid->addWidget(accessory, grid->rowCount(), 0, 1, grid->columnCount());
@@ -79,13 +79,11 @@ void DialogPanels::install() {
             QApplication::beep();
             return 0;
         case PanelRequest::Kind::PageSetup: {
-            QPageSetupDialog dialog(static_cast<QPrinter*>(request.printer),
-                                    QApplication::activeWindow());
+            QPageSetupDialog dialog(request.printer, QApplication::activeWindow());
             return dialog.exec() == QDialog::Accepted ? 0 : -1;
         }
         case PanelRequest::Kind::Print: {
-            QPrintDialog dialog(static_cast<QPrinter*>(request.printer),
-                                QApplication::activeWindow());
+            QPrintDialog dialog(request.printer, QApplication::activeWindow());
             return dialog.exec() == QDialog::Accepted ? 0 : -1;
         }
         case PanelRequest::Kind::Save:

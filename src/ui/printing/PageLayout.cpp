@@ -1,9 +1,11 @@
 #include "ui/printing/PageLayout.h"
 
+#include "core/platform/GraphicsContext.h"
 #include "core/printing/PageGeometry.h"
 #include "ui/printing/PrintLayout.h"
 
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QResizeEvent>
 
@@ -18,53 +20,51 @@ PageLayout::PageLayout(QWidget* parent)
 
 PageLayout::~PageLayout() = default;
 
-QSizeF PageLayout::paperSize(const QPrinter& printer) {
-    // Millimetres, not Qt's whole points: an A4 sheet is 595.28 points wide, not 595.
-    return printer.pageLayout().fullRect(QPageLayout::Millimeter).size() * (72.0 / 25.4);
-}
-
 QRectF PageLayout::imageableRect(const QPrinter& printer) {
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Point);
-    const QSizeF paper = paperSize(printer);
-    QMarginsF least = layout.minimumMargins();
-    // A PDF file knows no printer: keep the margins printers commonly need.
-    if (least.isNull()) {
-        const double m = PageGeometry::kDefaultMargin;
-        least = QMarginsF(m, m, m, m);
-    }
-    return {least.left(), least.bottom(), paper.width() - least.left() - least.right(),
-            paper.height() - least.top() - least.bottom()};
+    return PageGeometry::imageableRect(printer.pageLayout(),
+                                       printer.outputFormat() == QPrinter::PdfFormat);
 }
 
 void PageLayout::calcPageRect(const std::shared_ptr<QPrinter>& settings, PrintLayout* layout) {
     if (!settings || !layout) {
         return;
     }
-    const QSizeF paper = paperSize(*settings);
+    const QSizeF paper = PageGeometry::paperSize(settings->pageLayout());
     info_ = settings;
     printableRect_ = imageableRect(*info_);
     paperRect_ = QRectF(QPointF(0, 0), paper);
     info_->setPageMargins(PageGeometry::marginsForImageableArea(paper, printableRect_),
                           QPageLayout::Point);
     layout->setPageRect(paperRect_);
-    layout->setBounds(paperRect_);
     layout->setLayoutRect(printableRect_);
     if (layout == printLayout_) {
         fitPreview();
     }
-    layout->update();
     update();
 }
 
-std::unique_ptr<PrintLayout> PageLayout::printerLayout() {
-    auto sheet = std::make_unique<PrintLayout>();
-    const QSizeF paper = paperSize(*info_);
-    sheet->setGeometry(0, 0, static_cast<int>(paper.width()), static_cast<int>(paper.height()));
-    calcPageRect(info_, sheet.get());
-    sheet->setFotinos(printLayout_->fotinos());
-    sheet->setCount(printLayout_->count());
+PrintSheet PageLayout::printerLayout() const {
+    PrintSheet sheet(printLayout_->interspace());
+    sheet.setPageRect(QRectF(QPointF(0, 0), PageGeometry::paperSize(info_->pageLayout())));
+    sheet.setLayoutRect(imageableRect(*info_));
+    sheet.setFotinos(printLayout_->fotinos());
+    sheet.setCount(printLayout_->count());
     return sheet;
+}
+
+bool PageLayout::printSheet(const PrintSheet& sheet, QPrinter& printer) {
+    // From the paper's corner: nothing is moved or scaled to fit margins.
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    {
+        GraphicsContext context(&painter, sheet.pageRect().size(),
+                                printer.paperRect(QPrinter::DevicePixel));
+        sheet.draw(context);
+    }
+    return painter.end();
 }
 
 void PageLayout::fitPreview() {

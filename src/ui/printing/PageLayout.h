@@ -3,6 +3,8 @@
 // works out the paper and its imageable area from them, and shows the sheet (a PrintLayout)
 // with the paper's proportions at its lower-left corner.
 
+#include "core/printing/PrintSheet.h"
+
 #include <QRectF>
 #include <QWidget>
 #include <memory>
@@ -26,10 +28,11 @@ public:
     // Adopts the settings and lays them onto a layout: paper, imageable area and margins;
     // the preview also takes the paper's shape.
     void calcPageRect(const std::shared_ptr<QPrinter>& settings, PrintLayout* layout);
-    // A fresh sheet at full paper size with the preview's documents and copy count.
-    std::unique_ptr<PrintLayout> printerLayout();
-    // The paper's size in points.
-    static QSizeF paperSize(const QPrinter& printer);
+    // The sheet to print: the paper and imageable area of the current settings, as they are
+    // now, with the preview's documents, copy count and interspace.
+    PrintSheet printerLayout() const;
+    // Draws the sheet on the printer at true size, one point on the sheet a point on paper.
+    static bool printSheet(const PrintSheet& sheet, QPrinter& printer);
     // The printer's imageable area on its paper, in points with y up.
     static QRectF imageableRect(const QPrinter& printer);
 

@@ -9,7 +9,6 @@
 #include "ui_PageLayout.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QPrinter>
 
@@ -44,7 +43,9 @@ PageLayout* PageLayoutWindow::pageLayout() const {
 }
 
 void PageLayoutWindow::awakeFromNib() {
+    // The sheet starts with the interspace last printed with.
     PrintLayout* preview = pageLayout()->printLayout();
+    preview->setInterspace(PrintSheet::storedInterspace(UserDefaults::standardUserDefaults()));
     ui_->interspaceSlider->setValue(static_cast<int>(preview->interspace()));
     ui_->incrementalButton->setValue(4);
     numberFieldChanged();
@@ -112,24 +113,23 @@ void PageLayoutWindow::showPaper() {
     }
 }
 
-bool PageLayoutWindow::print() {
-    // The print sheet reads its interspace from the defaults when it is made.
+void PageLayoutWindow::storeInterspace() {
     UserDefaults& defaults = UserDefaults::standardUserDefaults();
-    defaults.setFloat(pageLayout()->printLayout()->interspace(), PrintLayout::kInterspaceKey);
+    defaults.setFloat(pageLayout()->printLayout()->interspace(), PrintSheet::kInterspaceKey);
     defaults.synchronize();
+}
+
+bool PageLayoutWindow::print() {
+    storeInterspace();
     const std::shared_ptr<QPrinter> settings = pageLayout()->infos();
-    const std::unique_ptr<PrintLayout> sheet = pageLayout()->printerLayout();
     if (!Panels::runPrintDialog(settings.get())) {
         return false;
     }
-    // One unit is one point on paper, from the paper's corner: nothing is scaled to fit.
-    settings->setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(settings.get())) {
-        return false;
-    }
-    sheet->printWithPainter(&painter, settings->paperRect(QPrinter::DevicePixel));
-    return painter.end();
+    // The dialog may have changed the paper, its orientation or the printer: the sheet is
+    // laid out on the paper actually used, and the preview shows it.
+    pageLayout()->calcPageRect(settings, pageLayout()->printLayout());
+    showPaper();
+    return PageLayout::printSheet(pageLayout()->printerLayout(), *settings);
 }
 
 void PageLayoutWindow::localizePanel() {

@@ -3,8 +3,6 @@
 // number of copies of each photo, the space between photos, page setup and print. One
 // window a run, created on first use.
 
-#include "core/document/Fotino.h"
-
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -31,8 +29,8 @@ public:
     void pageSetup();
     // Chooses one of the known papers (also photo papers) without the page setup dialog.
     void paperSelected(int index);
-    // Writes the interspace to the defaults, then prints a full-size sheet through the print
-    // dialog; answers whether anything was printed.
+    // Writes the interspace to the defaults, then prints the sheet through the print dialog on
+    // the paper chosen there; answers whether anything was printed.
     bool print();
     void localizePanel();
 
@@ -43,6 +41,8 @@ private:
     PageLayoutWindow();
     void awakeFromNib();
     void showPaper();
+    // The last interspace printed with is where the next run starts.
+    void storeInterspace();
 
     std::unique_ptr<Ui::PageLayout> ui_;
 };

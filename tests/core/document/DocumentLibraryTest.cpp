@@ -41,7 +41,7 @@ TEST(DocumentLibrary, ListsOnlyDocumentFiles) {
     const auto documents = DocumentLibrary::listDocuments(dir.path());
     ASSERT_EQ(documents.size(), 1u);
     EXPECT_EQ(documents[0]->name(), QStringLiteral("Visa"));
-    EXPECT_EQ(documents[0]->size(), QStringLiteral("3.50 x 4.50 cm"));
+    EXPECT_EQ(documents[0]->size(true), QStringLiteral("3.50 x 4.50 cm"));
     EXPECT_EQ(documents[0]->filePath(), dir.filePath(QStringLiteral("Visa.ftoct")));
 }
 

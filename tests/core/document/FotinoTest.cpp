@@ -1,4 +1,6 @@
 #include "core/document/Fotino.h"
+#include "core/document/DisplayUnits.h"
+#include "core/document/DocumentLibrary.h"
 #include "core/platform/UserDefaults.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
@@ -8,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void useUnits(const char* units) {
-    UserDefaults::standardUserDefaults().setObject(QString::fromLatin1(units),
-                                                   QStringLiteral("ftoUnits"));
-}
 
 TEST(Fotino, ANewDocumentHasItsDefaults) {
     TemporaryHome home;
@@ -36,22 +33,29 @@ TEST(Fotino, ANewDocumentHasItsDefaults) {
 
 TEST(Fotino, InchesAreStoredAsCentimetres) {
     TemporaryHome home;
-    useUnits("Inches");
     Fotino doc;
-    doc.setWidth(2);
+    doc.setWidth(2, false);
     EXPECT_FLOAT_EQ(doc.floatForKey(Fotino::kWidth), 5.08f);
-    EXPECT_FLOAT_EQ(doc.widthInCm(), 5.08f);
-    EXPECT_FLOAT_EQ(doc.width(), 2.0f);
-    useUnits("Metric");
-    EXPECT_FLOAT_EQ(doc.width(), 5.08f);
-    doc.setHeight(4.5f);
+    EXPECT_FLOAT_EQ(doc.width(false), 2.0f);
+    EXPECT_FLOAT_EQ(doc.width(true), 5.08f);
+    doc.setHeight(4.5f, true);
     EXPECT_EQ(doc.heightInCm(), 4.5f);
+}
+
+TEST(DisplayUnits, OnlyMetricMeansCentimetres) {
+    TemporaryHome home;
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    EXPECT_FALSE(DisplayUnits::metric(defaults));
+    defaults.setObject(QStringLiteral("Inches"), DocumentLibrary::kUnitsKey);
+    EXPECT_FALSE(DisplayUnits::metric(defaults));
+    defaults.setObject(QStringLiteral("Metric"), DocumentLibrary::kUnitsKey);
+    EXPECT_TRUE(DisplayUnits::metric(defaults));
 }
 
 struct SizeCase {
     float widthCm;
     float heightCm;
-    const char* units;
+    bool metric;
     const char* text;
 };
 
@@ -64,23 +68,21 @@ class FotinoSizeText : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(FotinoSizeText, CutsEachNumberToFourCharacters) {
     TemporaryHome home;
     const SizeCase& c = GetParam();
-    useUnits(c.units);
     Fotino doc;
     doc.setFloat(c.widthCm, Fotino::kWidth);
     doc.setFloat(c.heightCm, Fotino::kHeight);
-    EXPECT_EQ(doc.size(), QString::fromUtf8(c.text));
-    EXPECT_EQ(doc.valueForKey(QStringLiteral("size")).toString(), QString::fromUtf8(c.text));
+    EXPECT_EQ(doc.size(c.metric), QString::fromUtf8(c.text));
+    EXPECT_EQ(doc.valueForKey(QStringLiteral("size"), c.metric).toString(),
+              QString::fromUtf8(c.text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FotinoSizeText,
-                         ::testing::Values(SizeCase{3.5f, 4.5f, "Metric", "3.50 x 4.50 cm"},
-                                           SizeCase{10, 15, "Metric", "10.0 x 15.0 cm"},
-                                           SizeCase{12.5f, 0.5f, "Metric", "12.5 x 0.50 cm"},
-                                           SizeCase{5.08f, 5.08f, "Inches", "2.00 x 2.00 in"},
+                         ::testing::Values(SizeCase{3.5f, 4.5f, true, "3.50 x 4.50 cm"},
+                                           SizeCase{10, 15, true, "10.0 x 15.0 cm"},
+                                           SizeCase{12.5f, 0.5f, true, "12.5 x 0.50 cm"},
+                                           SizeCase{5.08f, 5.08f, false, "2.00 x 2.00 in"},
                                            // 0.875 in is cut, not rounded.
-                                           SizeCase{2.2225f, 2.54f, "Inches", "0.87 x 1.00 in"},
-                                           // No unit setting counts as inches.
-                                           SizeCase{2.54f, 2.54f, "", "1.00 x 1.00 in"}),
+                                           SizeCase{2.2225f, 2.54f, false, "0.87 x 1.00 in"}),
                          [](const ::testing::TestParamInfo<SizeCase>& info) {
                              return "case" + std::to_string(info.index);
                          });
@@ -115,8 +117,8 @@ TEST(Fotino, AttributesUseTheirKeysAndTypes) {
     EXPECT_EQ(doc.brightness(), 30);
     EXPECT_EQ(doc.pictureVersion(), 1);
     EXPECT_EQ(doc.imageName(), QStringLiteral("Card no. 2.jpg"));
-    EXPECT_EQ(doc.name(), doc.valueForKey(QStringLiteral("name")).toString());
-    EXPECT_FALSE(doc.valueForKey(QStringLiteral("selection")).isValid());
+    EXPECT_EQ(doc.name(), doc.valueForKey(QStringLiteral("name"), true).toString());
+    EXPECT_FALSE(doc.valueForKey(QStringLiteral("selection"), true).isValid());
 }
 
 TEST(Fotino, KeepsThumbnailDataAsGivenAndDecodesIt) {

@@ -1,6 +1,7 @@
 #include "core/printing/PageGeometry.h"
 #include "support/QtPrinters.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +43,48 @@ INSTANTIATE_TEST_SUITE_P(Areas, Margins,
                          [](const ::testing::TestParamInfo<MarginCase>& info) {
                              return "case" + std::to_string(info.index);
                          });
+
+struct ImageableCase {
+    const char* what;
+    QMarginsF leastMargins; // left, top, right, bottom
+    bool toPdf;
+    QRectF expected;
+};
+void PrintTo(const ImageableCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class ImageableArea : public ::testing::TestWithParam<ImageableCase> {};
+
+TEST_P(ImageableArea, IsThePaperLessThePrintersLeastMargins) {
+    const ImageableCase& c = GetParam();
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(),
+                             QPageLayout::Point, c.leastMargins);
+    EXPECT_EQ(PageGeometry::imageableRect(letter, c.toPdf), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Printers, ImageableArea,
+                         ::testing::Values(
+                             // A PDF file knows no margins: a quarter inch stays free.
+                             ImageableCase{"pdf", {}, true, {18, 18, 576, 756}},
+                             // A borderless photo printer prints on the whole sheet.
+                             ImageableCase{"borderless", {}, false, {0, 0, 612, 792}},
+                             // y is up: the bottom margin is the area's origin.
+                             ImageableCase{"printer", {10, 20, 30, 40}, false, {10, 40, 572, 732}},
+                             ImageableCase{
+                                 "pdf with margins", {10, 20, 30, 40}, true, {10, 40, 572, 732}}),
+                         [](const ::testing::TestParamInfo<ImageableCase>& info) {
+                             std::string name = info.param.what;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
+
+TEST(PageGeometry, PaperSizesAreExactPointsAsOriented) {
+    const QSizeF a4 = PageGeometry::paperSize(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(), QPageLayout::Point));
+    EXPECT_NEAR(a4.width(), 297 * 72 / 25.4, 1e-6);
+    EXPECT_NEAR(a4.height(), 210 * 72 / 25.4, 1e-6);
+}
 
 TEST(PageGeometry, KnowsThePapersByName) {
     EXPECT_EQ(PageGeometry::paperNamed(QStringLiteral("a4"))->id(), QPageSize::A4);

@@ -1,6 +1,7 @@
 #include "core/document/Fotino.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
+#include "core/printing/PrintSheet.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/printing/PageLayout.h"
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <queue>
 
 namespace {
@@ -161,11 +163,29 @@ TEST_F(PrintToPdf, TheCommandLinePrintsTrueSizes) {
     expectTwoDocumentsOfFourCopies(rasterize(pdf), 18, 33);
 }
 
-TEST_F(PrintToPdf, TheWindowPrintsThroughThePrintDialog) {
+// What the user changes in the print dialog.
+struct DialogCase {
+    const char* what;
+    std::optional<QPageSize::PageSizeId> paper;
+    QPageLayout::Orientation orientation;
+};
+void PrintTo(const DialogCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class PrintToPdfFromTheWindow : public PrintToPdf,
+                                public ::testing::WithParamInterface<DialogCase> {};
+
+TEST_P(PrintToPdfFromTheWindow, PrintsTrueSizesOnThePaperChosenInTheDialog) {
+    const DialogCase& c = GetParam();
     auto passport =
         Fotino::initWithPath(writeDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red));
     auto visa = Fotino::initWithPath(writeDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue));
     PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
+    // Every case starts from A4 upright.
+    auto a4 = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    a4->setPageSize(QPageSize(QPageSize::A4));
+    window->pageLayout()->calcPageRect(a4, window->pageLayout()->printLayout());
     window->pageLayout()->printLayout()->setFotinos({passport, visa});
     window->pageLayout()->printLayout()->setInterspace(15);
     window->numberFieldChanged();
@@ -173,9 +193,12 @@ TEST_F(PrintToPdf, TheWindowPrintsThroughThePrintDialog) {
     int dialogs = 0;
     Panels::setTestHook([&](const PanelRequest& request) {
         EXPECT_EQ(request.kind, PanelRequest::Kind::Print);
-        auto* printer = static_cast<QPrinter*>(request.printer);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
+        request.printer->setOutputFileName(pdf);
+        if (c.paper) {
+            request.printer->setPageSize(QPageSize(*c.paper));
+        }
+        request.printer->setPageOrientation(c.orientation);
         ++dialogs;
         return 0;
     });
@@ -183,20 +206,35 @@ TEST_F(PrintToPdf, TheWindowPrintsThroughThePrintDialog) {
     Panels::clearTestHook();
     ASSERT_TRUE(printed);
     EXPECT_EQ(dialogs, 1);
-    // The interspace was written before the print sheet read it.
-    EXPECT_EQ(UserDefaults::standardUserDefaults().floatForKey(PrintLayout::kInterspaceKey), 15.0f);
-    const QRectF area = window->pageLayout()->printableRect();
+    // The interspace was written for the next run.
+    EXPECT_EQ(UserDefaults::standardUserDefaults().floatForKey(PrintSheet::kInterspaceKey), 15.0f);
+    // The preview shows the paper printed on.
     const QRectF paper = window->pageLayout()->paperRect();
+    EXPECT_EQ(paper.width() > paper.height(), c.orientation == QPageLayout::Landscape);
+    const QRectF area = window->pageLayout()->printableRect();
     expectTwoDocumentsOfFourCopies(rasterize(pdf), area.x(),
                                    paper.height() - area.y() - area.height() + 15);
     window->close();
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, PrintToPdfFromTheWindow,
+    ::testing::Values(DialogCase{"unchanged", std::nullopt, QPageLayout::Portrait},
+                      DialogCase{"landscape", std::nullopt, QPageLayout::Landscape},
+                      DialogCase{"Letter", QPageSize::Letter, QPageLayout::Portrait}),
+    [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.what); });
+
 TEST_F(PrintToPdf, ACancelledPrintWritesNothing) {
     PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
-    Panels::setTestHook([](const PanelRequest&) { return 1; });
+    const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
+    Panels::setTestHook([&](const PanelRequest& request) {
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
+        request.printer->setOutputFileName(pdf);
+        return 1;
+    });
     EXPECT_FALSE(window->print());
     Panels::clearTestHook();
+    EXPECT_FALSE(QFile::exists(pdf));
     window->close();
 }
 

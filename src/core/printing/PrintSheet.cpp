@@ -1,0 +1,135 @@
+#include "core/printing/PrintSheet.h"
+
+#include "core/document/Fotino.h"
+#include "core/platform/FileManager.h"
+#include "core/platform/GraphicsContext.h"
+#include "core/platform/Image.h"
+#include "core/platform/Log.h"
+#include "core/platform/TemporaryName.h"
+#include "core/platform/UserDefaults.h"
+#include "core/printing/PageGeometry.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+// The rectangle in the old text form of the platform, "{{x, y}, {w, h}}".
+QString rectText(const QRectF& r) {
+    const auto n = [](qreal v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
+    return QStringLiteral("{{%1, %2}, {%3, %4}}")
+        .arg(n(r.x()), n(r.y()), n(r.width()), n(r.height()));
+}
+
+// Dots per inch of a PDF sheet: fine enough that a photo's edge falls within a tenth of a
+// millimetre of where it belongs.
+constexpr int kPdfResolution = 1200;
+} // namespace
+
+PrintSheet::PrintSheet(float interspace)
+    : interspace_(interspace) {}
+
+float PrintSheet::storedInterspace(const UserDefaults& defaults) {
+    return defaults.hasValueForKey(kInterspaceKey) ? defaults.floatForKey(kInterspaceKey)
+                                                   : kDefaultInterspace;
+}
+
+void PrintSheet::setFotinos(const std::vector<std::shared_ptr<Fotino>>& fotinos) {
+    fotinos_ = fotinos;
+    for (const auto& fotino : fotinos_) {
+        fotino->cachedImage();
+    }
+}
+
+void PrintSheet::clearFotinos() {
+    for (const auto& fotino : fotinos_) {
+        fotino->purgeCachedImage();
+    }
+    fotinos_.clear();
+}
+
+void PrintSheet::setPageRect(const QRectF& rect) {
+    pageRect_ = rect;
+    Log::write(QStringLiteral("Page rect %1").arg(rectText(rect)));
+}
+
+void PrintSheet::setLayoutRect(const QRectF& rect) {
+    layoutRect_ = rect;
+    Log::write(QStringLiteral("Layout rect %1").arg(rectText(rect)));
+}
+
+void PrintSheet::setPage(const QPageLayout& page, bool toPdf) {
+    setPageRect(QRectF(QPointF(0, 0), PageGeometry::paperSize(page)));
+    setLayoutRect(PageGeometry::imageableRect(page, toPdf));
+}
+
+QRectF PrintSheet::rectForPage(int /*page*/) const {
+    return pageRect_;
+}
+
+std::vector<PrintArrangement::Placement> PrintSheet::placements() const {
+    std::vector<QSizeF> sizes;
+    sizes.reserve(fotinos_.size());
+    for (const auto& fotino : fotinos_) {
+        sizes.push_back(fotino->sizeInPoints());
+    }
+    return PrintArrangement::arrange(layoutRect_, interspace_, count_, sizes);
+}
+
+void PrintSheet::drawOptimizedPictures(GraphicsContext& context) const {
+    const GraphicsContext::CurrentScope current(context);
+    for (const auto& placement : placements()) {
+        const auto image = fotinos_[static_cast<size_t>(placement.document)]->cachedImage();
+        // The 300 dpi rendering at its own size: the photo's true printed size.
+        image->drawInRect(QRectF(placement.origin, image->size()), QRectF(),
+                          GraphicsContext::CompositingOperation::SourceOver, 1.0);
+    }
+}
+
+void PrintSheet::draw(GraphicsContext& context) const {
+    if (!context.isDrawingToScreen()) {
+        drawOptimizedPictures(context);
+        return;
+    }
+    static const QImage pattern(QStringLiteral(":/images/margin.png"));
+    context.fillPattern(pageRect_, pattern);
+    context.setFillColor(Qt::white);
+    context.fillRect(layoutRect_);
+    drawOptimizedPictures(context);
+    context.setColor(Qt::black);
+    context.frameRect(pageRect_, 1);
+    context.setColor(QColor(0x99, 0x99, 0x99));
+    context.frameRect(layoutRect_, 1);
+}
+
+bool PrintSheet::writePDF(const QString& path) const {
+    const QString partial = TemporaryName::uniquePath(path + QStringLiteral(".XXXXXX"));
+    if (partial.isEmpty()) {
+        return false;
+    }
+    bool written = false;
+    {
+        QPdfWriter pdf(partial);
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageLayout(QPageLayout(QPageSize(pageRect_.size(), QPageSize::Point),
+                                      QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (painter.begin(&pdf)) {
+            const double pixelsPerPoint = kPdfResolution / 72.0;
+            GraphicsContext context(&painter, pageRect_.size(),
+                                    QRectF(QPointF(0, 0), pageRect_.size() * pixelsPerPoint));
+            draw(context);
+            written = painter.end();
+        }
+    }
+    // The temporary file was made private; the PDF is an ordinary document.
+    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (!written || !FileManager::replaceItemAtPath(path, partial)) {
+        FileManager::removeItemAtPath(partial);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,60 @@
+#include "core/document/Fotino.h"
+#include "core/platform/UserDefaults.h"
+#include "core/printing/PrintSheet.h"
+#include "support/LogCapture.h"
+#include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PrintSheet, StartsWithTheLastInterspaceOrFifteenPoints) {
+    TemporaryHome home;
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    EXPECT_EQ(PrintSheet::storedInterspace(defaults), 15.0f);
+    defaults.setFloat(22.5f, PrintSheet::kInterspaceKey);
+    EXPECT_EQ(PrintSheet::storedInterspace(defaults), 22.5f);
+}
+
+TEST(PrintSheet, AnswersThePrintMachineryAndLogsItsRectangles) {
+    PrintSheet sheet;
+    QStringList lines;
+    {
+        const LogCapture log;
+        sheet.setPageRect(QRectF(0, 0, 612, 792));
+        sheet.setLayoutRect(QRectF(18, 18, 576, 756));
+        lines = log.lines();
+    }
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("Page rect {{0, 0}, {612, 792}}"),
+                                  QStringLiteral("Layout rect {{18, 18}, {576, 756}}")}));
+    EXPECT_EQ(sheet.rectForPage(1), QRectF(0, 0, 612, 792));
+    EXPECT_EQ(sheet.rectForPage(7), QRectF(0, 0, 612, 792));
+    EXPECT_TRUE(sheet.knowsPageRange(0));
+    EXPECT_FALSE(sheet.knowsPageRange(1));
+}
+
+TEST(PrintSheet, RendersNewDocumentsAtOnceAndLetsThemGoWhenEmptied) {
+    TemporaryHome home;
+    auto a = std::make_shared<Fotino>();
+    auto b = std::make_shared<Fotino>();
+    PrintSheet sheet;
+    sheet.setFotinos({a, b});
+    EXPECT_TRUE(a->hasCachedImage());
+    EXPECT_TRUE(b->hasCachedImage());
+    sheet.clearFotinos();
+    EXPECT_FALSE(a->hasCachedImage());
+    EXPECT_FALSE(b->hasCachedImage());
+    EXPECT_TRUE(sheet.fotinos().empty());
+}
+
+TEST(PrintSheet, TakesThePaperAsOrientedAndWhatThePrinterCanPrintOn) {
+    const QPageLayout landscape(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(),
+                                QPageLayout::Point, QMarginsF(12, 14, 16, 18));
+    PrintSheet sheet;
+    sheet.setPage(landscape, false);
+    EXPECT_EQ(sheet.pageRect(), QRectF(0, 0, 792, 612));
+    EXPECT_EQ(sheet.layoutRect(), QRectF(12, 18, 792 - 28, 612 - 32));
+}
+
+} // namespace
