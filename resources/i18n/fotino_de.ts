@@ -433,5 +433,13 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>E&amp;xport…</source>
         <translation>E&amp;xportieren…</translation>
     </message>
+    <message id="exportOverDocument">
+        <source>“%1” is a file of a photo document. An export cannot replace it: choose another name or folder.</source>
+        <translation>„%1“ ist eine Datei eines Fotodokuments. Ein Export kann sie nicht ersetzen: Wählen Sie einen anderen Namen oder Ordner.</translation>
+    </message>
+    <message id="cliBelongsToDocument">
+        <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
+        <translation>fotino: %1 ist eine Datei eines Fotodokuments; ein Export kann sie nicht ersetzen</translation>
+    </message>
 </context>
 </TS>

@@ -433,5 +433,13 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>E&amp;xport…</source>
         <translation>E&amp;xport…</translation>
     </message>
+    <message id="exportOverDocument">
+        <source>“%1” is a file of a photo document. An export cannot replace it: choose another name or folder.</source>
+        <translation>“%1” is a file of a photo document. An export cannot replace it: choose another name or folder.</translation>
+    </message>
+    <message id="cliBelongsToDocument">
+        <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
+        <translation>fotino: %1 is a file of a photo document; an export cannot replace it</translation>
+    </message>
 </context>
 </TS>

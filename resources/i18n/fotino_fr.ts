@@ -433,5 +433,13 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>E&amp;xport…</source>
         <translation>E&amp;xporter…</translation>
     </message>
+    <message id="exportOverDocument">
+        <source>“%1” is a file of a photo document. An export cannot replace it: choose another name or folder.</source>
+        <translation>« %1 » est un fichier d’un document photo. Une exportation ne peut pas le remplacer : choisissez un autre nom ou un autre dossier.</translation>
+    </message>
+    <message id="cliBelongsToDocument">
+        <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
+        <translation>fotino : %1 est un fichier d’un document photo ; une exportation ne peut pas le remplacer</translation>
+    </message>
 </context>
 </TS>

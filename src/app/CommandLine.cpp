@@ -294,6 +294,9 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
     case DocumentExport::Result::NoBitmap:
         err << text("cliNoBitmap").arg(document) << Qt::endl;
         return Failure;
+    case DocumentExport::Result::DocumentsFile:
+        err << text("cliBelongsToDocument").arg(written) << Qt::endl;
+        return Failure;
     case DocumentExport::Result::WriteFailed:
     case DocumentExport::Result::UnknownFormat:
         break;

@@ -5,6 +5,8 @@
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/document/DocumentStorage.h"
+#include "core/platform/Alerts.h"
+#include "core/platform/FileManager.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
 #include "ui/export/ImageOptions.h"
@@ -235,8 +237,12 @@ void Controller::exportSelection() {
     if (!options) {
         return;
     }
-    // The panel already closed: a beep says that nothing was written.
-    if (DocumentExport::exportFotino(*document, *options) != DocumentExport::Result::Written) {
+    const auto result = DocumentExport::exportFotino(*document, *options);
+    if (result == DocumentExport::Result::DocumentsFile) {
+        Alerts::alert(QStringLiteral("exportOverDocument"),
+                      FileManager::lastPathComponent(DocumentExport::outputPath(*options)));
+    } else if (result != DocumentExport::Result::Written) {
+        // The panel already closed: a beep says that nothing was written.
         Panels::beep();
     }
 }

@@ -183,9 +183,22 @@ TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
     EXPECT_TRUE(r.err.contains(home.filePath(QStringLiteral("gone")))) << r.err.toStdString();
 }
 
-TEST_F(CommandLineTest, PrintsTheVersion) {
-    EXPECT_EQ(runFotino({QStringLiteral("--version")}, home.path()).out,
-              QStringLiteral("Version 1.4.1\n"));
+TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {
+    Fotino visa;
+    visa.setImageName(QStringLiteral("Visa.png"));
+    ASSERT_TRUE(visa.saveToFile(library.filePath(QStringLiteral("Visa.ftoct"))));
+    const QString picture = library.filePath(QStringLiteral("Visa.png"));
+    ASSERT_TRUE(FileManager::createFileAtPath(picture, "the only copy"));
+    const Result r =
+        runFotino({QStringLiteral("export"), library.filePath(QStringLiteral("Visa.ftoct")),
+                   QStringLiteral("-o"), library.filePath(QStringLiteral("Visa")),
+                   QStringLiteral("--format"), QStringLiteral("png")},
+                  home.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, QStringLiteral("fotino: %1 is a file of a photo document; an export cannot "
+                                    "replace it\n")
+                         .arg(picture));
+    EXPECT_EQ(FileManager::contentsAtPath(picture), QByteArray("the only copy"));
 }
 
 TEST_F(CommandLineTest, AFolderThatIsAFileIsAFailureOfOneLine) {

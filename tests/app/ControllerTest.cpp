@@ -184,6 +184,34 @@ TEST_F(ControllerTest, ExportNeedsAHighlightedDocumentAndWritesTheChosenFile) {
     EXPECT_NE(QImageReader(home.filePath(written.first())).size(), QSize());
 }
 
+TEST_F(ControllerTest, ExportOntoADocumentsPictureSaysSoAndWritesNothing) {
+    QDir().mkpath(folder());
+    Fotino alpha;
+    alpha.setName(QStringLiteral("Alpha"));
+    alpha.setImageName(QStringLiteral("Alpha.jpg"));
+    ASSERT_TRUE(alpha.saveToFile(QDir(folder()).filePath(QStringLiteral("Alpha.ftoct"))));
+    const QString picture = QDir(folder()).filePath(QStringLiteral("Alpha.jpg"));
+    ASSERT_TRUE(FileManager::createFileAtPath(picture, "the only copy"));
+    Controller c;
+    tick(c, 0);
+    QStringList alerts;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        if (request.kind == PanelRequest::Kind::Save) {
+            // JPEG is the panel's format: "Alpha" becomes Alpha.jpg.
+            *request.chosenPath = QDir(folder()).filePath(QStringLiteral("Alpha"));
+        } else if (request.kind == PanelRequest::Kind::Alert) {
+            alerts << request.message;
+        }
+        return 0;
+    });
+    c.exportSelection();
+    Panels::clearTestHook();
+    EXPECT_EQ(alerts, QStringList{QStringLiteral("“Alpha.jpg” is a file of a photo document. An "
+                                                 "export cannot replace it: choose another name "
+                                                 "or folder.")});
+    EXPECT_EQ(FileManager::contentsAtPath(picture), QByteArray("the only copy"));
+}
+
 TEST_F(ControllerTest, PrintingWithNothingTickedOpensAnEmptySheetAndSaysSo) {
     QDir().mkpath(folder());
     writeDocument(folder(), QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));

@@ -1,9 +1,14 @@
 #include "core/document/DocumentExport.h"
 
+#include "core/document/DocumentLibrary.h"
+#include "core/document/DocumentStorage.h"
 #include "core/document/Fotino.h"
 #include "core/imaging/FileFormatsExport.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 QString baseOf(const QVariantMap& options) {
@@ -24,6 +29,27 @@ QString DocumentExport::extensionForFormat(int format) {
     }
 }
 
+bool DocumentExport::belongsToDocument(const QString& path, const Fotino& document) {
+    const QFileInfo info(path);
+    // Where the bytes would really go: writes follow links.
+    const QString target =
+        info.exists()
+            ? info.canonicalFilePath()
+            : QDir(QFileInfo(info.absolutePath()).canonicalFilePath()).filePath(info.fileName());
+    const auto isTarget = [&](const QString& file) {
+        return QFileInfo(file).absoluteFilePath() == target || FileManager::isSameFile(file, path);
+    };
+    auto documents = DocumentLibrary::listDocuments(FileManager::folderOfPath(target));
+    for (const auto& other : documents) {
+        const QStringList files = DocumentStorage::filesOf(*other);
+        if (std::any_of(files.cbegin(), files.cend(), isTarget)) {
+            return true;
+        }
+    }
+    const QStringList own = DocumentStorage::filesOf(document);
+    return std::any_of(own.cbegin(), own.cend(), isTarget);
+}
+
 QString DocumentExport::outputPath(const QVariantMap& options) {
     const QString extension = extensionForFormat(options.value(kFormat).toInt());
     return FileFormatsExport::checkPath(baseOf(options), extension).value_or(QString());
@@ -40,6 +66,9 @@ DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVar
         return FileManager::isDirectoryAtPath(FileManager::folderOfPath(baseOf(options)))
                    ? Result::WriteFailed
                    : Result::NoFolder;
+    }
+    if (belongsToDocument(outputPath(options), document)) {
+        return Result::DocumentsFile;
     }
     const int resolution = options.value(kResolution).toInt();
     const auto bitmap = resolution != 0

@@ -22,11 +22,16 @@ public:
     static constexpr int kFallbackResolution = 150;
     static constexpr float kDefaultQuality = 0.9f;
 
-    enum class Result { Written, NoFolder, NoBitmap, WriteFailed, UnknownFormat };
+    enum class Result { Written, NoFolder, NoBitmap, WriteFailed, UnknownFormat, DocumentsFile };
     // Renders the document at "FTN_Resolution" dots per inch, or at exactly "FTN_Width" ×
     // "FTN_Height" pixels when the resolution is 0, and writes it in "FTN_Format" to
-    // "FTN_Filename" with the format's extension in place of the name's last two.
+    // "FTN_Filename" with the format's extension in place of the name's last two. A file that
+    // belongs to a document (its own, its picture copy, its calibrated picture; of this
+    // document or of any in the folder written to) is never written over: DocumentsFile.
     static Result exportFotino(Fotino& document, const QVariantMap& options);
+    // Whether writing the path would replace a file of the document or of a document of the
+    // folder the path leads to (through symbolic links).
+    static bool belongsToDocument(const QString& path, const Fotino& document);
     // The file that exportFotino writes for these options; none when the folder is missing or
     // the format unknown.
     static QString outputPath(const QVariantMap& options);

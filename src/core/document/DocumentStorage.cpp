@@ -6,6 +6,7 @@
 #include "core/platform/Panels.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -13,9 +14,14 @@ namespace {
 constexpr int kLongestSuffix = 7;
 constexpr int kMaxFileNameBytes = 255;
 
-// Removes a plain file; a folder of that name is left alone.
+// Removes a plain file, or a symbolic link itself (never what it leads to); a folder of that
+// name is left alone.
 void removeFile(const QString& path) {
-    if (!path.isEmpty() && FileManager::isRegularFileAtPath(path)) {
+    if (path.isEmpty()) {
+        return;
+    }
+    const QFileInfo info(path);
+    if (info.isSymLink() || FileManager::isRegularFileAtPath(path)) {
         FileManager::removeItemAtPath(path);
     }
 }
@@ -174,6 +180,17 @@ bool DocumentStorage::deleteDocument(const Fotino& document) {
     }
     removeFiles(document);
     return true;
+}
+
+QStringList DocumentStorage::filesOf(const Fotino& document) {
+    QStringList files{document.filePath(), document.calibratedPicturePath(),
+                      document.originalPicturePath()};
+    if (const auto stored = storedPicturePath(document)) {
+        files << *stored;
+    }
+    files.removeAll(QString());
+    files.removeDuplicates();
+    return files;
 }
 
 void DocumentStorage::removeFiles(const Fotino& document) {

@@ -10,6 +10,7 @@
 #include "core/document/Fotino.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -58,8 +59,11 @@ public:
     // Asks "DeleteLong" (titled "warning"); on OK removes the document file, its picture
     // copy and calibrated picture. Answers whether the user agreed.
     static bool deleteDocument(const Fotino& document);
-    // The same without asking.
+    // The same without asking. A file that is a symbolic link goes, not what it leads to.
     static void removeFiles(const Fotino& document);
+    // Every file of the document: its own, its calibrated picture and its picture copy (as
+    // the document's name and as stored), whether they exist or not.
+    static QStringList filesOf(const Fotino& document);
 
     // Whether a name can be used whole as the base of the document's file names in a folder:
     // it must hold something besides spaces, no "/" and no NUL, not be "." or "..", and leave

@@ -403,9 +403,8 @@ void Fotino::drawInView(QPaintDevice* view, QRectF frame) {
         return;
     }
     GraphicsContext context(view, QSizeF(view->width(), view->height()));
-    GraphicsContext::pushContext(&context);
+    const GraphicsContext::CurrentScope current(context);
     drawInFrame(frame);
-    GraphicsContext::popContext();
 }
 
 void Fotino::drawInImage(Image& image) {
@@ -428,9 +427,8 @@ std::shared_ptr<BitmapImageRep> Fotino::render(int pixelsWide, int pixelsHigh, Q
     {
         // One unit a pixel; a fractional frame runs past the last whole pixel.
         GraphicsContext context(&view, QSizeF(layout.pixelsWide, layout.pixelsHigh));
-        GraphicsContext::pushContext(&context);
+        const GraphicsContext::CurrentScope current(context);
         drawInFrame(frame);
-        GraphicsContext::popContext();
     }
     return canvas;
 }

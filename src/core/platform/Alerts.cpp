@@ -8,6 +8,11 @@ void Alerts::alert(const QString& messageKey) {
                      {QStringLiteral("OK")});
 }
 
+void Alerts::alert(const QString& messageKey, const QString& argument) {
+    Panels::runAlert(QString(), StringTable::localizedString(messageKey).arg(argument), QString(),
+                     {QStringLiteral("OK")});
+}
+
 bool Alerts::confirm(const QString& messageKey, const QString& titleKey) {
     const int pressed = Panels::runAlert(
         StringTable::localizedString(titleKey), StringTable::localizedString(messageKey), QString(),

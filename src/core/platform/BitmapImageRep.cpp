@@ -2,6 +2,7 @@
 
 #include "core/platform/ImageDecoder.h"
 #include "core/platform/Log.h"
+#include "core/platform/Units.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -15,7 +16,30 @@
 
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
+using Units::kMetresPerInch;
+using Units::kPointsPerInch;
+
+// Qt's JPEG writer declares its density in dots per centimetre, whole ones: 300 dpi would read
+// back as 118 per cm, 299.72 dpi, which programs and portals that check for "300 dpi" refuse.
+// The JFIF header is rewritten to whole dots per inch instead.
+void declareDotsPerInch(QByteArray& jpeg, QSizeF dpi) {
+    // SOI, then APP0: length, "JFIF\0", version, units, x and y density.
+    static const char jfif[] = "\xFF\xD8\xFF\xE0";
+    if (jpeg.size() < 18 || !jpeg.startsWith(QByteArray::fromRawData(jfif, 4)) ||
+        jpeg.mid(6, 5) != QByteArray("JFIF\0", 5)) {
+        return;
+    }
+    const auto whole = [](double value) {
+        return static_cast<quint16>(std::clamp(std::lround(value), 1L, 65535L));
+    };
+    const quint16 x = whole(dpi.width());
+    const quint16 y = whole(dpi.height());
+    jpeg[13] = 1; // dots per inch
+    jpeg[14] = static_cast<char>(x >> 8);
+    jpeg[15] = static_cast<char>(x & 0xFF);
+    jpeg[16] = static_cast<char>(y >> 8);
+    jpeg[17] = static_cast<char>(y & 0xFF);
+}
 
 int colourSamples(BitmapImageRep::ColorSpace space) {
     return space == BitmapImageRep::ColorSpace::CalibratedWhite ? 1 : 3;
@@ -236,8 +260,9 @@ std::shared_ptr<BitmapImageRep> BitmapImageRep::imageRepWithData(const QByteArra
 }
 
 QSizeF BitmapImageRep::resolution() const {
-    const double x = size_.width() > 0 ? layout_.pixelsWide / size_.width() * 72.0 : 0.0;
-    const double y = size_.height() > 0 ? layout_.pixelsHigh / size_.height() * 72.0 : 0.0;
+    const double x = size_.width() > 0 ? layout_.pixelsWide / size_.width() * kPointsPerInch : 0.0;
+    const double y =
+        size_.height() > 0 ? layout_.pixelsHigh / size_.height() * kPointsPerInch : 0.0;
     return {x, y};
 }
 
@@ -381,7 +406,12 @@ QByteArray BitmapImageRep::TIFFRepresentation(bool compressed) const {
 QByteArray BitmapImageRep::JPEGRepresentation(float compressionFactor) const {
     const float factor =
         std::isnan(compressionFactor) ? 1.0f : std::clamp(compressionFactor, 0.0f, 1.0f);
-    return encode("jpeg", int(std::lround(factor * 100.0f)), -1);
+    QByteArray jpeg = encode("jpeg", int(std::lround(factor * 100.0f)), -1);
+    const QSizeF dpi = resolution();
+    if (dpi.width() > 0 && dpi.height() > 0) {
+        declareDotsPerInch(jpeg, dpi);
+    }
+    return jpeg;
 }
 
 QByteArray BitmapImageRep::PNGRepresentation(bool /*interlaced*/) const {

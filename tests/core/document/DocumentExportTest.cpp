@@ -6,6 +6,7 @@
 #include "support/TemporaryHome.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -113,6 +114,107 @@ TEST_F(DocumentExportTest, AnExactPixelSizeIsHonoured) {
     const QVariantMap chosen = options(QStringLiteral("exact"), DocumentExport::PNG, 0, 600, 800);
     ASSERT_EQ(DocumentExport::exportFotino(doc, chosen), DocumentExport::Result::Written);
     EXPECT_EQ(QImageReader(DocumentExport::outputPath(chosen)).size(), QSize(600, 800));
+}
+
+struct Density {
+    int units; // 1: dots per inch, 2: per centimetre
+    int x;
+    int y;
+    friend bool operator==(const Density&, const Density&) = default;
+};
+void PrintTo(const Density& d, std::ostream* os) {
+    *os << "units " << d.units << ", " << d.x << " x " << d.y;
+}
+
+// The density of a JFIF header, read straight from the bytes.
+Density jfifDensity(const QByteArray& jpeg) {
+    const auto byte = [&](int i) { return static_cast<unsigned char>(jpeg.at(i)); };
+    if (jpeg.size() < 18 || jpeg.mid(6, 5) != QByteArray("JFIF\0", 5)) {
+        return {};
+    }
+    return {byte(13), byte(14) << 8 | byte(15), byte(16) << 8 | byte(17)};
+}
+
+TEST_F(DocumentExportTest, JpegsDeclareWholeDotsPerInch) {
+    const QVariantMap at300 = options(QStringLiteral("at300"), DocumentExport::JPEG);
+    ASSERT_EQ(DocumentExport::exportFotino(doc, at300), DocumentExport::Result::Written);
+    EXPECT_EQ(jfifDensity(*FileManager::contentsAtPath(DocumentExport::outputPath(at300))),
+              (Density{1, 300, 300}));
+    // 600 x 800 pixels on 3.5 x 4.5 cm of 28.35 points: 435.43 and 451.50 dpi.
+    const QVariantMap exact = options(QStringLiteral("exact"), DocumentExport::JPEG, 0, 600, 800);
+    ASSERT_EQ(DocumentExport::exportFotino(doc, exact), DocumentExport::Result::Written);
+    EXPECT_EQ(jfifDensity(*FileManager::contentsAtPath(DocumentExport::outputPath(exact))),
+              (Density{1, 435, 451}));
+}
+
+struct OwnedCase {
+    const char* name;
+    const char* typed; // in the documents folder, or in the other folder with "out/"
+    int format;
+};
+void PrintTo(const OwnedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ExportOverDocuments : public DocumentExportTest,
+                            public ::testing::WithParamInterface<OwnedCase> {
+protected:
+    void SetUp() override {
+        DocumentExportTest::SetUp();
+        ASSERT_TRUE(doc.saveToFile());
+        // Another document with its picture copy in the folder exported to.
+        Fotino other;
+        other.setImageName(QStringLiteral("Other.jpg"));
+        ASSERT_TRUE(other.saveToFile(out.filePath(QStringLiteral("Other.ftoct"))));
+        ASSERT_TRUE(FileManager::createFileAtPath(out.filePath(QStringLiteral("Other.jpg")), "x"));
+        // A link in the other folder that leads to this document's picture copy.
+        ASSERT_TRUE(QFile::link(docs.filePath(QStringLiteral("Doc.png")),
+                                out.filePath(QStringLiteral("link.png"))));
+    }
+    QString at(const char* typed) const {
+        const QString name = QString::fromUtf8(typed);
+        return name.startsWith(QLatin1String("out/")) ? out.filePath(name.mid(4))
+                                                      : docs.filePath(name);
+    }
+};
+
+TEST_P(ExportOverDocuments, NeverReplacesAFileOfADocument) {
+    const OwnedCase& c = GetParam();
+    const auto before = [&] {
+        QStringList all;
+        for (const QString& folder : {docs.path(), out.path()}) {
+            for (const QString& name : FileManager::contentsOfDirectoryAtPath(folder)) {
+                all << name + QLatin1Char(' ') +
+                           QString::fromLatin1(
+                               FileManager::contentsAtPath(QDir(folder).filePath(name))
+                                   .value_or(QByteArray())
+                                   .toHex()
+                                   .left(64));
+            }
+        }
+        return all;
+    };
+    const QStringList files = before();
+    QVariantMap chosen = options(QString(), c.format);
+    chosen[DocumentExport::kFilename] = at(c.typed);
+    EXPECT_EQ(DocumentExport::exportFotino(doc, chosen), DocumentExport::Result::DocumentsFile);
+    EXPECT_EQ(before(), files);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ExportOverDocuments,
+    ::testing::Values(OwnedCase{"own_picture_copy", "Doc", DocumentExport::PNG},
+                      OwnedCase{"typed_with_extension", "Doc.tif", DocumentExport::PNG},
+                      OwnedCase{"other_documents_picture", "out/Other", DocumentExport::JPEG},
+                      OwnedCase{"link_to_the_picture_copy", "out/link", DocumentExport::PNG}),
+    NameOfParam());
+
+TEST_F(DocumentExportTest, ANameBesideADocumentThatIsNotItsFileIsWritten) {
+    ASSERT_TRUE(doc.saveToFile());
+    QVariantMap chosen = options(QString(), DocumentExport::TIFF);
+    chosen[DocumentExport::kFilename] = docs.filePath(QStringLiteral("Doc"));
+    EXPECT_EQ(DocumentExport::exportFotino(doc, chosen), DocumentExport::Result::Written);
+    EXPECT_TRUE(FileManager::fileExistsAtPath(docs.filePath(QStringLiteral("Doc.tif"))));
 }
 
 TEST_F(DocumentExportTest, FailuresWriteNothingAndKeepWhatWasThere) {

@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -225,6 +226,23 @@ TEST_F(DocumentStorageTest, DeletingRemovesTheFilesThatExistAndLogsThem) {
                                                 doc(QStringLiteral("Visa.jpg")))});
     EXPECT_EQ(asked, (QStringList{QStringLiteral("Delete this photo?"),
                                   QStringLiteral("Delete this photo?")}));
+}
+
+TEST_F(DocumentStorageTest, DeletingALinkedDocumentRemovesTheLinkNotWhatItLeadsTo) {
+    // A document kept elsewhere and linked into the documents folder, with its picture copy.
+    Fotino kept;
+    kept.setImageName(QStringLiteral("Visa.jpg"));
+    ASSERT_TRUE(kept.saveToFile(elsewhere.filePath(QStringLiteral("Visa.ftoct"))));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath(QStringLiteral("Visa.ftoct")),
+                            doc(QStringLiteral("Visa.ftoct"))));
+    ASSERT_TRUE(FileManager::createFileAtPath(doc(QStringLiteral("Visa.jpg")), jpegBytes(Qt::red)));
+    const auto listed = DocumentLibrary::listDocuments(docs.path());
+    ASSERT_EQ(listed.size(), 1u);
+
+    EXPECT_TRUE(DocumentStorage::deleteDocument(*listed.front()));
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(DocumentLibrary::listDocuments(docs.path()).empty());
+    EXPECT_TRUE(FileManager::isRegularFileAtPath(elsewhere.filePath(QStringLiteral("Visa.ftoct"))));
 }
 
 TEST_F(DocumentStorageTest, DeletingADotlessDocumentRemovesItsOwnFile) {

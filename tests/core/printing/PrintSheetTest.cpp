@@ -1,6 +1,6 @@
+#include "core/printing/PrintSheet.h"
 #include "core/document/Fotino.h"
 #include "core/platform/UserDefaults.h"
-#include "core/printing/PrintSheet.h"
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
