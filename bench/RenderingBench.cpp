@@ -84,8 +84,8 @@ std::shared_ptr<Fotino> document(float widthCm, float heightCm, float scale) {
     }
     doc->setFilePath(folder().filePath(QStringLiteral("camera.ftoct")));
     doc->setImageName(QStringLiteral("camera.png"));
-    doc->setFloat(widthCm, Fotino::kWidth);
-    doc->setFloat(heightCm, Fotino::kHeight);
+    doc->setFloat(widthCm, AttributeKeys::kWidth);
+    doc->setFloat(heightCm, AttributeKeys::kHeight);
     doc->setPictureSize(scale);
     doc->setOffset(QPointF(50, 50));
     doc->setPictureVersion(1);

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstring>
 
+using namespace AttributeKeys;
+
 Fotino::Fotino() {
     setName(StringTable::localizedString(QStringLiteral("untitled")));
     setFloat(3.5f, kWidth);

@@ -4,6 +4,7 @@
 // container entry, so writing the container writes the document.
 
 #include "core/document/AbstractResource.h"
+#include "core/document/AttributeKeys.h"
 
 #include <QImage>
 #include <QPointF>
@@ -20,26 +21,6 @@ class QPaintDevice;
 
 class Fotino : public AbstractResource {
 public:
-    static inline const QString kName = QStringLiteral("FTName");
-    static inline const QString kWidth = QStringLiteral("FTWidth");
-    static inline const QString kHeight = QStringLiteral("FTHeight");
-    static inline const QString kSize = QStringLiteral("FTSize");
-    static inline const QString kXOffset = QStringLiteral("FTXOffset");
-    static inline const QString kYOffset = QStringLiteral("FTYOffset");
-    static inline const QString kRotation = QStringLiteral("FTImageRotation");
-    static inline const QString kGamma = QStringLiteral("FTImageGamma");
-    static inline const QString kBrightness = QStringLiteral("FTImageBrightness");
-    static inline const QString kGrayscale = QStringLiteral("_ftnGrayscale");
-    static inline const QString kShowFaceFrame = QStringLiteral("FTShowFaceFrame");
-    static inline const QString kFaceFrameSize = QStringLiteral("FTFaceFrameSize");
-    static inline const QString kVersion = QStringLiteral("FTVers");
-    static inline const QString kImageName = QStringLiteral("FTImageName");
-    static inline const QString kThumbnail = QStringLiteral("FTZImage");
-    static inline const QString kPresetName = QStringLiteral("presetName");
-    static inline const QString kPresetUUID = QStringLiteral("presetUUID");
-    static inline const QString kPresetIcon = QStringLiteral("presetIcon");
-    static inline const QString kPresetMask = QStringLiteral("presetMask");
-    static inline const QString kPresetGuides = QStringLiteral("presetGuides");
     static inline const QString kFileType = QStringLiteral("ftoct");
     // The calibrated picture beside the document.
     static inline const QString kCalibratedType = QStringLiteral("cftn");

@@ -40,7 +40,7 @@ QByteArray FileFormatsExport::JPEGDataWithCompressionFactor(const BitmapImageRep
 }
 
 QByteArray FileFormatsExport::PNGData(const BitmapImageRep& rep) {
-    return rep.PNGRepresentation(false);
+    return rep.PNGRepresentation();
 }
 
 bool FileFormatsExport::writeTIFFToFile(const BitmapImageRep& rep, const QString& path) {

@@ -414,7 +414,7 @@ QByteArray BitmapImageRep::JPEGRepresentation(float compressionFactor) const {
     return jpeg;
 }
 
-QByteArray BitmapImageRep::PNGRepresentation(bool /*interlaced*/) const {
+QByteArray BitmapImageRep::PNGRepresentation() const {
     // Qt's middle setting: files as small as its default makes, in half the time.
     return encode("png", 50, -1);
 }

@@ -96,8 +96,8 @@ public:
     QByteArray TIFFRepresentation(bool compressed = false) const;
     // Compression factor from 0 (smallest file) to 1 (best quality).
     QByteArray JPEGRepresentation(float compressionFactor) const;
-    // Qt's PNG writer cannot interlace; the flag is accepted and ignored.
-    QByteArray PNGRepresentation(bool interlaced = false) const;
+    // Not interlaced: Qt's PNG writer cannot interlace.
+    QByteArray PNGRepresentation() const;
 
     QString description() const;
     static QString nameOfColorSpace(ColorSpace colorSpace);

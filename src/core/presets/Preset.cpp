@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using namespace AttributeKeys;
+
 namespace {
 const QString kLeft = QStringLiteral("left");
 const QString kTop = QStringLiteral("top");
@@ -103,16 +105,16 @@ QString Preset::newIdentifier() {
 }
 
 QString Preset::name() const {
-    return stringForKey(kName);
+    return stringForKey(kPresetName);
 }
 void Preset::setName(const QString& name) {
-    setString(name, kName);
+    setString(name, kPresetName);
 }
 QString Preset::uuid() const {
-    return stringForKey(kUUID);
+    return stringForKey(kPresetUUID);
 }
 void Preset::setUUID(const QString& uuid) {
-    setString(uuid, kUUID);
+    setString(uuid, kPresetUUID);
 }
 
 float Preset::printWidth() const {
@@ -150,36 +152,36 @@ void Preset::setIcon(const Image& icon) {
 }
 
 QByteArray Preset::maskData() const {
-    return objectForKey(kMask).toByteArray();
+    return objectForKey(kPresetMask).toByteArray();
 }
 
 void Preset::setMaskData(const QByteArray& tiff) {
     if (!tiff.isEmpty()) {
-        setObject(QVariant(tiff), kMask);
+        setObject(QVariant(tiff), kPresetMask);
     }
 }
 
 QByteArray Preset::iconData() const {
-    return objectForKey(kIcon).toByteArray();
+    return objectForKey(kPresetIcon).toByteArray();
 }
 
 void Preset::setIconData(const QByteArray& tiff) {
     if (!tiff.isEmpty()) {
-        setObject(QVariant(tiff), kIcon);
+        setObject(QVariant(tiff), kPresetIcon);
     }
 }
 
 QVariantMap Preset::guides() {
-    const QVariant value = objectForKey(kGuides);
+    const QVariant value = objectForKey(kPresetGuides);
     if (value.typeId() == QMetaType::QVariantMap) {
         return value.toMap();
     }
-    setObject(QVariantMap(), kGuides);
+    setObject(QVariantMap(), kPresetGuides);
     return {};
 }
 
 std::optional<QVariantMap> Preset::guideNamed(const QString& name) const {
-    const QVariant guide = objectForKey(kGuides).toMap().value(name);
+    const QVariant guide = objectForKey(kPresetGuides).toMap().value(name);
     if (guide.typeId() != QMetaType::QVariantMap) {
         return std::nullopt;
     }
@@ -189,7 +191,7 @@ std::optional<QVariantMap> Preset::guideNamed(const QString& name) const {
 void Preset::setGuide(const QString& name, float left, float top, float right, float bottom) {
     QVariantMap all = guides();
     all.insert(name, QVariantMap{{kLeft, left}, {kTop, top}, {kRight, right}, {kBottom, bottom}});
-    setObject(all, kGuides);
+    setObject(all, kPresetGuides);
 }
 
 void Preset::setFaceLeft(float left, float top, float right, float bottom) {

@@ -5,6 +5,7 @@
 // user presets folder. The class operations are the store.
 
 #include "core/document/AbstractResource.h"
+#include "core/document/AttributeKeys.h"
 
 #include <QByteArray>
 #include <QRectF>
@@ -17,13 +18,6 @@ class Image;
 
 class Preset : public AbstractResource {
 public:
-    static inline const QString kName = QStringLiteral("presetName");
-    static inline const QString kUUID = QStringLiteral("presetUUID");
-    static inline const QString kWidth = QStringLiteral("FTWidth");
-    static inline const QString kHeight = QStringLiteral("FTHeight");
-    static inline const QString kMask = QStringLiteral("presetMask");
-    static inline const QString kIcon = QStringLiteral("presetIcon");
-    static inline const QString kGuides = QStringLiteral("presetGuides");
     static inline const QString kFaceGuide = QStringLiteral("0_Face");
     static inline const QString kEyesGuide = QStringLiteral("Eyes");
     static inline const QString kFileType = QStringLiteral("ftnpst");

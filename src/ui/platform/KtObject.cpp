@@ -18,10 +18,6 @@ QString KtObject::localizedString(const QString& key) {
     return StringTable::localizedString(key);
 }
 
-QString KtObject::localizedString(const QString& key, const QString& /*table*/) {
-    return StringTable::localizedString(key);
-}
-
 void KtObject::localize(QWidget* window, const QString& key) {
     if (window) {
         window->setWindowTitle(localizedString(key));
@@ -116,10 +112,6 @@ void KtObject::localize(QAbstractItemView* table, const QString& key, const QStr
 }
 
 void KtObject::localizedAlert(const QString& key) {
-    Alerts::alert(key);
-}
-
-void KtObject::localizedAlert(const QString& key, const QString& /*table*/) {
     Alerts::alert(key);
 }
 

@@ -23,8 +23,6 @@ public:
 
     // The text for the key in the user's language; the key itself when the table lacks it.
     static QString localizedString(const QString& key);
-    // All lookups use the one table of the application; a table name changes nothing.
-    static QString localizedString(const QString& key, const QString& table);
 
     // Window: its title.
     static void localize(QWidget* window, const QString& key);
@@ -50,7 +48,6 @@ public:
 
     // A modal warning with the localized message and one button "OK".
     static void localizedAlert(const QString& key);
-    static void localizedAlert(const QString& key, const QString& table);
     // A modal confirmation with the localized title and message, "OK" and the localized
     // "Cancel"; true only when "OK" was pressed.
     static bool localizedFBAlert(const QString& messageKey, const QString& titleKey);

@@ -14,8 +14,8 @@ void writeDocument(const QString& path, const QString& name, float width = 3.5f,
                    float height = 4.5f) {
     Fotino doc;
     doc.setName(name);
-    doc.setFloat(width, Fotino::kWidth);
-    doc.setFloat(height, Fotino::kHeight);
+    doc.setFloat(width, AttributeKeys::kWidth);
+    doc.setFloat(height, AttributeKeys::kHeight);
     ASSERT_TRUE(doc.saveToFile(path));
 }
 

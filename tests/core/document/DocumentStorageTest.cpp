@@ -82,10 +82,10 @@ TEST_F(DocumentStorageTest, SavingANewDocumentCopiesThePictureUnderItsName) {
     EXPECT_TRUE(FileManager::fileExistsAtPath(original));
     const auto stored = PropertyList::readDictionaryFromFile(doc(QStringLiteral("Visa.ftoct")));
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->value(Fotino::kImageName).toString(), QStringLiteral("Visa.JPG"));
-    EXPECT_EQ(stored->value(Fotino::kVersion).toInt(), 1);
-    EXPECT_EQ(stored->value(Fotino::kName).toString(), QStringLiteral("Visa"));
-    EXPECT_FALSE(stored->value(Fotino::kThumbnail).toByteArray().isEmpty());
+    EXPECT_EQ(stored->value(AttributeKeys::kImageName).toString(), QStringLiteral("Visa.JPG"));
+    EXPECT_EQ(stored->value(AttributeKeys::kVersion).toInt(), 1);
+    EXPECT_EQ(stored->value(AttributeKeys::kName).toString(), QStringLiteral("Visa"));
+    EXPECT_FALSE(stored->value(AttributeKeys::kThumbnail).toByteArray().isEmpty());
     EXPECT_TRUE(asked.isEmpty());
 }
 
@@ -188,8 +188,8 @@ TEST_F(DocumentStorageTest, AVersionZeroDocumentIsConvertedWhenOpened) {
     EXPECT_EQ(opened.picturePath, doc(QStringLiteral("Old.jpg")));
     const auto stored = PropertyList::readDictionaryFromFile(doc(QStringLiteral("Old.ftoct")));
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->value(Fotino::kVersion).toInt(), 1);
-    EXPECT_NE(stored->value(Fotino::kXOffset).toFloat(), 10.0f);
+    EXPECT_EQ(stored->value(AttributeKeys::kVersion).toInt(), 1);
+    EXPECT_NE(stored->value(AttributeKeys::kXOffset).toFloat(), 10.0f);
 }
 
 TEST_F(DocumentStorageTest, AnUnreadableFileBeepsAndGivesAFreshDocumentWithThatPath) {

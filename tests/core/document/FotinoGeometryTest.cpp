@@ -78,7 +78,7 @@ TEST_F(FotinoGeometry, AScaleOfZeroNeverCovers) {
 }
 
 TEST_F(FotinoGeometry, VersionZeroOffsetsBecomePercentagesAndAreSaved) {
-    doc.removeObjectForKey(Fotino::kVersion);
+    doc.removeObjectForKey(AttributeKeys::kVersion);
     doc.setOffset(QPointF(100, -50));
     doc.convertOldOffset();
     EXPECT_FLOAT_EQ(doc.XOffset(), 60.0f);
@@ -96,7 +96,7 @@ TEST_F(FotinoGeometry, VersionZeroOffsetsBecomePercentagesAndAreSaved) {
 }
 
 TEST_F(FotinoGeometry, ConversionWaitsForAPictureAndAScale) {
-    doc.removeObjectForKey(Fotino::kVersion);
+    doc.removeObjectForKey(AttributeKeys::kVersion);
     doc.setPictureSize(0);
     doc.convertOldOffset();
     EXPECT_EQ(doc.pictureVersion(), 0);

@@ -119,7 +119,7 @@ TEST_F(FotinoRendering, WithoutPictureOrMaskTheRenderingIsWhite) {
 }
 
 TEST_F(FotinoRendering, TheThumbnailFitsThePhotoWithItsMaskOneUnitLarger) {
-    doc.setObject(ringMask(104, 130), Fotino::kPresetMask);
+    doc.setObject(ringMask(104, 130), AttributeKeys::kPresetMask);
     const QByteArray tiff = doc.createThumbnail();
     const QImage thumbnail = QImage::fromData(tiff, "TIFF");
     ASSERT_EQ(thumbnail.size(), QSize(128, 128));
@@ -135,7 +135,7 @@ TEST_F(FotinoRendering, TheThumbnailFitsThePhotoWithItsMaskOneUnitLarger) {
 }
 
 TEST_F(FotinoRendering, AFrameWithAnOriginPlacesPhotoAndMaskThere) {
-    doc.setObject(ringMask(60, 70), Fotino::kPresetMask);
+    doc.setObject(ringMask(60, 70), AttributeKeys::kPresetMask);
     QImage canvas(200, 200, QImage::Format_RGB888);
     canvas.fill(Qt::white);
     {

@@ -18,7 +18,7 @@ TEST(Fotino, ANewDocumentHasItsDefaults) {
     EXPECT_EQ(doc.widthInCm(), 3.5f);
     EXPECT_EQ(doc.heightInCm(), 4.5f);
     EXPECT_TRUE(doc.showFaceFrame());
-    EXPECT_EQ(doc.stringForKey(Fotino::kShowFaceFrame), QStringLiteral("YES"));
+    EXPECT_EQ(doc.stringForKey(AttributeKeys::kShowFaceFrame), QStringLiteral("YES"));
     EXPECT_EQ(doc.pictureSize(), 0.0f);
     EXPECT_EQ(doc.offset(), QPointF(0, 0));
     EXPECT_EQ(doc.rotation(), 0.0f);
@@ -35,7 +35,7 @@ TEST(Fotino, InchesAreStoredAsCentimetres) {
     TemporaryHome home;
     Fotino doc;
     doc.setWidth(2, false);
-    EXPECT_FLOAT_EQ(doc.floatForKey(Fotino::kWidth), 5.08f);
+    EXPECT_FLOAT_EQ(doc.floatForKey(AttributeKeys::kWidth), 5.08f);
     EXPECT_FLOAT_EQ(doc.width(false), 2.0f);
     EXPECT_FLOAT_EQ(doc.width(true), 5.08f);
     doc.setHeight(4.5f, true);
@@ -69,8 +69,8 @@ TEST_P(FotinoSizeText, CutsEachNumberToFourCharacters) {
     TemporaryHome home;
     const SizeCase& c = GetParam();
     Fotino doc;
-    doc.setFloat(c.widthCm, Fotino::kWidth);
-    doc.setFloat(c.heightCm, Fotino::kHeight);
+    doc.setFloat(c.widthCm, AttributeKeys::kWidth);
+    doc.setFloat(c.heightCm, AttributeKeys::kHeight);
     EXPECT_EQ(doc.size(c.metric), QString::fromUtf8(c.text));
     EXPECT_EQ(doc.valueForKey(QStringLiteral("size"), c.metric).toString(),
               QString::fromUtf8(c.text));
@@ -142,7 +142,7 @@ TEST(Fotino, GuidesAreThePresetGuidesDictionary) {
     TemporaryHome home;
     Fotino doc;
     const QVariantMap guides{{QStringLiteral("Eyes"), QVariantMap{{QStringLiteral("top"), 3.49}}}};
-    doc.setObject(guides, Fotino::kPresetGuides);
+    doc.setObject(guides, AttributeKeys::kPresetGuides);
     ASSERT_TRUE(doc.guides().has_value());
     EXPECT_EQ(*doc.guides(), guides);
 }

@@ -94,8 +94,8 @@ protected:
         EXPECT_TRUE(picture.save(dir.filePath(name + QStringLiteral(".png"))));
         Fotino doc;
         doc.setName(name);
-        doc.setFloat(widthCm, Fotino::kWidth);
-        doc.setFloat(heightCm, Fotino::kHeight);
+        doc.setFloat(widthCm, AttributeKeys::kWidth);
+        doc.setFloat(heightCm, AttributeKeys::kHeight);
         doc.setImageName(name + QStringLiteral(".png"));
         doc.setPictureSize(400);
         doc.setOffset(QPointF(50, 50));
