@@ -1,6 +1,7 @@
 #include "core/document/DisplayUnits.h"
 
 #include "core/document/DocumentLibrary.h"
+#include "core/platform/Units.h"
 #include "core/platform/UserDefaults.h"
 
 bool DisplayUnits::metric(const UserDefaults& defaults) {
@@ -18,7 +19,7 @@ float DisplayUnits::toCentimetres(float value, bool metric) {
     if (metric) {
         return value;
     }
-    return static_cast<float>(static_cast<double>(value) * kCentimetresPerInch);
+    return static_cast<float>(static_cast<double>(value) * Units::kCentimetresPerInch);
 }
 
 QString DisplayUnits::sizeText(float width, float height, bool metric) {

@@ -9,7 +9,6 @@ class UserDefaults;
 class DisplayUnits {
 public:
     static constexpr double kInchesPerCentimetre = 0.39370078740157477; // the double nearest 1/2.54
-    static constexpr double kCentimetresPerInch = 2.54;
     static constexpr double kPointsPerCentimetre = 28.35;
 
     // The "ftoUnits" value of centimetres.

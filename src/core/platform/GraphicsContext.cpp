@@ -1,6 +1,7 @@
 #include "core/platform/GraphicsContext.h"
 
 #include "core/platform/AreaResampler.h"
+#include "core/platform/Units.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -348,7 +349,7 @@ void GraphicsContext::drawString(const QString& text, QPointF point, const QStri
     QFont font(fontName);
     // Qt turns point sizes into the device's pixels; the size here is in current units.
     const int dpi = std::max(1, painter_->device()->logicalDpiY());
-    font.setPointSizeF(size * 72.0 / dpi);
+    font.setPointSizeF(size * Units::kPointsPerInch / dpi);
     const qreal descent = QFontMetricsF(font, painter_->device()).descent();
     auto draw = [&](QPainter& p) {
         p.save();

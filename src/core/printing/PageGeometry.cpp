@@ -1,5 +1,7 @@
 #include "core/printing/PageGeometry.h"
 
+#include "core/platform/Units.h"
+
 #include <QLocale>
 #include <algorithm>
 
@@ -23,7 +25,7 @@ QMarginsF PageGeometry::marginsForImageableArea(QSizeF paper, const QRectF& imag
 }
 
 QSizeF PageGeometry::paperSize(const QPageLayout& page) {
-    return page.fullRect(QPageLayout::Millimeter).size() * (72.0 / 25.4);
+    return page.fullRect(QPageLayout::Millimeter).size() * (Units::kPointsPerInch / Units::kMillimetresPerInch);
 }
 
 QRectF PageGeometry::imageableRect(const QPageLayout& page, bool toPdf) {

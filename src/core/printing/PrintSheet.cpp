@@ -6,6 +6,7 @@
 #include "core/platform/Image.h"
 #include "core/platform/Log.h"
 #include "core/platform/TemporaryName.h"
+#include "core/platform/Units.h"
 #include "core/platform/UserDefaults.h"
 #include "core/printing/PageGeometry.h"
 
@@ -117,7 +118,7 @@ bool PrintSheet::writePDF(const QString& path) const {
                                       QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (painter.begin(&pdf)) {
-            const double pixelsPerPoint = kPdfResolution / 72.0;
+            const double pixelsPerPoint = kPdfResolution / Units::kPointsPerInch;
             GraphicsContext context(&painter, pageRect_.size(),
                                     QRectF(QPointF(0, 0), pageRect_.size() * pixelsPerPoint));
             draw(context);
