@@ -1,6 +1,7 @@
 // Saves one document over and over until it is killed: renamed between "Visa" and "Permit"
-// with its stored picture, then given a picture from elsewhere under the same name. Used to
-// kill a save half-way. Arguments: documents folder, picture A, picture B.
+// with its stored picture, then given a picture from elsewhere under the same name; says
+// "saved" after each save. Used to kill a save half-way. Arguments: documents folder,
+// picture A, picture B.
 
 #include "core/document/DocumentStorage.h"
 #include "core/platform/FileManager.h"
@@ -52,9 +53,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         current = opened.document->filePath();
-        if (round == 0) {
-            std::puts("ready");
-            std::fflush(stdout);
-        }
+        // One line a save, so that the test can kill the loop in the middle of a later one.
+        std::puts("saved");
+        std::fflush(stdout);
     }
 }

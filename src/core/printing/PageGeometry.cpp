@@ -25,7 +25,8 @@ QMarginsF PageGeometry::marginsForImageableArea(QSizeF paper, const QRectF& imag
 }
 
 QSizeF PageGeometry::paperSize(const QPageLayout& page) {
-    return page.fullRect(QPageLayout::Millimeter).size() * (Units::kPointsPerInch / Units::kMillimetresPerInch);
+    return page.fullRect(QPageLayout::Millimeter).size() *
+           (Units::kPointsPerInch / Units::kMillimetresPerInch);
 }
 
 QRectF PageGeometry::imageableRect(const QPageLayout& page, bool toPdf) {

@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -36,8 +37,19 @@ TEST(InterruptedSave, KillingASaveLeavesAWholeDocumentAndItsPicture) {
     for (int round = 0; round < 12; ++round) {
         QProcess child;
         child.start(QStringLiteral(FOTINO_SAVE_LOOP), {docs.path(), paths[0], paths[1]});
-        ASSERT_TRUE(child.waitForReadyRead(60000)) << "round " << round;
-        QThread::msleep(random.bounded(5, 120));
+        // The loop says when each save is done: the second one is timed, and the loop is killed
+        // at a random moment of a save as long.
+        const auto saved = [&child] {
+            const bool ready = child.canReadLine() || child.waitForReadyRead(60000);
+            child.readLine();
+            return ready;
+        };
+        ASSERT_TRUE(saved()) << "round " << round;
+        QElapsedTimer save;
+        save.start();
+        ASSERT_TRUE(saved()) << "round " << round;
+        const auto microseconds = std::max<qint64>(save.nsecsElapsed() / 1000, 1);
+        QThread::usleep(static_cast<unsigned long>(random.bounded(microseconds)));
         child.kill();
         ASSERT_TRUE(child.waitForFinished(10000));
 
