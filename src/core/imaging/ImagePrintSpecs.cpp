@@ -2,7 +2,6 @@
 
 #include "core/imaging/CustomCompose.h"
 #include "core/imaging/Filters.h"
-#include "core/imaging/PixelLoops.h"
 #include "core/imaging/Rotation.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
@@ -149,24 +148,8 @@ std::shared_ptr<Image> ImagePrintSpecs::derive(std::shared_ptr<BitmapImageRep> r
     // fourth byte in place, anything else is refused as the conversion refuses it.
     if (!isPackedRGB(*rep)) {
         if (rep->bitsPerSample() == 8 && rep->bitsPerPixel() == 32) {
-            const auto alpha = rep->bitmapFormat() & BitmapImageRep::kAlphaFirst
-                                   ? PixelLoops::AlphaPosition::First
-                                   : PixelLoops::AlphaPosition::Last;
-            BitmapImageRep::Layout layout = rep->layout();
-            const int width = layout.pixelsWide;
-            PixelLoops::stripAlphaInPlace(rep->bitmapData(), width, layout.pixelsHigh,
-                                          layout.bytesPerRow, alpha, 3 * width,
-                                          PixelLoops::callerThreads());
-            // The same bytes, now read as packed RGB.
-            auto keep = rep;
-            layout.samplesPerPixel = 3;
-            layout.bitsPerPixel = 24;
-            layout.hasAlpha = false;
-            layout.bitmapFormat = 0;
-            layout.bytesPerRow = 3 * width;
-            unsigned char* bytes = keep->bitmapData();
-            rep = BitmapImageRep::initWithBytesNoCopy(
-                bytes, layout, [keep](unsigned char*) mutable { keep.reset(); });
+            const auto colorSpace = rep->colorSpaceName();
+            rep = Filters::packedRGB(std::move(rep), colorSpace, Filters::Packing::InPlace);
             if (!rep) {
                 return nullptr;
             }
