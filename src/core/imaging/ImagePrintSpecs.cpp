@@ -4,12 +4,10 @@
 #include "core/imaging/Filters.h"
 #include "core/imaging/Rotation.h"
 #include "core/platform/BitmapImageRep.h"
-#include "core/platform/FileManager.h"
 #include "core/platform/Image.h"
 #include "core/platform/Log.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -20,8 +18,6 @@ bool isPackedRGB(const BitmapImageRep& rep) {
 
 std::shared_ptr<Image> pictureOf(std::shared_ptr<BitmapImageRep> rep, QSizeF pointSize) {
     auto picture = Image::initWithSize(pointSize);
-    picture->setCacheMode(Image::CacheMode::Never);
-    picture->setDataRetained(true);
     if (rep) {
         picture->addRepresentation(std::move(rep));
     }
@@ -33,16 +29,7 @@ std::shared_ptr<Image> pictureOf(std::shared_ptr<BitmapImageRep> rep, QSizeF poi
 std::shared_ptr<ImagePrintSpecs> ImagePrintSpecs::imagePrintSpecsWithPath(const QString& path) {
     std::shared_ptr<ImagePrintSpecs> holder(new ImagePrintSpecs());
     holder->imagePath_ = path;
-    holder->copyNumber_ = 0;
     return holder;
-}
-
-ImagePrintSpecs::~ImagePrintSpecs() {
-    for (const QString& temporary : {previewPath_, enhancedPreviewPath_}) {
-        if (!temporary.isEmpty()) {
-            FileManager::removeItemAtPath(temporary);
-        }
-    }
 }
 
 std::shared_ptr<Image> ImagePrintSpecs::image() {
@@ -94,7 +81,6 @@ std::shared_ptr<Image> ImagePrintSpecs::grayscaleImage() {
 }
 
 std::shared_ptr<Image> ImagePrintSpecs::filterImage(const Image& image, int filters,
-                                                    int /*oldImageValue*/, int /*sepiaValue*/,
                                                     const std::uint8_t* gammaLUT,
                                                     const std::uint8_t* cbLUT,
                                                     float rotationValue) {
@@ -221,10 +207,6 @@ void ImagePrintSpecs::computeLUT() {
 }
 
 void ImagePrintSpecs::invalidateCache() {
-    if (!enhancedPreviewPath_.isEmpty()) {
-        FileManager::removeItemAtPath(enhancedPreviewPath_);
-        enhancedPreviewPath_.clear();
-    }
     purgeImage();
 }
 

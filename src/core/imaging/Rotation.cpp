@@ -74,9 +74,6 @@ std::shared_ptr<Image> Rotation::imageRotatedByDegrees(const Image& image, float
     const double dpi = resolution > 0 ? resolution : 72.0;
     rotated->setSize(QSizeF(box.width * 72.0 / dpi, box.height * 72.0 / dpi));
     auto result = Image::initWithSize(rotated->size());
-    result->setScalesWhenResized(true);
-    result->setCacheMode(Image::CacheMode::Never);
-    result->setDataRetained(true);
     result->addRepresentation(std::move(rotated));
     return result;
 }

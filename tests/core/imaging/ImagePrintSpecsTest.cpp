@@ -118,8 +118,8 @@ TEST_F(ImagePrintSpecsTest, FilterStagesWithoutTablesAreSkippedWithAWarning) {
     auto image = Image::initWithSize(QSizeF(4, 4));
     image->addRepresentation(BitmapImageRep::initWithQImage(q));
     const auto result = ImagePrintSpecs::filterImage(
-        *image, ImagePrintSpecs::kGammaBit | ImagePrintSpecs::kContrastBrightnessBit, 50, 0,
-        nullptr, nullptr, 0);
+        *image, ImagePrintSpecs::kGammaBit | ImagePrintSpecs::kContrastBrightnessBit, nullptr,
+        nullptr, 0);
     ASSERT_TRUE(result);
     EXPECT_EQ(firstPixel(*result)[0], 10);
     EXPECT_EQ(log.lines().size(), 2);
