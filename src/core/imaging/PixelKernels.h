@@ -43,6 +43,10 @@ struct Kernels {
     void (*quarterTurnRows3)(const std::uint8_t* src, int width, int height,
                              std::ptrdiff_t srcBytesPerRow, bool left, std::uint8_t* dst,
                              std::ptrdiff_t dstBytesPerRow, std::ptrdiff_t r0, std::ptrdiff_t r1);
+    // Destination rows [r0, r1) of a half turn of 3-byte pixels.
+    void (*halfTurnRows3)(const std::uint8_t* src, int width, int height,
+                          std::ptrdiff_t srcBytesPerRow, std::uint8_t* dst,
+                          std::ptrdiff_t dstBytesPerRow, std::ptrdiff_t r0, std::ptrdiff_t r1);
     // Destination rows [r0, r1) of the bilinear rotation of 3-byte pixels. The vector versions
     // need a source of at least 3 x 2 pixels addressed with 32-bit offsets.
     void (*rotateRows3)(const std::uint8_t* src, int width, int height,

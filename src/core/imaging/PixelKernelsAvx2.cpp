@@ -238,6 +238,40 @@ void quarterTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::pt
     }
 }
 
+// Rows read backwards, 8 pixels at a time: widened to dwords, reversed, packed back.
+void halfTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
+                      std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0,
+                      std::ptrdiff_t r1) {
+    const std::uint8_t widen[16] = {0, 1, 2, 0x80, 3, 4, 5, 0x80, 6, 7, 8, 0x80, 9, 10, 11, 0x80};
+    std::uint8_t narrow[16];
+    for (int j = 0; j < 16; ++j)
+        narrow[j] = j < 12 ? static_cast<std::uint8_t>(4 * (j / 3) + j % 3) : 0x80;
+    const __m256i widenIdx = bothLanes(widen), narrowIdx = bothLanes(narrow);
+    const __m256i spread = _mm256_setr_epi32(0, 1, 2, 2, 3, 4, 5, 5);
+    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
+    const __m256i reverse = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    for (std::ptrdiff_t y = r0; y < r1; ++y) {
+        const std::uint8_t* s = src + (height - 1 - y) * sbpr;
+        std::uint8_t* d = dst + y * dbpr;
+        int x = 0;
+        for (; x + 8 <= width; x += 8) {
+            const std::uint8_t* p = s + 3 * (width - 8 - x);
+            const __m256i raw = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
+                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 16)), 1);
+            const __m256i pixels =
+                _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(raw, spread), widenIdx);
+            const __m256i v = _mm256_permutevar8x32_epi32(
+                _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(pixels, reverse), narrowIdx), join);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 3 * x), _mm256_castsi256_si128(v));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 3 * x + 16),
+                             _mm256_extracti128_si256(v, 1));
+        }
+        for (; x < width; ++x)
+            copyPixel<3>(d + 3 * x, s + 3 * (width - 1 - x));
+    }
+}
+
 // ---- bilinear rotation ------------------------------------------------------------------
 
 // Two 8-byte reads into one 128-bit half.
@@ -401,8 +435,8 @@ void rotateRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff
 } // namespace
 
 const Kernels kAvx2Kernels = {
-    applyTableAvx2, dropFourthRowsAvx2,  grayRows3Avx2,
-    grayRows4Avx2,  quarterTurnRowsAvx2, rotateRowsAvx2,
+    applyTableAvx2,      dropFourthRowsAvx2, grayRows3Avx2,  grayRows4Avx2,
+    quarterTurnRowsAvx2, halfTurnRowsAvx2,   rotateRowsAvx2,
 };
 
 } // namespace PixelLoops

@@ -106,7 +106,7 @@ void quarterRightRows(const std::uint8_t* src, int width, std::ptrdiff_t sbpr, i
 }
 
 template <int N>
-void halfTurnRows(const std::uint8_t* src, int width, std::ptrdiff_t sbpr, int height,
+void halfTurnRows(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
                   std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0, std::ptrdiff_t r1) {
     for (std::ptrdiff_t y = r0; y < r1; ++y) {
         const std::uint8_t* s = src + (height - 1 - y) * sbpr + N * (width - 1);
@@ -124,7 +124,7 @@ void quarterTurnRows(const std::uint8_t* src, int width, int height, std::ptrdif
         quarterLeftRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
         break;
     case 2:
-        halfTurnRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
+        halfTurnRows<N>(src, width, height, sbpr, dst, dbpr, r0, r1);
         break;
     case 3:
         quarterRightRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
@@ -179,7 +179,8 @@ void rotateRowsPortable(const std::uint8_t* src, int width, int height, std::ptr
 }
 
 const Kernels kPortableKernels = {
-    applyTable, dropFourthRows, grayRows<3>, grayRows<4>, quarterTurnRows3, rotateRows<3>,
+    applyTable,       dropFourthRows,  grayRows<3>,   grayRows<4>,
+    quarterTurnRows3, halfTurnRows<3>, rotateRows<3>,
 };
 
 } // namespace PixelLoops

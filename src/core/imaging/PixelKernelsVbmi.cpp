@@ -339,9 +339,10 @@ void rotateRowsVbmi(const std::uint8_t* src, int width, int height, std::ptrdiff
 
 } // namespace
 
-// 4-byte gray has no VBMI version: the AVX2 one serves.
+// 4-byte gray and the half turn have no VBMI versions: the AVX2 ones serve.
 const Kernels kVbmiKernels = {
-    applyTableVbmi, dropFourthRowsVbmi, grayRowsVbmi, nullptr, quarterTurnRowsVbmi, rotateRowsVbmi,
+    applyTableVbmi, dropFourthRowsVbmi, grayRowsVbmi, nullptr, quarterTurnRowsVbmi,
+    nullptr,        rotateRowsVbmi,
 };
 
 } // namespace PixelLoops

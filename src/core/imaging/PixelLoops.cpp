@@ -19,7 +19,8 @@ constexpr std::ptrdiff_t kQuarterTurnTile = 64;
 
 bool supports(Path path) {
 #if defined(__x86_64__)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
+    // May run in a static initialiser, before the runtime has looked at the processor.
+    static const bool avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
     static const bool vbmi =
         avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl") &&
@@ -201,12 +202,15 @@ bool rotateQuarterTurns(const std::uint8_t* src, int width, int height,
         return true;
     const int turns = (quarterTurns % 4 + 4) % 4;
     const PixelSize out = quarterTurnedSize(width, height, turns);
-    const auto turn = kernel(&Kernels::quarterTurnRows3);
+    const auto quarter = kernel(&Kernels::quarterTurnRows3);
+    const auto half = kernel(&Kernels::halfTurnRows3);
     splitRange(out.height, threads, static_cast<std::size_t>(height) * srcBytesPerRow,
                kQuarterTurnTile, [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
                    if (bytesPerPixel == 3 && turns % 2 == 1)
-                       turn(src, width, height, srcBytesPerRow, turns == 1, dst, dstBytesPerRow, r0,
-                            r1);
+                       quarter(src, width, height, srcBytesPerRow, turns == 1, dst, dstBytesPerRow,
+                               r0, r1);
+                   else if (bytesPerPixel == 3 && turns == 2)
+                       half(src, width, height, srcBytesPerRow, dst, dstBytesPerRow, r0, r1);
                    else
                        quarterTurnRowsPortable(src, width, height, srcBytesPerRow, bytesPerPixel,
                                                turns, dst, dstBytesPerRow, r0, r1);
