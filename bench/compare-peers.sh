@@ -60,6 +60,7 @@ for p in $paths; do row "strip alpha in place (1 thr) $p" "StripAlpha_OursInPlac
 for p in $paths; do row "rotate 90 $p" "Rotate90_Ours/$p" Rotate90_QtRGB888; done
 row "rotate 90 $best" "Rotate90_Ours/$best" Rotate90_QtRGB32
 row "rotate 90 $best" "Rotate90_Ours/$best" Rotate90_Vips
+for p in $paths; do row "rotate 180 $p (vs a copy)" "Rotate180_Ours/$p" Floor_Copy; done
 for p in $paths; do row "rotate 7.5 bilinear, white $p" "Rotate7_5_Ours/$p" Rotate7_5_QtPainterRGB32; done
 row "rotate 7.5 bilinear, white $best" "Rotate7_5_Ours/$best" Rotate7_5_Vips
 row "fresh buffer: rotate + table" FreshBuffer_Rotate7_5AndTable \
