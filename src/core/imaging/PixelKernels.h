@@ -24,7 +24,7 @@ struct Mapping {
     }
 };
 
-struct Kernels {
+struct PixelKernels {
     // Replaces each of `count` bytes by table[byte].
     void (*applyTable)(std::uint8_t* bytes, std::size_t count, const std::uint8_t* table);
     // Rows [y0, y1) of 4-byte pixels to their bytes skip..skip+2. `dst` may be `src` when
@@ -55,10 +55,10 @@ struct Kernels {
                         std::ptrdiff_t r1);
 };
 
-extern const Kernels kPortableKernels;
+extern const PixelKernels kPortableKernels;
 #if defined(__x86_64__)
-extern const Kernels kAvx2Kernels;
-extern const Kernels kVbmiKernels;
+extern const PixelKernels kAvx2Kernels;
+extern const PixelKernels kVbmiKernels;
 #endif
 
 // Kernels that only have the portable version.

@@ -434,7 +434,7 @@ void rotateRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff
 
 } // namespace
 
-const Kernels kAvx2Kernels = {
+const PixelKernels kAvx2Kernels = {
     applyTableAvx2,      dropFourthRowsAvx2, grayRows3Avx2,  grayRows4Avx2,
     quarterTurnRowsAvx2, halfTurnRowsAvx2,   rotateRowsAvx2,
 };

@@ -178,7 +178,7 @@ void rotateRowsPortable(const std::uint8_t* src, int width, int height, std::ptr
         rotateRows<1>(src, width, height, sbpr, m, dst, dstWidth, dbpr, r0, r1);
 }
 
-const Kernels kPortableKernels = {
+const PixelKernels kPortableKernels = {
     applyTable,       dropFourthRows,  grayRows<3>,   grayRows<4>,
     quarterTurnRows3, halfTurnRows<3>, rotateRows<3>,
 };

@@ -340,7 +340,7 @@ void rotateRowsVbmi(const std::uint8_t* src, int width, int height, std::ptrdiff
 } // namespace
 
 // 4-byte gray and the half turn have no VBMI versions: the AVX2 ones serve.
-const Kernels kVbmiKernels = {
+const PixelKernels kVbmiKernels = {
     applyTableVbmi, dropFourthRowsVbmi, grayRowsVbmi, nullptr, quarterTurnRowsVbmi,
     nullptr,        rotateRowsVbmi,
 };

@@ -48,7 +48,7 @@ Path bestPath() {
 
 std::atomic<Path> gPath{bestPath()};
 
-const Kernels& kernelsOf(Path path) {
+const PixelKernels& kernelsOf(Path path) {
 #if defined(__x86_64__)
     switch (path) {
     case Path::Vbmi:
@@ -69,7 +69,7 @@ Path simpler(Path path) {
 }
 
 // The current path's version of a kernel, or the nearest simpler path's.
-template <class Fn> Fn kernel(Fn Kernels::*member) {
+template <class Fn> Fn kernel(Fn PixelKernels::*member) {
     for (Path path = gPath.load(std::memory_order_relaxed);; path = simpler(path)) {
         if (const Fn fn = kernelsOf(path).*member; fn || path == Path::Portable)
             return fn;
@@ -103,7 +103,7 @@ void dropFourthByte(const std::uint8_t* src, int width, int height, std::ptrdiff
     const int skip = alpha == AlphaPosition::First ? 1 : 0;
     if (src == dst)
         threads = 1; // the second half would write over rows the first half still reads
-    const auto rows = kernel(&Kernels::dropFourthRows);
+    const auto rows = kernel(&PixelKernels::dropFourthRows);
     splitRange(height, threads, static_cast<std::size_t>(height) * sbpr, 1,
                [&](std::ptrdiff_t y0, std::ptrdiff_t y1) {
                    rows(src, sbpr, dst, dbpr, width, skip, y0, y1);
@@ -154,7 +154,7 @@ void applyTable(std::uint8_t* pixels, int height, std::ptrdiff_t bytesPerRow,
     if (!pixels || !table || height <= 0 || bytesPerRow <= 0)
         return;
     const std::size_t total = static_cast<std::size_t>(height) * bytesPerRow;
-    const auto map = kernel(&Kernels::applyTable);
+    const auto map = kernel(&PixelKernels::applyTable);
     splitRange(static_cast<std::ptrdiff_t>(total), threads, total, 4096,
                [&](std::ptrdiff_t begin, std::ptrdiff_t end) {
                    map(pixels + begin, static_cast<std::size_t>(end - begin), table);
@@ -181,7 +181,8 @@ bool convertToGray(const std::uint8_t* src, int width, int height, std::ptrdiff_
         return false;
     if (!src || !dst || width <= 0 || height <= 0)
         return true;
-    const auto rows = kernel(samplesPerPixel == 3 ? &Kernels::grayRows3 : &Kernels::grayRows4);
+    const auto rows =
+        kernel(samplesPerPixel == 3 ? &PixelKernels::grayRows3 : &PixelKernels::grayRows4);
     splitRange(height, threads, static_cast<std::size_t>(height) * srcBytesPerRow, 1,
                [&](std::ptrdiff_t y0, std::ptrdiff_t y1) {
                    rows(src, srcBytesPerRow, dst, dstBytesPerRow, width, y0, y1);
@@ -202,8 +203,8 @@ bool rotateQuarterTurns(const std::uint8_t* src, int width, int height,
         return true;
     const int turns = (quarterTurns % 4 + 4) % 4;
     const PixelSize out = quarterTurnedSize(width, height, turns);
-    const auto quarter = kernel(&Kernels::quarterTurnRows3);
-    const auto half = kernel(&Kernels::halfTurnRows3);
+    const auto quarter = kernel(&PixelKernels::quarterTurnRows3);
+    const auto half = kernel(&PixelKernels::halfTurnRows3);
     splitRange(out.height, threads, static_cast<std::size_t>(height) * srcBytesPerRow,
                kQuarterTurnTile, [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
                    if (bytesPerPixel == 3 && turns % 2 == 1)
@@ -266,7 +267,7 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
     // The vector kernels address the source with 32-bit offsets and need 3 x 2 pixels.
     const bool vector = bytesPerPixel == 3 && width >= 3 && height >= 2 &&
                         static_cast<double>(height) * srcBytesPerRow < 2147483647.0;
-    const auto rows = vector ? kernel(&Kernels::rotateRows3) : nullptr;
+    const auto rows = vector ? kernel(&PixelKernels::rotateRows3) : nullptr;
     const std::size_t bytes = static_cast<std::size_t>(dstHeight) * dstBytesPerRow;
     splitRange(dstHeight, threads, bytes, 1, [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
         if (rows)
