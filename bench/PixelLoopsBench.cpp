@@ -1,5 +1,7 @@
 // Pixel kernels on a decoded 6000 x 4000 packed-RGB picture (72 MB), next to the same work
 // done by libvips and Qt in the same process, and the memory floor of one pass.
+// Each of our kernels runs once per instruction path the processor has, named after it
+// (Table_Ours/avx2); pick paths with --benchmark_filter.
 // The thread count comes from FOTINO_BENCH_THREADS (default 1): ours and libvips use it;
 // Qt follows the CPUs the process may use, so run under `taskset -c 0` for one thread.
 
@@ -21,6 +23,7 @@
 #include <string>
 #include <sys/mman.h>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -115,11 +118,21 @@ template <class Body> void splitRows(int rows, const Body& body) {
     second.join();
 }
 
-struct VectorPaths {
-    explicit VectorPaths(bool on)
-        : before(PixelLoops::setVectorPathsEnabled(on)) {}
-    ~VectorPaths() { PixelLoops::setVectorPathsEnabled(before); }
-    bool before;
+using PixelLoops::Path;
+
+// Runs a case on one path and goes back to the default afterwards.
+class OnPath {
+public:
+    explicit OnPath(Path path)
+        : before_(PixelLoops::currentPath()) {
+        PixelLoops::setPath(path);
+    }
+    ~OnPath() { PixelLoops::setPath(before_); }
+    OnPath(const OnPath&) = delete;
+    OnPath& operator=(const OnPath&) = delete;
+
+private:
+    Path before_;
 };
 
 // ---- memory floor -------------------------------------------------------------------------
@@ -154,8 +167,8 @@ BENCHMARK(Floor_Copy)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // ---- lookup table -------------------------------------------------------------------------
 
-void tableOurs(benchmark::State& state, bool vector) {
-    VectorPaths paths(vector);
+void tableOurs(benchmark::State& state, Path path) {
+    const OnPath on(path);
     const auto table = contrastTable();
     std::uint8_t* p = scratch();
     std::memcpy(p, sourceRGB(), kBytesRGB);
@@ -165,14 +178,6 @@ void tableOurs(benchmark::State& state, bool vector) {
     }
     setBytes(state, kBytesRGB);
 }
-void Table_Ours(benchmark::State& state) {
-    tableOurs(state, true);
-}
-void Table_OursPortable(benchmark::State& state) {
-    tableOurs(state, false);
-}
-BENCHMARK(Table_Ours)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(Table_OursPortable)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 VipsImage* vipsSource() {
     return vips_image_new_from_memory(sourceRGB(), kBytesRGB, kWidth, kHeight, 3,
@@ -208,8 +213,8 @@ BENCHMARK(Table_Vips)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // ---- gray ---------------------------------------------------------------------------------
 
-void grayOurs(benchmark::State& state, bool vector) {
-    VectorPaths paths(vector);
+void grayOurs(benchmark::State& state, Path path) {
+    const OnPath on(path);
     for (auto _ : state) {
         PixelLoops::convertToGray(sourceRGB(), kWidth, kHeight, kRowRGB, 3, scratch(), kWidth,
                                   gThreads);
@@ -217,14 +222,6 @@ void grayOurs(benchmark::State& state, bool vector) {
     }
     setBytes(state, kBytesRGB);
 }
-void Gray_Ours(benchmark::State& state) {
-    grayOurs(state, true);
-}
-void Gray_OursPortable(benchmark::State& state) {
-    grayOurs(state, false);
-}
-BENCHMARK(Gray_Ours)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(Gray_OursPortable)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void Gray_Vips(benchmark::State& state) {
     VipsImage* weights = vips_image_new_matrixv(3, 1, 77 / 256.0, 150 / 256.0, 29 / 256.0);
@@ -251,7 +248,8 @@ BENCHMARK(Gray_QtOwnWeights)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // ---- 32-bit to packed RGB -----------------------------------------------------------------
 
-void ToRGB_Ours(benchmark::State& state) {
+void toRGBOurs(benchmark::State& state, Path path) {
+    const OnPath on(path);
     for (auto _ : state) {
         PixelLoops::convert32ToPackedRGB(source32(), kWidth, kHeight, kRow32,
                                          PixelLoops::AlphaPosition::Last, scratch(), kRowRGB,
@@ -260,15 +258,9 @@ void ToRGB_Ours(benchmark::State& state) {
     }
     setBytes(state, kBytes32);
 }
-BENCHMARK(ToRGB_Ours)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-void ToRGB_OursPortable(benchmark::State& state) {
-    VectorPaths paths(false);
-    ToRGB_Ours(state);
-}
-BENCHMARK(ToRGB_OursPortable)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-void StripAlpha_OursInPlace(benchmark::State& state) {
+void stripAlphaOurs(benchmark::State& state, Path path) {
+    const OnPath on(path);
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(scratch2(), source32(), kBytes32);
@@ -279,7 +271,6 @@ void StripAlpha_OursInPlace(benchmark::State& state) {
     }
     setBytes(state, kBytes32);
 }
-BENCHMARK(StripAlpha_OursInPlace)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void ToRGB_Qt(benchmark::State& state) {
     const QImage in(source32(), kWidth, kHeight, kRow32, QImage::Format_RGB32);
@@ -301,7 +292,8 @@ BENCHMARK(ToRGB_Vips)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // ---- quarter turn -------------------------------------------------------------------------
 
-void Rotate90_Ours(benchmark::State& state) {
+void rotate90Ours(benchmark::State& state, Path path) {
+    const OnPath on(path);
     for (auto _ : state) {
         PixelLoops::rotateQuarterTurns(sourceRGB(), kWidth, kHeight, kRowRGB, 3, 1, scratch(),
                                        3 * kHeight, gThreads);
@@ -309,7 +301,16 @@ void Rotate90_Ours(benchmark::State& state) {
     }
     setBytes(state, kBytesRGB);
 }
-BENCHMARK(Rotate90_Ours)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void rotate180Ours(benchmark::State& state, Path path) {
+    const OnPath on(path);
+    for (auto _ : state) {
+        PixelLoops::rotateQuarterTurns(sourceRGB(), kWidth, kHeight, kRowRGB, 3, 2, scratch(),
+                                       kRowRGB, gThreads);
+        benchmark::ClobberMemory();
+    }
+    setBytes(state, kBytesRGB);
+}
 
 void rotate90Qt(benchmark::State& state, const QImage& in) {
     const QTransform turn = QTransform().rotate(90);
@@ -336,8 +337,8 @@ BENCHMARK(Rotate90_Vips)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // ---- any angle ----------------------------------------------------------------------------
 
-void rotateOurs(benchmark::State& state, bool vector) {
-    VectorPaths paths(vector);
+void rotateOurs(benchmark::State& state, Path path) {
+    const OnPath on(path);
     const PixelLoops::PixelSize size = PixelLoops::rotatedSize(kWidth, kHeight, kAngle);
     for (auto _ : state) {
         PixelLoops::rotate(sourceRGB(), kWidth, kHeight, kRowRGB, 3, kAngle, scratch(), size.width,
@@ -346,14 +347,6 @@ void rotateOurs(benchmark::State& state, bool vector) {
     }
     setBytes(state, kBytesRGB);
 }
-void Rotate7_5_Ours(benchmark::State& state) {
-    rotateOurs(state, true);
-}
-void Rotate7_5_OursPortable(benchmark::State& state) {
-    rotateOurs(state, false);
-}
-BENCHMARK(Rotate7_5_Ours)->UseRealTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(Rotate7_5_OursPortable)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void Rotate7_5_QtPainterRGB32(benchmark::State& state) {
     const QImage in(source32(), kWidth, kHeight, kRow32, QImage::Format_RGB32);
@@ -516,6 +509,18 @@ int main(int argc, char** argv) {
             return failed;
         }
     }
+    // Our kernels, once per path.
+    const std::pair<const char*, void (*)(benchmark::State&, Path)> ours[] = {
+        {"Table_Ours", tableOurs},       {"Gray_Ours", grayOurs},
+        {"ToRGB_Ours", toRGBOurs},       {"StripAlpha_OursInPlace", stripAlphaOurs},
+        {"Rotate90_Ours", rotate90Ours}, {"Rotate180_Ours", rotate180Ours},
+        {"Rotate7_5_Ours", rotateOurs}};
+    for (const auto& [name, run] : ours)
+        for (Path path : PixelLoops::availablePaths())
+            benchmark::RegisterBenchmark(
+                (std::string(name) + "/" + PixelLoops::pathName(path)).c_str(), run, path)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
     // Make and fault in every buffer before any timing.
     sourceRGB();
     source32();

@@ -101,7 +101,7 @@ void Derive_Rotate90Contrast(benchmark::State& state) {
     const auto source = decodedPicture();
     for (auto _ : state) {
         auto adjusted = ImagePrintSpecs::filterImage(
-            *source, ImagePrintSpecs::kContrastBrightnessBit, 50, 0, nullptr, table.data(), 90);
+            *source, ImagePrintSpecs::kContrastBrightnessBit, nullptr, table.data(), 90);
         benchmark::DoNotOptimize(adjusted);
     }
 }

@@ -35,30 +35,34 @@ row() { # label, ours, peer; the csv files are $out/${set}1.csv and ${set}2.csv
   o1=$(median "$out/${set}1.csv" "$2"); o2=$(median "$out/${set}2.csv" "$2")
   p1=$(median "$out/${set}1.csv" "$3"); p2=$(median "$out/${set}2.csv" "$3")
   awk -v l="$1" -v p="$3" -v o1="$o1" -v o2="$o2" -v p1="$p1" -v p2="$p2" 'BEGIN {
-    printf "%-30s %8s %8s | %-38s %8s %8s | %6.1fx %6.1fx\n", l, o1, o2, p, p1, p2,
+    printf "%-36s %8s %8s | %-38s %8s %8s | %6.1fx %6.1fx\n", l, o1, o2, p, p1, p2,
       (o1 > 0 ? p1 / o1 : 0), (o2 > 0 ? p2 / o2 : 0) }'
 }
 
 set=t
 echo
-printf "%-30s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms, 6000x4000)" "1 thr" "2 thr" \
+printf "%-36s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms, 6000x4000)" "1 thr" "2 thr" \
   "peer" "1 thr" "2 thr" "ratio1" "ratio2"
 row "memory floor: in-place pass" Floor_InPlacePass Floor_Copy
-row "table (contrast/brightness)" Table_Ours Table_Vips
-row "table, portable loop" Table_OursPortable Table_Vips
-row "gray (77/150/29)" Gray_Ours Gray_Vips
-row "gray, portable loop" Gray_OursPortable Gray_Vips
-row "gray (Qt: its own weights)" Gray_Ours Gray_QtOwnWeights
-row "RGB32 -> packed RGB" ToRGB_Ours ToRGB_Qt
-row "RGB32 -> packed RGB" ToRGB_Ours ToRGB_Vips
-row "RGB32 -> RGB, portable loop" ToRGB_OursPortable ToRGB_Qt
-row "strip alpha in place (1 thr)" StripAlpha_OursInPlace ToRGB_Qt
-row "rotate 90" Rotate90_Ours Rotate90_QtRGB888
-row "rotate 90" Rotate90_Ours Rotate90_QtRGB32
-row "rotate 90" Rotate90_Ours Rotate90_Vips
-row "rotate 7.5 bilinear, white" Rotate7_5_Ours Rotate7_5_QtPainterRGB32
-row "rotate 7.5 bilinear, white" Rotate7_5_Ours Rotate7_5_Vips
-row "rotate 7.5, portable loop" Rotate7_5_OursPortable Rotate7_5_Vips
+# Each of our kernels on every path (empty where the processor lacks it), then next to the
+# other peers on the best path.
+paths="portable avx2 vbmi"
+best=portable
+for p in $paths; do
+  if [ -n "$(median "$out/t1.csv" "Table_Ours/$p")" ]; then best=$p; fi
+done
+for p in $paths; do row "table (contrast/brightness) $p" "Table_Ours/$p" Table_Vips; done
+for p in $paths; do row "gray (77/150/29) $p" "Gray_Ours/$p" Gray_Vips; done
+row "gray (Qt: its own weights) $best" "Gray_Ours/$best" Gray_QtOwnWeights
+for p in $paths; do row "RGB32 -> packed RGB $p" "ToRGB_Ours/$p" ToRGB_Qt; done
+row "RGB32 -> packed RGB $best" "ToRGB_Ours/$best" ToRGB_Vips
+for p in $paths; do row "strip alpha in place (1 thr) $p" "StripAlpha_OursInPlace/$p" ToRGB_Qt; done
+for p in $paths; do row "rotate 90 $p" "Rotate90_Ours/$p" Rotate90_QtRGB888; done
+row "rotate 90 $best" "Rotate90_Ours/$best" Rotate90_QtRGB32
+row "rotate 90 $best" "Rotate90_Ours/$best" Rotate90_Vips
+for p in $paths; do row "rotate 180 $p (vs a copy)" "Rotate180_Ours/$p" Floor_Copy; done
+for p in $paths; do row "rotate 7.5 bilinear, white $p" "Rotate7_5_Ours/$p" Rotate7_5_QtPainterRGB32; done
+row "rotate 7.5 bilinear, white $best" "Rotate7_5_Ours/$best" Rotate7_5_Vips
 row "fresh buffer: rotate + table" FreshBuffer_Rotate7_5AndTable \
   FreshBuffer_Rotate7_5AndTable_HugePages
 row "fresh buffer: first touch" FreshBuffer_FirstTouchOnly FreshBuffer_FirstTouchOnly_HugePages
@@ -106,7 +110,7 @@ rrun 1 0
 rrun 2 "0-$(($(nproc) - 1))"
 set=r
 echo
-printf "%-30s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms)" "1 thr" "2 thr" \
+printf "%-36s %8s %8s | %-38s %8s %8s | %7s %7s\n" "ours (ms)" "1 thr" "2 thr" \
   "peer" "1 thr" "2 thr" "ratio1" "ratio2"
 row "derive: rotate 90 + contrast" Derive_Rotate90Contrast Decode_LibjpegTurbo
 row "derive with JPEG decode" Derive_WithDecode Decode_LibjpegTurbo

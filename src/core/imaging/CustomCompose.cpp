@@ -32,7 +32,6 @@ void matchResolution(Image& image, float dpi) {
     if (!(dpi > 0.0f) || current == 0.0f) {
         return;
     }
-    image.setScalesWhenResized(true);
     const QSizeF size = image.size();
     image.setSize(
         QSizeF(float(size.width()) * current / dpi, float(size.height()) * current / dpi));

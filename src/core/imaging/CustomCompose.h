@@ -20,8 +20,8 @@ QRectF imageRect(const Image& image);
 // 72 x pixels across / point width, in single precision; 0 when either is missing. Only the
 // horizontal direction counts.
 float resolution(const Image& image);
-// Sets the point size so that resolution() answers dpi, and lets the picture scale when
-// resized; the pixels stay as they are. Nothing happens for a resolution of 0 or less, or
+// Sets the point size so that resolution() answers dpi; the pixels stay as they are (pictures
+// always draw scaled to their point size). Nothing happens for a resolution of 0 or less, or
 // for a picture whose resolution is 0.
 void matchResolution(Image& image, float dpi);
 // True when the first representation has exactly one sample per pixel.

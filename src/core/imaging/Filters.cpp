@@ -27,20 +27,43 @@ std::shared_ptr<BitmapImageRep> exactCopy(const BitmapImageRep& rep) {
 }
 
 std::shared_ptr<BitmapImageRep> newBitmap(const BitmapImageRep& like, int samples,
-                                          BitmapImageRep::ColorSpace colorSpace, int bytesPerRow) {
+                                          BitmapImageRep::ColorSpace colorSpace) {
     BitmapImageRep::Layout layout;
     layout.pixelsWide = like.pixelsWide();
     layout.pixelsHigh = like.pixelsHigh();
-    layout.bitsPerSample = 8;
     layout.samplesPerPixel = samples;
-    layout.hasAlpha = false;
     layout.colorSpace = colorSpace;
-    layout.bytesPerRow = bytesPerRow;
-    layout.bitsPerPixel = 8 * samples;
     return BitmapImageRep::initWithLayout(layout);
 }
 
 } // namespace
+
+std::shared_ptr<BitmapImageRep> packedRGB(std::shared_ptr<BitmapImageRep> rep,
+                                          BitmapImageRep::ColorSpace colorSpace, Packing packing) {
+    if (!rep || rep->bitsPerPixel() != 32)
+        return nullptr;
+    const int width = rep->pixelsWide(), height = rep->pixelsHigh();
+    if (packing == Packing::Copy) {
+        auto rgb = newBitmap(*rep, 3, colorSpace);
+        if (rgb)
+            PixelLoops::convert32ToPackedRGB(rep->bitmapData(), width, height, rep->bytesPerRow(),
+                                             alphaPosition(*rep), rgb->bitmapData(),
+                                             rgb->bytesPerRow(), PixelLoops::callerThreads());
+        return rgb;
+    }
+    BitmapImageRep::Layout layout;
+    layout.pixelsWide = width;
+    layout.pixelsHigh = height;
+    layout.colorSpace = colorSpace;
+    if (!BitmapImageRep::normalizeLayout(layout))
+        return nullptr;
+    PixelLoops::stripAlphaInPlace(rep->bitmapData(), width, height, rep->bytesPerRow(),
+                                  alphaPosition(*rep), layout.bytesPerRow,
+                                  PixelLoops::callerThreads());
+    unsigned char* bytes = rep->bitmapData();
+    return BitmapImageRep::initWithBytesNoCopy(
+        bytes, layout, [keep = std::move(rep)](unsigned char*) mutable { keep.reset(); });
+}
 
 std::shared_ptr<BitmapImageRep> convertToRGB(const std::shared_ptr<BitmapImageRep>& rep) {
     if (!rep)
@@ -56,27 +79,15 @@ std::shared_ptr<BitmapImageRep> convertToRGB(const std::shared_ptr<BitmapImageRe
                        .arg(rep->description()));
         return nullptr;
     }
-    auto rgb = newBitmap(*rep, 3, BitmapImageRep::ColorSpace::CalibratedRGB, 3 * rep->pixelsWide());
-    if (!rgb)
-        return nullptr;
-    PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
-                                     rep->bytesPerRow(), alphaPosition(*rep), rgb->bitmapData(),
-                                     rgb->bytesPerRow(), PixelLoops::callerThreads());
-    return rgb;
+    return packedRGB(rep, BitmapImageRep::ColorSpace::CalibratedRGB, Packing::Copy);
 }
 
 std::shared_ptr<BitmapImageRep> strippedAlphaImageRep(const std::shared_ptr<BitmapImageRep>& rep) {
     // Only 8-bit four-byte pixels are ever stripped; a wider layout is left as it is.
     if (!rep || rep->samplesPerPixel() != 4 || rep->bitsPerPixel() != 32)
         return rep;
-    auto stripped = newBitmap(*rep, 3, rep->colorSpaceName(), 0);
-    if (!stripped)
-        return rep;
-    PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
-                                     rep->bytesPerRow(), alphaPosition(*rep),
-                                     stripped->bitmapData(), stripped->bytesPerRow(),
-                                     PixelLoops::callerThreads());
-    return stripped;
+    auto stripped = packedRGB(rep, rep->colorSpaceName(), Packing::Copy);
+    return stripped ? stripped : rep;
 }
 
 void applyGamma(BitmapImageRep* rep, const std::uint8_t* table) {
@@ -98,7 +109,7 @@ std::shared_ptr<BitmapImageRep> convertToGrayscale(const std::shared_ptr<BitmapI
         return exactCopy(*rep);
     if (rep->bitsPerSample() != 8 || (n != 3 && n != 4))
         return nullptr;
-    auto gray = newBitmap(*rep, 1, BitmapImageRep::ColorSpace::CalibratedWhite, rep->pixelsWide());
+    auto gray = newBitmap(*rep, 1, BitmapImageRep::ColorSpace::CalibratedWhite);
     if (!gray)
         return nullptr;
     PixelLoops::convertToGray(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),

@@ -3,12 +3,22 @@
 // Bitmap operations of the adjustment pipeline: conversion to packed RGB and to 8-bit gray,
 // alpha removal, and applying a lookup table in place. Failures answer none and log a line.
 
+#include "core/platform/BitmapImageRep.h"
+
 #include <cstdint>
 #include <memory>
 
-class BitmapImageRep;
-
 namespace Filters {
+
+enum class Packing { Copy, InPlace };
+
+// The colour bytes of a bitmap of 4-byte pixels (32 bits a pixel; the alpha or spare byte
+// first or last as its format says) as packed RGB: rows exactly 3 x pixelsWide apart, no
+// alpha, one point per pixel, in `colorSpace`. Copy makes a new bitmap and leaves `rep` as it
+// was; InPlace packs rep's own bytes and answers a bitmap that shares them, after which `rep`
+// no longer holds 4-byte pixels. None for other layouts or when no bitmap can be made.
+std::shared_ptr<BitmapImageRep> packedRGB(std::shared_ptr<BitmapImageRep> rep,
+                                          BitmapImageRep::ColorSpace colorSpace, Packing packing);
 
 // A packed-RGB copy (one point per pixel) of a 32-bit bitmap, an exact copy of a 24-bit RGB
 // one, none (with a warning in the log) for anything else.

@@ -2,15 +2,12 @@
 
 #include "core/imaging/CustomCompose.h"
 #include "core/imaging/Filters.h"
-#include "core/imaging/PixelLoops.h"
 #include "core/imaging/Rotation.h"
 #include "core/platform/BitmapImageRep.h"
-#include "core/platform/FileManager.h"
 #include "core/platform/Image.h"
 #include "core/platform/Log.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -21,8 +18,6 @@ bool isPackedRGB(const BitmapImageRep& rep) {
 
 std::shared_ptr<Image> pictureOf(std::shared_ptr<BitmapImageRep> rep, QSizeF pointSize) {
     auto picture = Image::initWithSize(pointSize);
-    picture->setCacheMode(Image::CacheMode::Never);
-    picture->setDataRetained(true);
     if (rep) {
         picture->addRepresentation(std::move(rep));
     }
@@ -34,16 +29,7 @@ std::shared_ptr<Image> pictureOf(std::shared_ptr<BitmapImageRep> rep, QSizeF poi
 std::shared_ptr<ImagePrintSpecs> ImagePrintSpecs::imagePrintSpecsWithPath(const QString& path) {
     std::shared_ptr<ImagePrintSpecs> holder(new ImagePrintSpecs());
     holder->imagePath_ = path;
-    holder->copyNumber_ = 0;
     return holder;
-}
-
-ImagePrintSpecs::~ImagePrintSpecs() {
-    for (const QString& temporary : {previewPath_, enhancedPreviewPath_}) {
-        if (!temporary.isEmpty()) {
-            FileManager::removeItemAtPath(temporary);
-        }
-    }
 }
 
 std::shared_ptr<Image> ImagePrintSpecs::image() {
@@ -95,7 +81,6 @@ std::shared_ptr<Image> ImagePrintSpecs::grayscaleImage() {
 }
 
 std::shared_ptr<Image> ImagePrintSpecs::filterImage(const Image& image, int filters,
-                                                    int /*oldImageValue*/, int /*sepiaValue*/,
                                                     const std::uint8_t* gammaLUT,
                                                     const std::uint8_t* cbLUT,
                                                     float rotationValue) {
@@ -149,24 +134,8 @@ std::shared_ptr<Image> ImagePrintSpecs::derive(std::shared_ptr<BitmapImageRep> r
     // fourth byte in place, anything else is refused as the conversion refuses it.
     if (!isPackedRGB(*rep)) {
         if (rep->bitsPerSample() == 8 && rep->bitsPerPixel() == 32) {
-            const auto alpha = rep->bitmapFormat() & BitmapImageRep::kAlphaFirst
-                                   ? PixelLoops::AlphaPosition::First
-                                   : PixelLoops::AlphaPosition::Last;
-            BitmapImageRep::Layout layout = rep->layout();
-            const int width = layout.pixelsWide;
-            PixelLoops::stripAlphaInPlace(rep->bitmapData(), width, layout.pixelsHigh,
-                                          layout.bytesPerRow, alpha, 3 * width,
-                                          PixelLoops::callerThreads());
-            // The same bytes, now read as packed RGB.
-            auto keep = rep;
-            layout.samplesPerPixel = 3;
-            layout.bitsPerPixel = 24;
-            layout.hasAlpha = false;
-            layout.bitmapFormat = 0;
-            layout.bytesPerRow = 3 * width;
-            unsigned char* bytes = keep->bitmapData();
-            rep = BitmapImageRep::initWithBytesNoCopy(
-                bytes, layout, [keep](unsigned char*) mutable { keep.reset(); });
+            const auto colorSpace = rep->colorSpaceName();
+            rep = Filters::packedRGB(std::move(rep), colorSpace, Filters::Packing::InPlace);
             if (!rep) {
                 return nullptr;
             }
@@ -238,10 +207,6 @@ void ImagePrintSpecs::computeLUT() {
 }
 
 void ImagePrintSpecs::invalidateCache() {
-    if (!enhancedPreviewPath_.isEmpty()) {
-        FileManager::removeItemAtPath(enhancedPreviewPath_);
-        enhancedPreviewPath_.clear();
-    }
     purgeImage();
 }
 

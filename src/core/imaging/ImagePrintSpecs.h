@@ -22,7 +22,6 @@ public:
     using Table = std::array<std::uint8_t, 256>;
 
     static std::shared_ptr<ImagePrintSpecs> imagePrintSpecsWithPath(const QString& path);
-    ~ImagePrintSpecs();
     ImagePrintSpecs(const ImagePrintSpecs&) = delete;
     ImagePrintSpecs& operator=(const ImagePrintSpecs&) = delete;
 
@@ -70,8 +69,8 @@ public:
     // The derivation: rotate, convert to packed RGB, the tables whose bits are set. A table
     // given as null with its bit set is skipped with a warning in the log. The picture is
     // not changed.
-    static std::shared_ptr<Image> filterImage(const Image& image, int filters, int oldImageValue,
-                                              int sepiaValue, const std::uint8_t* gammaLUT,
+    static std::shared_ptr<Image> filterImage(const Image& image, int filters,
+                                              const std::uint8_t* gammaLUT,
                                               const std::uint8_t* cbLUT, float rotationValue);
 
 private:
@@ -83,17 +82,12 @@ private:
                                          const std::uint8_t* cbLUT, float rotationValue);
 
     QString imagePath_;
-    quint32 copyNumber_ = 0;
     std::shared_ptr<Image> cachedImage_;
     // The gray picture derived from cachedImage_, kept with it so that redraws in gray do not
     // convert the whole picture again.
     std::shared_ptr<Image> cachedGrayImage_;
-    QString previewPath_;
-    QString enhancedPreviewPath_;
     bool placeHolder_ = false;
     int filters_ = 0;
-    int oldImageValue_ = 50;
-    int sepiaValue_ = 0;
     int gammaValue_ = 0;
     float brightnessValue_ = 0;
     float contrastValue_ = 0;

@@ -1,25 +1,12 @@
 #include "core/imaging/PixelLoops.h"
 
+#include "core/imaging/PixelKernels.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <thread>
-
-#if defined(__x86_64__)
-// GCC 12's AVX-512 headers start intrinsics from self-initialised "undefined" vectors, which
-// -Wmaybe-uninitialized reports wherever they are inlined.
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <immintrin.h>
-#define FOTINO_X86 1
-#define FOTINO_TARGET_VBMI __attribute__((target("avx512f,avx512bw,avx512dq,avx512vl,avx512vbmi")))
-// Portable loops that GCC vectorises well once it may use AVX2.
-#define FOTINO_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define FOTINO_X86 0
-#define FOTINO_CLONES
-#endif
 
 namespace PixelLoops {
 
@@ -27,23 +14,66 @@ namespace {
 
 // Below this many bytes a second thread costs more than it saves.
 constexpr std::size_t kParallelBytes = std::size_t{1} << 21;
+// Quarter turns split their destination rows at multiples of their tiles.
+constexpr std::ptrdiff_t kQuarterTurnTile = 64;
 
-std::atomic<bool> gVectorPaths{true};
-
-bool hasVbmi() {
-#if FOTINO_X86
-    static const bool supported =
-        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+bool supports(Path path) {
+#if defined(__x86_64__)
+    // May run in a static initialiser, before the runtime has looked at the processor.
+    static const bool avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    static const bool vbmi =
+        avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
         __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl") &&
         __builtin_cpu_supports("avx512vbmi");
-    return supported;
-#else
+    switch (path) {
+    case Path::Portable:
+        return true;
+    case Path::Avx2:
+        return avx2;
+    case Path::Vbmi:
+        return vbmi;
+    }
     return false;
+#else
+    return path == Path::Portable;
 #endif
 }
 
-bool useVbmi() {
-    return gVectorPaths && hasVbmi();
+Path bestPath() {
+    for (Path path : {Path::Vbmi, Path::Avx2})
+        if (supports(path))
+            return path;
+    return Path::Portable;
+}
+
+std::atomic<Path> gPath{bestPath()};
+
+const PixelKernels& kernelsOf(Path path) {
+#if defined(__x86_64__)
+    switch (path) {
+    case Path::Vbmi:
+        return kVbmiKernels;
+    case Path::Avx2:
+        return kAvx2Kernels;
+    case Path::Portable:
+        break;
+    }
+#else
+    (void)path;
+#endif
+    return kPortableKernels;
+}
+
+Path simpler(Path path) {
+    return path == Path::Vbmi ? Path::Avx2 : Path::Portable;
+}
+
+// The current path's version of a kernel, or the nearest simpler path's.
+template <class Fn> Fn kernel(Fn PixelKernels::*member) {
+    for (Path path = gPath.load(std::memory_order_relaxed);; path = simpler(path)) {
+        if (const Fn fn = kernelsOf(path).*member; fn || path == Path::Portable)
+            return fn;
+    }
 }
 
 // Runs body(begin, end) over [0, count), split in two halves when asked and worth it.
@@ -66,588 +96,57 @@ void splitRange(std::ptrdiff_t count, int threads, std::size_t bytes, std::ptrdi
     second.join();
 }
 
-// ---- table ----------------------------------------------------------------------------------
-
-void applyTableScalar(std::uint8_t* p, std::size_t n, const std::uint8_t* t) {
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        const std::uint8_t a = t[p[i]], b = t[p[i + 1]], c = t[p[i + 2]], d = t[p[i + 3]];
-        p[i] = a;
-        p[i + 1] = b;
-        p[i + 2] = c;
-        p[i + 3] = d;
-    }
-    for (; i < n; ++i)
-        p[i] = t[p[i]];
-}
-
-#if FOTINO_X86
-FOTINO_TARGET_VBMI inline __m512i lookup256(__m512i x, __m512i t0, __m512i t1, __m512i t2,
-                                            __m512i t3) {
-    // Two 128-entry permutes on the low seven bits, chosen by the top bit.
-    const __m512i low = _mm512_permutex2var_epi8(t0, x, t1);
-    const __m512i high = _mm512_permutex2var_epi8(t2, x, t3);
-    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(x), low, high);
-}
-
-FOTINO_TARGET_VBMI void applyTableVbmi(std::uint8_t* p, std::size_t n, const std::uint8_t* t) {
-    const __m512i t0 = _mm512_loadu_si512(t), t1 = _mm512_loadu_si512(t + 64);
-    const __m512i t2 = _mm512_loadu_si512(t + 128), t3 = _mm512_loadu_si512(t + 192);
-    std::size_t i = 0;
-    for (; i + 128 <= n; i += 128) {
-        const __m512i a = _mm512_loadu_si512(p + i), b = _mm512_loadu_si512(p + i + 64);
-        _mm512_storeu_si512(p + i, lookup256(a, t0, t1, t2, t3));
-        _mm512_storeu_si512(p + i + 64, lookup256(b, t0, t1, t2, t3));
-    }
-    for (; i < n; i += 64) {
-        const std::size_t left = std::min<std::size_t>(64, n - i);
-        const __mmask64 m = left == 64 ? ~__mmask64{0} : (__mmask64{1} << left) - 1;
-        const __m512i a = _mm512_maskz_loadu_epi8(m, p + i);
-        _mm512_mask_storeu_epi8(p + i, m, lookup256(a, t0, t1, t2, t3));
-    }
-}
-#endif
-
-// ---- 4 bytes to 3 ---------------------------------------------------------------------------
-
-void dropFourthRowScalar(const std::uint8_t* s, std::uint8_t* d, int width, int k) {
-    // Byte by byte: `d` may be `s` shifted back, so later sources must be read before writes.
-    s += k;
-    for (int x = 0; x < width; ++x, s += 4, d += 3) {
-        const std::uint8_t r = s[0], g = s[1], b = s[2];
-        d[0] = r;
-        d[1] = g;
-        d[2] = b;
-    }
-}
-
-FOTINO_CLONES void dropFourthRowsPortable(const std::uint8_t* src, std::ptrdiff_t sbpr,
-                                          std::uint8_t* dst, std::ptrdiff_t dbpr, int width, int k,
-                                          std::ptrdiff_t y0, std::ptrdiff_t y1) {
-    for (std::ptrdiff_t y = y0; y < y1; ++y)
-        dropFourthRowScalar(src + y * sbpr, dst + y * dbpr, width, k);
-}
-
-#if FOTINO_X86
-FOTINO_TARGET_VBMI void dropFourthRowsVbmi(const std::uint8_t* src, std::ptrdiff_t sbpr,
-                                           std::uint8_t* dst, std::ptrdiff_t dbpr, int width, int k,
-                                           std::ptrdiff_t y0, std::ptrdiff_t y1) {
-    alignas(64) std::uint8_t order[64] = {};
-    for (int j = 0; j < 48; ++j)
-        order[j] = static_cast<std::uint8_t>(4 * (j / 3) + k + j % 3);
-    const __m512i idx = _mm512_load_si512(order);
-    for (std::ptrdiff_t y = y0; y < y1; ++y) {
-        const std::uint8_t* s = src + y * sbpr;
-        std::uint8_t* d = dst + y * dbpr;
-        int x = 0;
-        // A full 64-byte store stays inside the row while 22 pixels remain; in place it
-        // never reaches bytes not yet loaded (3x + 64 <= 4x + 64).
-        for (; x + 22 <= width; x += 16)
-            _mm512_storeu_si512(d + 3 * x,
-                                _mm512_permutexvar_epi8(idx, _mm512_loadu_si512(s + 4 * x)));
-        for (; x < width; x += 16) {
-            const int n = std::min(16, width - x);
-            const __mmask64 in = n == 16 ? ~__mmask64{0} : (__mmask64{1} << (4 * n)) - 1;
-            const __mmask64 out = (__mmask64{1} << (3 * n)) - 1;
-            const __m512i v = _mm512_maskz_loadu_epi8(in, s + 4 * x);
-            _mm512_mask_storeu_epi8(d + 3 * x, out, _mm512_permutexvar_epi8(idx, v));
-        }
-    }
-}
-#endif
-
 void dropFourthByte(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
                     AlphaPosition alpha, std::uint8_t* dst, std::ptrdiff_t dbpr, int threads) {
     if (!src || !dst || width <= 0 || height <= 0)
         return;
-    const int k = alpha == AlphaPosition::First ? 1 : 0;
+    const int skip = alpha == AlphaPosition::First ? 1 : 0;
     if (src == dst)
         threads = 1; // the second half would write over rows the first half still reads
+    const auto rows = kernel(&PixelKernels::dropFourthRows);
     splitRange(height, threads, static_cast<std::size_t>(height) * sbpr, 1,
                [&](std::ptrdiff_t y0, std::ptrdiff_t y1) {
-#if FOTINO_X86
-                   if (useVbmi()) {
-                       dropFourthRowsVbmi(src, sbpr, dst, dbpr, width, k, y0, y1);
-                       return;
-                   }
-#endif
-                   dropFourthRowsPortable(src, sbpr, dst, dbpr, width, k, y0, y1);
+                   rows(src, sbpr, dst, dbpr, width, skip, y0, y1);
                });
 }
 
-// ---- gray -----------------------------------------------------------------------------------
-
-inline std::uint8_t grayOf(const std::uint8_t* p) {
-    return static_cast<std::uint8_t>((77 * p[0] + 150 * p[1] + 29 * p[2] + 128) >> 8);
-}
-
-template <int N> void grayRowScalar(const std::uint8_t* s, std::uint8_t* d, int x0, int width) {
-    for (int x = x0; x < width; ++x)
-        d[x] = grayOf(s + N * x);
-}
-
-FOTINO_CLONES void grayRows3Portable(const std::uint8_t* src, std::ptrdiff_t sbpr,
-                                     std::uint8_t* dst, std::ptrdiff_t dbpr, int width,
-                                     std::ptrdiff_t y0, std::ptrdiff_t y1) {
-    for (std::ptrdiff_t y = y0; y < y1; ++y)
-        grayRowScalar<3>(src + y * sbpr, dst + y * dbpr, 0, width);
-}
-
-FOTINO_CLONES void grayRows4Portable(const std::uint8_t* src, std::ptrdiff_t sbpr,
-                                     std::uint8_t* dst, std::ptrdiff_t dbpr, int width,
-                                     std::ptrdiff_t y0, std::ptrdiff_t y1) {
-    for (std::ptrdiff_t y = y0; y < y1; ++y)
-        grayRowScalar<4>(src + y * sbpr, dst + y * dbpr, 0, width);
-}
-
-#if FOTINO_X86
-FOTINO_TARGET_VBMI void grayRowsVbmi(const std::uint8_t* src, std::ptrdiff_t sbpr,
-                                     std::uint8_t* dst, std::ptrdiff_t dbpr, int width,
-                                     std::ptrdiff_t y0, std::ptrdiff_t y1) {
-    // 64 pixels = three vectors a, b, c. Red and blue go in byte pairs for one
-    // multiply-add with (77, 29); green is widened to words and multiplied by 150 (150 does
-    // not fit the signed weight byte). The sum never exceeds 65408, so its high byte is Y.
-    alignas(64) std::uint8_t rb0[64], rb1[64], g0[64] = {}, g1[64] = {}, hi[64];
-    for (int p = 0; p < 32; ++p) {
-        rb0[2 * p] = static_cast<std::uint8_t>(3 * p);
-        rb0[2 * p + 1] = static_cast<std::uint8_t>(3 * p + 2);
-        rb1[2 * p] = static_cast<std::uint8_t>(3 * p + 32); // from b (64 bytes in)
-        rb1[2 * p + 1] = static_cast<std::uint8_t>(3 * p + 34);
-        g0[2 * p] = static_cast<std::uint8_t>(3 * p + 1);
-        g1[2 * p] = static_cast<std::uint8_t>(3 * p + 33);
-    }
-    for (int j = 0; j < 64; ++j)
-        hi[j] = static_cast<std::uint8_t>(2 * j + 1);
-    const __m512i irb0 = _mm512_load_si512(rb0), irb1 = _mm512_load_si512(rb1);
-    const __m512i ig0 = _mm512_load_si512(g0), ig1 = _mm512_load_si512(g1);
-    const __m512i ihi = _mm512_load_si512(hi);
-    const __mmask64 evenBytes = 0x5555555555555555ULL;
-    const __m512i wrb = _mm512_set1_epi16(29 << 8 | 77);
-    const __m512i wg = _mm512_set1_epi16(150);
-    const __m512i half = _mm512_set1_epi16(128);
-    for (std::ptrdiff_t y = y0; y < y1; ++y) {
-        const std::uint8_t* s = src + y * sbpr;
-        std::uint8_t* d = dst + y * dbpr;
-        int x = 0;
-        for (; x + 64 <= width; x += 64) {
-            const std::uint8_t* p = s + 3 * x;
-            const __m512i a = _mm512_loadu_si512(p), b = _mm512_loadu_si512(p + 64);
-            const __m512i c = _mm512_loadu_si512(p + 128);
-            const __m512i g0w = _mm512_maskz_permutex2var_epi8(evenBytes, a, ig0, b);
-            const __m512i g1w = _mm512_maskz_permutex2var_epi8(evenBytes, b, ig1, c);
-            __m512i s0 = _mm512_maddubs_epi16(_mm512_permutex2var_epi8(a, irb0, b), wrb);
-            __m512i s1 = _mm512_maddubs_epi16(_mm512_permutex2var_epi8(b, irb1, c), wrb);
-            s0 = _mm512_add_epi16(_mm512_add_epi16(s0, _mm512_mullo_epi16(g0w, wg)), half);
-            s1 = _mm512_add_epi16(_mm512_add_epi16(s1, _mm512_mullo_epi16(g1w, wg)), half);
-            _mm512_storeu_si512(d + x, _mm512_permutex2var_epi8(s0, ihi, s1));
-        }
-        grayRowScalar<3>(s, d, x, width);
-    }
-}
-#endif
-
-// ---- quarter turns --------------------------------------------------------------------------
-
-template <int N> inline void copyPixel(std::uint8_t* d, const std::uint8_t* s) {
-    for (int i = 0; i < N; ++i)
-        d[i] = s[i];
-}
-
-// Copies a pixel with one 4-byte move (3-byte pixels); the byte after it is rewritten by the
-// next pixel, so only for pixels that are not last in their destination row.
-template <int N> inline void copyPixelWide(std::uint8_t* d, const std::uint8_t* s) {
-    if constexpr (N == 3) {
-        std::uint32_t v;
-        std::memcpy(&v, s, 4);
-        std::memcpy(d, &v, 4);
-    } else {
-        copyPixel<N>(d, s);
-    }
-}
-
-constexpr int kTile = 64;
-
-// Destination rows [r0, r1). A tile of 64 destination rows reads 64 neighbouring source
-// columns, so each source cache line serves many destination rows while it is in L1.
-template <int N>
-void quarterLeftRows(const std::uint8_t* src, int width, std::ptrdiff_t sbpr, int height,
-                     std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0, std::ptrdiff_t r1) {
-    // Destination (x, y) = source (width - 1 - y, x); destination is height wide.
-    for (std::ptrdiff_t ty = r0; ty < r1; ty += kTile) {
-        const std::ptrdiff_t ty1 = std::min<std::ptrdiff_t>(ty + kTile, r1);
-        for (int tx = 0; tx < height; tx += kTile) {
-            const int tx1 = std::min(tx + kTile, height);
-            // The last destination column gets exact-width copies: no byte past the row.
-            const int wide = tx1 == height ? tx1 - 1 : tx1;
-            for (std::ptrdiff_t y = ty; y < ty1; ++y) {
-                std::uint8_t* d = dst + y * dbpr + std::ptrdiff_t{N} * tx;
-                const std::uint8_t* s = src + tx * sbpr + N * (width - 1 - y);
-                int x = tx;
-                for (; x < wide; ++x, d += N, s += sbpr)
-                    copyPixelWide<N>(d, s);
-                for (; x < tx1; ++x, d += N, s += sbpr)
-                    copyPixel<N>(d, s);
-            }
-        }
-    }
-}
-
-template <int N>
-void quarterRightRows(const std::uint8_t* src, int width, std::ptrdiff_t sbpr, int height,
-                      std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0,
-                      std::ptrdiff_t r1) {
-    const std::ptrdiff_t lastRow = width - 1;
-    // Destination (x, y) = source (y, height - 1 - x).
-    for (std::ptrdiff_t ty = r0; ty < r1; ty += kTile) {
-        const std::ptrdiff_t ty1 = std::min<std::ptrdiff_t>(ty + kTile, r1);
-        for (int tx = 0; tx < height; tx += kTile) {
-            const int tx1 = std::min(tx + kTile, height);
-            const int wide = tx1 == height ? tx1 - 1 : tx1;
-            for (std::ptrdiff_t y = ty; y < ty1; ++y) {
-                std::uint8_t* d = dst + y * dbpr + std::ptrdiff_t{N} * tx;
-                const std::uint8_t* s = src + (height - 1 - tx) * sbpr + N * y;
-                // The last destination row reads the source's last column: a wide read of
-                // its bottom pixel would pass the end of the buffer.
-                int x = tx;
-                if (y != lastRow)
-                    for (; x < wide; ++x, d += N, s -= sbpr)
-                        copyPixelWide<N>(d, s);
-                for (; x < tx1; ++x, d += N, s -= sbpr)
-                    copyPixel<N>(d, s);
-            }
-        }
-    }
-}
-
-template <int N>
-void halfTurnRows(const std::uint8_t* src, int width, std::ptrdiff_t sbpr, int height,
-                  std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0, std::ptrdiff_t r1) {
-    for (std::ptrdiff_t y = r0; y < r1; ++y) {
-        const std::uint8_t* s = src + (height - 1 - y) * sbpr + N * (width - 1);
-        std::uint8_t* d = dst + y * dbpr;
-        for (int x = 0; x < width; ++x, d += N, s -= N)
-            copyPixel<N>(d, s);
-    }
-}
-
-template <int N>
-void quarterTurnRows(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr, int turns,
-                     std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0, std::ptrdiff_t r1) {
-    switch (turns) {
-    case 1:
-        quarterLeftRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
-        break;
-    case 2:
-        halfTurnRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
-        break;
-    case 3:
-        quarterRightRows<N>(src, width, sbpr, height, dst, dbpr, r0, r1);
-        break;
-    default:
-        for (std::ptrdiff_t y = r0; y < r1; ++y)
-            std::memcpy(dst + y * dbpr, src + y * sbpr, std::size_t{N} * width);
-    }
-}
-
-#if FOTINO_X86
-// Transposes 16 rows of 16 words: afterwards r[j] holds what was column j.
-FOTINO_TARGET_VBMI inline void transpose16(__m512i* r) {
-    __m512i t[16];
-    for (int g = 0; g < 4; ++g) {
-        const __m512i lo01 = _mm512_unpacklo_epi32(r[4 * g], r[4 * g + 1]);
-        const __m512i hi01 = _mm512_unpackhi_epi32(r[4 * g], r[4 * g + 1]);
-        const __m512i lo23 = _mm512_unpacklo_epi32(r[4 * g + 2], r[4 * g + 3]);
-        const __m512i hi23 = _mm512_unpackhi_epi32(r[4 * g + 2], r[4 * g + 3]);
-        // Lane L of t[4g + k]: column 4L + k of rows 4g..4g+3.
-        t[4 * g] = _mm512_unpacklo_epi64(lo01, lo23);
-        t[4 * g + 1] = _mm512_unpackhi_epi64(lo01, lo23);
-        t[4 * g + 2] = _mm512_unpacklo_epi64(hi01, hi23);
-        t[4 * g + 3] = _mm512_unpackhi_epi64(hi01, hi23);
-    }
-    for (int k = 0; k < 4; ++k) {
-        const __m512i a01 = _mm512_shuffle_i32x4(t[k], t[4 + k], 0x44);
-        const __m512i b01 = _mm512_shuffle_i32x4(t[k], t[4 + k], 0xEE);
-        const __m512i a23 = _mm512_shuffle_i32x4(t[8 + k], t[12 + k], 0x44);
-        const __m512i b23 = _mm512_shuffle_i32x4(t[8 + k], t[12 + k], 0xEE);
-        r[k] = _mm512_shuffle_i32x4(a01, a23, 0x88);
-        r[4 + k] = _mm512_shuffle_i32x4(a01, a23, 0xDD);
-        r[8 + k] = _mm512_shuffle_i32x4(b01, b23, 0x88);
-        r[12 + k] = _mm512_shuffle_i32x4(b01, b23, 0xDD);
-    }
-}
-
-// Quarter turns of 3-byte pixels in blocks of 16 x 16: pixels widened to words, transposed
-// in registers, packed back; 64 x 64 tiles keep source and destination lines in cache.
-// Destination rows [r0, r1); rows and columns that do not fill a block go the portable way.
-FOTINO_TARGET_VBMI void quarterTurnRowsVbmi(const std::uint8_t* src, int width, int height,
-                                            std::ptrdiff_t sbpr, bool left, std::uint8_t* dst,
-                                            std::ptrdiff_t dbpr, std::ptrdiff_t r0,
-                                            std::ptrdiff_t r1) {
-    alignas(64) std::uint8_t widen[64], pack[64] = {};
-    for (int p = 0; p < 16; ++p)
-        for (int c = 0; c < 4; ++c)
-            widen[4 * p + c] = static_cast<std::uint8_t>(3 * p + std::min(c, 2));
-    // Turning right reverses the order of the pixels within a destination block.
-    for (int p = 0; p < 16; ++p)
-        for (int c = 0; c < 3; ++c)
-            pack[3 * p + c] = static_cast<std::uint8_t>(4 * (left ? p : 15 - p) + c);
-    const __m512i widenIdx = _mm512_load_si512(widen), packIdx = _mm512_load_si512(pack);
-    const __mmask64 bytes48 = (__mmask64{1} << 48) - 1;
-    const std::ptrdiff_t fullRows = r0 + (r1 - r0) / 16 * 16;
-    const int fullBands = height / 16 * 16;
-    for (std::ptrdiff_t yt = r0; yt < fullRows; yt += 64) {
-        const std::ptrdiff_t yt1 = std::min<std::ptrdiff_t>(yt + 64, fullRows);
-        for (int bt = 0; bt < fullBands; bt += 64) {
-            const int bt1 = std::min(bt + 64, fullBands);
-            for (std::ptrdiff_t y = yt; y < yt1; y += 16) {
-                // Source columns c0..c0+15 make destination rows y..y+15.
-                const std::ptrdiff_t c0 = left ? width - 16 - y : y;
-                for (int band = bt; band < bt1; band += 16) {
-                    __m512i r[16];
-                    for (int i = 0; i < 16; ++i) {
-                        const std::uint8_t* s = src + (band + i) * sbpr + 3 * c0;
-                        r[i] =
-                            _mm512_permutexvar_epi8(widenIdx, _mm512_maskz_loadu_epi8(bytes48, s));
-                    }
-                    transpose16(r);
-                    const std::ptrdiff_t x = left ? band : height - 16 - band;
-                    for (int c = 0; c < 16; ++c) {
-                        const std::ptrdiff_t row = left ? y + 15 - c : y + c;
-                        _mm512_mask_storeu_epi8(dst + row * dbpr + 3 * x, bytes48,
-                                                _mm512_permutexvar_epi8(packIdx, r[c]));
-                    }
-                }
-            }
-        }
-    }
-    // Leftovers: destination columns from the last source rows, and the last rows.
-    for (std::ptrdiff_t y = r0; y < r1; ++y) {
-        std::uint8_t* d = dst + y * dbpr;
-        const std::ptrdiff_t column = left ? width - 1 - y : y;
-        // Columns whose source row is past the last full band, or all of them.
-        int x = 0, xEnd = height;
-        if (y < fullRows) {
-            x = left ? fullBands : 0;
-            xEnd = left ? height : height - fullBands;
-        }
-        for (; x < xEnd; ++x) {
-            const int band = left ? x : height - 1 - x;
-            copyPixel<3>(d + 3 * x, src + band * sbpr + 3 * column);
-        }
-    }
-}
-#endif
-
-// ---- bilinear rotation ----------------------------------------------------------------------
-
-// Source position of destination pixel centres: x = rowX + stepX * i, y = rowY + stepY * i.
-struct Mapping {
-    double cosA, sinA;
-    double srcCx, srcCy, dstCx, dstCy;
-    float stepX, stepY;
-    void row(std::ptrdiff_t j, float& rowX, float& rowY) const {
-        const double dx = 0.5 - dstCx, dy = static_cast<double>(j) + 0.5 - dstCy;
-        rowX = static_cast<float>(srcCx - 0.5 + cosA * dx - sinA * dy);
-        rowY = static_cast<float>(srcCy - 0.5 + sinA * dx + cosA * dy);
-    }
-};
-
-// Six-bit weights: the vector path multiplies bytes by them, and 1/64 pixel is finer
-// than the eye can tell on a rotated photo. Taps outside the picture read as white.
-template <int N>
-inline void samplePixel(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
-                        float fx, float fy, std::uint8_t* out) {
-    const float flx = std::floor(fx), fly = std::floor(fy);
-    const int x0 = static_cast<int>(flx), y0 = static_cast<int>(fly);
-    const int wx = static_cast<int>((fx - flx) * 64.0f);
-    const int wy = static_cast<int>((fy - fly) * 64.0f);
-    const bool inX0 = x0 >= 0 && x0 < width, inX1 = x0 + 1 >= 0 && x0 + 1 < width;
-    const bool inY0 = y0 >= 0 && y0 < height, inY1 = y0 + 1 >= 0 && y0 + 1 < height;
-    const std::ptrdiff_t row0 = static_cast<std::ptrdiff_t>(y0) * sbpr, row1 = row0 + sbpr;
-    const std::ptrdiff_t left = std::ptrdiff_t{N} * x0, right = left + N;
-    for (int c = 0; c < N; ++c) {
-        const int tl = inY0 && inX0 ? src[row0 + left + c] : 255;
-        const int tr = inY0 && inX1 ? src[row0 + right + c] : 255;
-        const int bl = inY1 && inX0 ? src[row1 + left + c] : 255;
-        const int br = inY1 && inX1 ? src[row1 + right + c] : 255;
-        const int top = (tl * (64 - wx) + tr * wx + 32) >> 6;
-        const int bottom = (bl * (64 - wx) + br * wx + 32) >> 6;
-        out[c] = static_cast<std::uint8_t>((top * (64 - wy) + bottom * wy + 32) >> 6);
-    }
-}
-
-inline bool fullyOutside(int width, int height, float fx, float fy) {
-    return fx < -1.0f || fy < -1.0f || fx >= static_cast<float>(width) ||
-           fy >= static_cast<float>(height);
-}
-
-template <int N>
-void rotateRowsScalar(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
-                      const Mapping& m, std::uint8_t* dst, int dstWidth, std::ptrdiff_t dbpr,
-                      std::ptrdiff_t r0, std::ptrdiff_t r1) {
-    for (std::ptrdiff_t j = r0; j < r1; ++j) {
-        float rowX, rowY;
-        m.row(j, rowX, rowY);
-        std::uint8_t* d = dst + j * dbpr;
-        for (int i = 0; i < dstWidth; ++i, d += N) {
-            const float fi = static_cast<float>(i);
-            const float fx = rowX + m.stepX * fi, fy = rowY + m.stepY * fi;
-            if (fullyOutside(width, height, fx, fy))
-                std::memset(d, 255, N);
-            else
-                samplePixel<N>(src, width, height, sbpr, fx, fy, d);
-        }
-    }
-}
-
-#if FOTINO_X86
-// Per-pixel weight words spread over the byte pairs of each pixel's 64-bit lane.
-FOTINO_TARGET_VBMI inline __m512i spreadWeights(__m256i words, __m512i shuffle) {
-    return _mm512_shuffle_epi8(_mm512_cvtepu32_epi64(words), shuffle);
-}
-
-// Left and right taps of each lane blended: words (r, g, b, 0) in 0..255.
-FOTINO_TARGET_VBMI inline __m512i blendTaps(__m512i gathered, __m512i pairs, __m512i wx) {
-    const __m512i h = _mm512_maddubs_epi16(_mm512_shuffle_epi8(gathered, pairs), wx);
-    return _mm512_srli_epi16(_mm512_add_epi16(h, _mm512_set1_epi16(32)), 6);
-}
-
-// Eight 8-byte reads at base + offsets[0..7] into one vector. Separate loads beat the
-// gather instruction by far on the processors measured.
-FOTINO_TARGET_VBMI inline __m128i loadPair(const std::uint8_t* base, std::int32_t a,
-                                           std::int32_t b) {
-    const __m128i low = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + a));
-    return _mm_castpd_si128(
-        _mm_loadh_pd(_mm_castsi128_pd(low), reinterpret_cast<const double*>(base + b)));
-}
-
-FOTINO_TARGET_VBMI inline __m512i loadEight(const std::uint8_t* base, const std::int32_t* o) {
-    const __m256i low = _mm256_inserti128_si256(_mm256_castsi128_si256(loadPair(base, o[0], o[1])),
-                                                loadPair(base, o[2], o[3]), 1);
-    const __m256i high = _mm256_inserti128_si256(_mm256_castsi128_si256(loadPair(base, o[4], o[5])),
-                                                 loadPair(base, o[6], o[7]), 1);
-    return _mm512_inserti64x4(_mm512_castsi256_si512(low), high, 1);
-}
-
-FOTINO_TARGET_VBMI void rotateRowsVbmi(const std::uint8_t* src, int width, int height,
-                                       std::ptrdiff_t sbpr, const Mapping& m, std::uint8_t* dst,
-                                       int dstWidth, std::ptrdiff_t dbpr, std::ptrdiff_t r0,
-                                       std::ptrdiff_t r1) {
-    // 16 destination pixels per step. Each reads 8 bytes at its top-left tap in two rows
-    // (left and right neighbours), weighs the pairs horizontally, then the two rows.
-    alignas(64) std::uint8_t pairBytes[64], weightX[64], weightY[64], pack[64] = {};
-    for (int lane = 0; lane < 4; ++lane) {
-        const std::uint8_t pattern[16] = {0, 3,  1, 4,  2,  5,  0x80, 0x80,
-                                          8, 11, 9, 12, 10, 13, 0x80, 0x80};
-        const std::uint8_t wxp[16] = {0, 1, 0, 1, 0, 1, 0x80, 0x80, 8, 9, 8, 9, 8, 9, 0x80, 0x80};
-        const std::uint8_t wyp[16] = {0, 1, 0, 1, 0, 1, 0, 1, 8, 9, 8, 9, 8, 9, 8, 9};
-        std::memcpy(pairBytes + 16 * lane, pattern, 16);
-        std::memcpy(weightX + 16 * lane, wxp, 16);
-        std::memcpy(weightY + 16 * lane, wyp, 16);
-    }
-    for (int j = 0; j < 48; ++j) {
-        const int p = j / 3, c = j % 3;
-        pack[j] = static_cast<std::uint8_t>(p < 8 ? 8 * p + 2 * c : 64 + 8 * (p - 8) + 2 * c);
-    }
-    const __m512i shufPairs = _mm512_load_si512(pairBytes);
-    const __m512i shufWx = _mm512_load_si512(weightX), shufWy = _mm512_load_si512(weightY);
-    const __m512i packIdx = _mm512_load_si512(pack);
-    const __m512i lanes = _mm512_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-    const __m512 stepX = _mm512_set1_ps(m.stepX), stepY = _mm512_set1_ps(m.stepY);
-    const __m512i sixtyFour = _mm512_set1_epi32(64), round = _mm512_set1_epi16(32);
-    const __m512i maxX = _mm512_set1_epi32(width - 3), maxY = _mm512_set1_epi32(height - 2);
-    const __m512i zero = _mm512_setzero_si512();
-    const __m512i rowBytes = _mm512_set1_epi32(static_cast<int>(sbpr));
-    const __m512i three = _mm512_set1_epi32(3);
-    const __m512 scale = _mm512_set1_ps(64.0f);
-    const __mmask64 store48 = (__mmask64{1} << 48) - 1;
-    const std::uint8_t* below = src + sbpr;
-
-    // Tiles of 32 rows x 128 pixels: the source they read (about 20 KB at small angles) stays
-    // in L1 from one destination row to the next.
-    for (std::ptrdiff_t jt = r0; jt < r1; jt += 32)
-        for (int it = 0; it < dstWidth; it += 128)
-            for (std::ptrdiff_t j = jt; j < std::min<std::ptrdiff_t>(jt + 32, r1); ++j) {
-                const int iEnd = std::min(it + 128, dstWidth);
-                float rowX, rowY;
-                m.row(j, rowX, rowY);
-                const __m512 baseX = _mm512_set1_ps(rowX), baseY = _mm512_set1_ps(rowY);
-                int i = it;
-                std::uint8_t* d = dst + j * dbpr + 3 * i;
-                for (; i + 16 <= iEnd; i += 16, d += 48) {
-                    const __m512 fi =
-                        _mm512_cvtepi32_ps(_mm512_add_epi32(_mm512_set1_epi32(i), lanes));
-                    const __m512 fx = _mm512_add_ps(baseX, _mm512_mul_ps(stepX, fi));
-                    const __m512 fy = _mm512_add_ps(baseY, _mm512_mul_ps(stepY, fi));
-                    const __m512 flx = _mm512_floor_ps(fx), fly = _mm512_floor_ps(fy);
-                    const __m512i x0 = _mm512_cvtps_epi32(flx), y0 = _mm512_cvtps_epi32(fly);
-                    const __mmask16 inside =
-                        _mm512_cmpge_epi32_mask(x0, zero) & _mm512_cmple_epi32_mask(x0, maxX) &
-                        _mm512_cmpge_epi32_mask(y0, zero) & _mm512_cmple_epi32_mask(y0, maxY);
-                    if (inside != 0xFFFF) {
-                        // Edge of the picture or beyond it: per pixel, white where nothing covers.
-                        alignas(64) float xs[16], ys[16];
-                        _mm512_store_ps(xs, fx);
-                        _mm512_store_ps(ys, fy);
-                        for (int l = 0; l < 16; ++l) {
-                            if (fullyOutside(width, height, xs[l], ys[l]))
-                                std::memset(d + 3 * l, 255, 3);
-                            else
-                                samplePixel<3>(src, width, height, sbpr, xs[l], ys[l], d + 3 * l);
-                        }
-                        continue;
-                    }
-                    const __m512i wx =
-                        _mm512_cvttps_epi32(_mm512_mul_ps(_mm512_sub_ps(fx, flx), scale));
-                    const __m512i wy =
-                        _mm512_cvttps_epi32(_mm512_mul_ps(_mm512_sub_ps(fy, fly), scale));
-                    const __m512i wxWords =
-                        _mm512_or_si512(_mm512_slli_epi32(wx, 8), _mm512_sub_epi32(sixtyFour, wx));
-                    const __m512i wyWords =
-                        _mm512_or_si512(_mm512_slli_epi32(wy, 8), _mm512_sub_epi32(sixtyFour, wy));
-                    const __m512i offsets = _mm512_add_epi32(_mm512_mullo_epi32(y0, rowBytes),
-                                                             _mm512_mullo_epi32(x0, three));
-                    alignas(64) std::int32_t offs[16];
-                    _mm512_store_si512(offs, offsets);
-                    __m512i out[2];
-                    for (int half = 0; half < 2; ++half) {
-                        const __m256i wxh = half ? _mm512_extracti32x8_epi32(wxWords, 1)
-                                                 : _mm512_castsi512_si256(wxWords);
-                        const __m256i wyh = half ? _mm512_extracti32x8_epi32(wyWords, 1)
-                                                 : _mm512_castsi512_si256(wyWords);
-                        const __m512i wxq = spreadWeights(wxh, shufWx),
-                                      wyq = spreadWeights(wyh, shufWy);
-                        const __m512i top =
-                            blendTaps(loadEight(src, offs + 8 * half), shufPairs, wxq);
-                        const __m512i bottom =
-                            blendTaps(loadEight(below, offs + 8 * half), shufPairs, wxq);
-                        const __m512i both = _mm512_or_si512(top, _mm512_slli_epi16(bottom, 8));
-                        const __m512i v = _mm512_maddubs_epi16(both, wyq);
-                        out[half] = _mm512_srli_epi16(_mm512_add_epi16(v, round), 6);
-                    }
-                    _mm512_mask_storeu_epi8(d, store48,
-                                            _mm512_permutex2var_epi8(out[0], packIdx, out[1]));
-                }
-                for (; i < iEnd; ++i, d += 3) {
-                    const float fi = static_cast<float>(i);
-                    const float fx = rowX + m.stepX * fi, fy = rowY + m.stepY * fi;
-                    if (fullyOutside(width, height, fx, fy))
-                        std::memset(d, 255, 3);
-                    else
-                        samplePixel<3>(src, width, height, sbpr, fx, fy, d);
-                }
-            }
-}
-#endif
-
 } // namespace
 
-bool setVectorPathsEnabled(bool enabled) {
-    return gVectorPaths.exchange(enabled);
+std::vector<Path> availablePaths() {
+    std::vector<Path> paths;
+    for (Path path : {Path::Portable, Path::Avx2, Path::Vbmi})
+        if (supports(path))
+            paths.push_back(path);
+    return paths;
 }
 
-bool vectorPathsAvailable() {
-    return hasVbmi();
+bool setPath(Path path) {
+    if (!supports(path))
+        return false;
+    gPath.store(path, std::memory_order_relaxed);
+    return true;
+}
+
+Path currentPath() {
+    return gPath.load(std::memory_order_relaxed);
+}
+
+const char* pathName(Path path) {
+    switch (path) {
+    case Path::Avx2:
+        return "avx2";
+    case Path::Vbmi:
+        return "vbmi";
+    case Path::Portable:
+        break;
+    }
+    return "portable";
+}
+
+int callerThreads() {
+    static const int threads =
+        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
+    return threads;
 }
 
 void applyTable(std::uint8_t* pixels, int height, std::ptrdiff_t bytesPerRow,
@@ -655,16 +154,10 @@ void applyTable(std::uint8_t* pixels, int height, std::ptrdiff_t bytesPerRow,
     if (!pixels || !table || height <= 0 || bytesPerRow <= 0)
         return;
     const std::size_t total = static_cast<std::size_t>(height) * bytesPerRow;
+    const auto map = kernel(&PixelKernels::applyTable);
     splitRange(static_cast<std::ptrdiff_t>(total), threads, total, 4096,
                [&](std::ptrdiff_t begin, std::ptrdiff_t end) {
-                   const auto n = static_cast<std::size_t>(end - begin);
-#if FOTINO_X86
-                   if (useVbmi()) {
-                       applyTableVbmi(pixels + begin, n, table);
-                       return;
-                   }
-#endif
-                   applyTableScalar(pixels + begin, n, table);
+                   map(pixels + begin, static_cast<std::size_t>(end - begin), table);
                });
 }
 
@@ -688,18 +181,11 @@ bool convertToGray(const std::uint8_t* src, int width, int height, std::ptrdiff_
         return false;
     if (!src || !dst || width <= 0 || height <= 0)
         return true;
+    const auto rows =
+        kernel(samplesPerPixel == 3 ? &PixelKernels::grayRows3 : &PixelKernels::grayRows4);
     splitRange(height, threads, static_cast<std::size_t>(height) * srcBytesPerRow, 1,
                [&](std::ptrdiff_t y0, std::ptrdiff_t y1) {
-#if FOTINO_X86
-                   if (samplesPerPixel == 3 && useVbmi()) {
-                       grayRowsVbmi(src, srcBytesPerRow, dst, dstBytesPerRow, width, y0, y1);
-                       return;
-                   }
-#endif
-                   if (samplesPerPixel == 3)
-                       grayRows3Portable(src, srcBytesPerRow, dst, dstBytesPerRow, width, y0, y1);
-                   else
-                       grayRows4Portable(src, srcBytesPerRow, dst, dstBytesPerRow, width, y0, y1);
+                   rows(src, srcBytesPerRow, dst, dstBytesPerRow, width, y0, y1);
                });
     return true;
 }
@@ -717,21 +203,18 @@ bool rotateQuarterTurns(const std::uint8_t* src, int width, int height,
         return true;
     const int turns = (quarterTurns % 4 + 4) % 4;
     const PixelSize out = quarterTurnedSize(width, height, turns);
-    splitRange(out.height, threads, static_cast<std::size_t>(height) * srcBytesPerRow, kTile,
-               [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
-#if FOTINO_X86
-                   if (bytesPerPixel == 3 && turns % 2 == 1 && useVbmi()) {
-                       quarterTurnRowsVbmi(src, width, height, srcBytesPerRow, turns == 1, dst,
-                                           dstBytesPerRow, r0, r1);
-                       return;
-                   }
-#endif
-                   if (bytesPerPixel == 3)
-                       quarterTurnRows<3>(src, width, height, srcBytesPerRow, turns, dst,
-                                          dstBytesPerRow, r0, r1);
+    const auto quarter = kernel(&PixelKernels::quarterTurnRows3);
+    const auto half = kernel(&PixelKernels::halfTurnRows3);
+    splitRange(out.height, threads, static_cast<std::size_t>(height) * srcBytesPerRow,
+               kQuarterTurnTile, [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
+                   if (bytesPerPixel == 3 && turns % 2 == 1)
+                       quarter(src, width, height, srcBytesPerRow, turns == 1, dst, dstBytesPerRow,
+                               r0, r1);
+                   else if (bytesPerPixel == 3 && turns == 2)
+                       half(src, width, height, srcBytesPerRow, dst, dstBytesPerRow, r0, r1);
                    else
-                       quarterTurnRows<1>(src, width, height, srcBytesPerRow, turns, dst,
-                                          dstBytesPerRow, r0, r1);
+                       quarterTurnRowsPortable(src, width, height, srcBytesPerRow, bytesPerPixel,
+                                               turns, dst, dstBytesPerRow, r0, r1);
                });
     return true;
 }
@@ -781,33 +264,19 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
     m.stepX = static_cast<float>(m.cosA);
     m.stepY = static_cast<float>(m.sinA);
 
-    // The vector path addresses the source with 32-bit offsets and needs 3 x 2 pixels.
+    // The vector kernels address the source with 32-bit offsets and need 3 x 2 pixels.
     const bool vector = bytesPerPixel == 3 && width >= 3 && height >= 2 &&
                         static_cast<double>(height) * srcBytesPerRow < 2147483647.0;
+    const auto rows = vector ? kernel(&PixelKernels::rotateRows3) : nullptr;
     const std::size_t bytes = static_cast<std::size_t>(dstHeight) * dstBytesPerRow;
     splitRange(dstHeight, threads, bytes, 1, [&](std::ptrdiff_t r0, std::ptrdiff_t r1) {
-#if FOTINO_X86
-        if (vector && useVbmi()) {
-            rotateRowsVbmi(src, width, height, srcBytesPerRow, m, dst, dstWidth, dstBytesPerRow, r0,
-                           r1);
-            return;
-        }
-#endif
-        if (bytesPerPixel == 3)
-            rotateRowsScalar<3>(src, width, height, srcBytesPerRow, m, dst, dstWidth,
-                                dstBytesPerRow, r0, r1);
+        if (rows)
+            rows(src, width, height, srcBytesPerRow, m, dst, dstWidth, dstBytesPerRow, r0, r1);
         else
-            rotateRowsScalar<1>(src, width, height, srcBytesPerRow, m, dst, dstWidth,
-                                dstBytesPerRow, r0, r1);
+            rotateRowsPortable(src, width, height, srcBytesPerRow, bytesPerPixel, m, dst, dstWidth,
+                               dstBytesPerRow, r0, r1);
     });
-    (void)vector;
     return true;
 }
 
 } // namespace PixelLoops
-
-int PixelLoops::callerThreads() {
-    static const int threads =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-    return threads;
-}

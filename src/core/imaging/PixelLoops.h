@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace PixelLoops {
 
@@ -71,11 +72,21 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
             int bytesPerPixel, float degrees, std::uint8_t* dst, int dstWidth, int dstHeight,
             std::ptrdiff_t dstBytesPerRow, int threads = 1);
 
-// Process-wide switch of the AVX-512 paths (on by default where the processor has them), so
-// that tests and benchmarks can compare them with the portable loops. Answers the old state.
-bool setVectorPathsEnabled(bool enabled);
+// The instruction paths of the kernels: portable C++, AVX2, or AVX-512 VBMI (where a kernel
+// has no version of its own for a path, the next simpler path's serves). All give the same
+// bytes; the best one the processor runs is used unless a test or benchmark chooses.
+enum class Path { Portable, Avx2, Vbmi };
+
+// The paths this processor runs, simplest first.
+std::vector<Path> availablePaths();
+// Chooses the path for the whole process; false, changing nothing, when the processor
+// cannot run it.
+bool setPath(Path path);
+Path currentPath();
+// "portable", "avx2" or "vbmi".
+const char* pathName(Path path);
+
 // The threads the callers of the kernels use: 2 where the machine has two cores, else 1.
 int callerThreads();
-bool vectorPathsAvailable();
 
 } // namespace PixelLoops

@@ -1,6 +1,7 @@
 #include "core/imaging/Rotation.h"
 
 #include "core/imaging/CustomCompose.h"
+#include "core/imaging/Filters.h"
 #include "core/imaging/PixelLoops.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/GraphicsContext.h"
@@ -18,24 +19,18 @@ std::shared_ptr<BitmapImageRep> rotatableSource(const std::shared_ptr<BitmapImag
         (rep->bitsPerPixel() == 24 || rep->bitsPerPixel() == 8)) {
         return rep;
     }
+    if (rep->bitsPerSample() == 8 && rep->bitsPerPixel() == 32) {
+        return Filters::packedRGB(rep, BitmapImageRep::ColorSpace::CalibratedRGB,
+                                  Filters::Packing::Copy);
+    }
+    // Any other layout goes through Qt once.
     BitmapImageRep::Layout layout;
     layout.pixelsWide = rep->pixelsWide();
     layout.pixelsHigh = rep->pixelsHigh();
-    layout.samplesPerPixel = 3;
     auto rgb = BitmapImageRep::initWithLayout(layout);
     if (!rgb) {
         return nullptr;
     }
-    if (rep->bitsPerSample() == 8 && rep->bitsPerPixel() == 32) {
-        const auto alpha = rep->bitmapFormat() & BitmapImageRep::kAlphaFirst
-                               ? PixelLoops::AlphaPosition::First
-                               : PixelLoops::AlphaPosition::Last;
-        PixelLoops::convert32ToPackedRGB(rep->bitmapData(), rep->pixelsWide(), rep->pixelsHigh(),
-                                         rep->bytesPerRow(), alpha, rgb->bitmapData(),
-                                         rgb->bytesPerRow(), PixelLoops::callerThreads());
-        return rgb;
-    }
-    // Any other layout goes through Qt once.
     const QImage converted = rep->toQImage().convertToFormat(QImage::Format_RGB888);
     if (converted.isNull()) {
         return nullptr;
@@ -79,9 +74,6 @@ std::shared_ptr<Image> Rotation::imageRotatedByDegrees(const Image& image, float
     const double dpi = resolution > 0 ? resolution : 72.0;
     rotated->setSize(QSizeF(box.width * 72.0 / dpi, box.height * 72.0 / dpi));
     auto result = Image::initWithSize(rotated->size());
-    result->setScalesWhenResized(true);
-    result->setCacheMode(Image::CacheMode::Never);
-    result->setDataRetained(true);
     result->addRepresentation(std::move(rotated));
     return result;
 }

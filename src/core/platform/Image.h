@@ -18,7 +18,6 @@
 class Image {
 public:
     using CompositingOperation = GraphicsContext::CompositingOperation;
-    enum class CacheMode { Default, Always, BySize, Never };
 
     explicit Image(QSizeF size = QSizeF());
     ~Image();
@@ -37,16 +36,6 @@ public:
     void addRepresentation(std::shared_ptr<BitmapImageRep> rep);
     void removeRepresentation(const std::shared_ptr<BitmapImageRep>& rep);
 
-    // Kept for the callers' sake: pictures always draw scaled to their point size and never
-    // keep scaled copies.
-    bool scalesWhenResized() const { return scalesWhenResized_; }
-    void setScalesWhenResized(bool flag) { scalesWhenResized_ = flag; }
-    CacheMode cacheMode() const { return cacheMode_; }
-    void setCacheMode(CacheMode mode) { cacheMode_ = mode; }
-    bool isCachedSeparately() const { return cachedSeparately_; }
-    void setCachedSeparately(bool flag) { cachedSeparately_ = flag; }
-    bool isDataRetained() const { return dataRetained_; }
-    void setDataRetained(bool flag) { dataRetained_ = flag; }
     // Fills the canvas that lockFocus makes for a picture without bitmaps; clear by default.
     QColor backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(const QColor& color) { backgroundColor_ = color; }
@@ -75,10 +64,6 @@ private:
 
     QSizeF size_;
     std::vector<std::shared_ptr<BitmapImageRep>> reps_;
-    bool scalesWhenResized_ = false;
-    CacheMode cacheMode_ = CacheMode::Default;
-    bool cachedSeparately_ = false;
-    bool dataRetained_ = false;
     QColor backgroundColor_ = Qt::transparent;
 
     std::shared_ptr<BitmapImageRep> canvas_;

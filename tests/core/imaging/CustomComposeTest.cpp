@@ -61,7 +61,6 @@ TEST(CustomCompose, MatchResolutionChangesThePointSizeOnly) {
     CustomCompose::matchResolution(image, 150.0f);
     EXPECT_EQ(image.size(), QSizeF(288, 192));
     EXPECT_FLOAT_EQ(CustomCompose::resolution(image), 150.0f);
-    EXPECT_TRUE(image.scalesWhenResized());
     EXPECT_EQ(rep->pixelsWide(), 600);
     EXPECT_EQ(CustomCompose::firstRepresentation(image), rep);
     // An odd size comes back to the asked resolution too.

@@ -32,13 +32,21 @@ const std::uint8_t* pixel(const BitmapImageRep& rep, int x, int y) {
 
 class FiltersFourBytes : public ::testing::TestWithParam<unsigned> {};
 
-// Both give a new packed-RGB bitmap of the colour bytes, one point per pixel.
-TEST_P(FiltersFourBytes, ConvertToRGBAndStrippedAlphaTakeTheColourBytes) {
+// All give packed RGB of the colour bytes, one point per pixel: the conversion and the
+// stripping in a new bitmap, the in-place packing over the source's own bytes.
+TEST_P(FiltersFourBytes, EveryPackingTakesTheColourBytes) {
     const unsigned format = GetParam();
     const int k = format & BitmapImageRep::kAlphaFirst ? 1 : 0;
     const auto src = numbered(layout(5, 3, 4, format, 24));
-    ASSERT_TRUE(src);
-    for (const auto& rgb : {Filters::convertToRGB(src), Filters::strippedAlphaImageRep(src)}) {
+    const auto consumed = numbered(layout(5, 3, 4, format, 24));
+    ASSERT_TRUE(src && consumed);
+    const unsigned char* consumedBytes = consumed->bitmapData();
+    const auto inPlace =
+        Filters::packedRGB(consumed, ColorSpace::CalibratedRGB, Filters::Packing::InPlace);
+    ASSERT_TRUE(inPlace);
+    EXPECT_EQ(inPlace->bitmapData(), consumedBytes);
+    for (const auto& rgb :
+         {Filters::convertToRGB(src), Filters::strippedAlphaImageRep(src), inPlace}) {
         ASSERT_TRUE(rgb);
         ASSERT_NE(rgb, src);
         EXPECT_EQ(rgb->samplesPerPixel(), 3);

@@ -13,11 +13,15 @@ namespace {
 
 class ImagePrintSpecsTest : public ::testing::Test {
 protected:
-    // A 40 x 30 picture at 300 dpi, mid grey with a red corner.
-    QString writePicture(const char* name = "picture.png") {
-        QImage q(40, 30, QImage::Format_RGB888);
+    // A 40 x 30 picture at 300 dpi, mid grey with a red corner; with alpha, the last pixel
+    // is half transparent, so that it is read as four bytes a pixel.
+    QString writePicture(const char* name = "picture.png", bool alpha = false) {
+        QImage q(40, 30, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
         q.fill(QColor(100, 100, 100));
         q.setPixelColor(0, 0, Qt::red);
+        if (alpha) {
+            q.setPixelColor(39, 29, QColor(100, 100, 100, 128));
+        }
         q.setDotsPerMeterX(11811);
         q.setDotsPerMeterY(11811);
         const QString path = dir.filePath(QString::fromLatin1(name));
@@ -64,18 +68,26 @@ TEST_F(ImagePrintSpecsTest, RotationKeepsOrDropsTheCachedPicture) {
     EXPECT_EQ(CustomCompose::sizeInPixels(*turned), QSizeF(30, 40));
 }
 
-TEST_F(ImagePrintSpecsTest, AppliesTheTableToEverySample) {
-    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(writePicture());
-    holder->updateContrast(2, 0); // contrast slider 100
-    const auto image = holder->image();
-    ASSERT_TRUE(image);
-    const unsigned char* p = firstPixel(*image);
-    EXPECT_EQ(p[0], 255); // red 255 stays 255
-    EXPECT_EQ(p[1], 0);
-    const unsigned char* grey = p + 3;
-    EXPECT_EQ(grey[0], 72); // (100 - 128) * 2 + 128
-    const auto rep = CustomCompose::firstRepresentation(*image);
-    EXPECT_EQ(rep->bytesPerRow(), 3 * rep->pixelsWide());
+// Pictures read with alpha are packed to RGB first.
+TEST_F(ImagePrintSpecsTest, AppliesTheTableToEverySampleOfPackedRGB) {
+    for (const bool alpha : {false, true}) {
+        const auto holder =
+            ImagePrintSpecs::imagePrintSpecsWithPath(writePicture("picture.png", alpha));
+        holder->updateContrast(2, 0); // contrast slider 100
+        const auto image = holder->image();
+        ASSERT_TRUE(image);
+        const auto rep = CustomCompose::firstRepresentation(*image);
+        EXPECT_EQ(rep->samplesPerPixel(), 3) << alpha;
+        EXPECT_EQ(rep->bytesPerRow(), 3 * rep->pixelsWide()) << alpha;
+        const unsigned char* p = rep->bitmapData();
+        EXPECT_EQ(p[0], 255) << alpha; // red 255 stays 255
+        EXPECT_EQ(p[1], 0) << alpha;
+        // (100 - 128) * 2 + 128, also at the last pixel.
+        for (const unsigned char* grey : {p + 3, p + rep->dataSize() - 3}) {
+            EXPECT_EQ(grey[0], 72) << alpha;
+            EXPECT_EQ(grey[2], 72) << alpha;
+        }
+    }
 }
 
 TEST_F(ImagePrintSpecsTest, GrayIsDerivedFromTheColourPicture) {
@@ -106,8 +118,8 @@ TEST_F(ImagePrintSpecsTest, FilterStagesWithoutTablesAreSkippedWithAWarning) {
     auto image = Image::initWithSize(QSizeF(4, 4));
     image->addRepresentation(BitmapImageRep::initWithQImage(q));
     const auto result = ImagePrintSpecs::filterImage(
-        *image, ImagePrintSpecs::kGammaBit | ImagePrintSpecs::kContrastBrightnessBit, 50, 0,
-        nullptr, nullptr, 0);
+        *image, ImagePrintSpecs::kGammaBit | ImagePrintSpecs::kContrastBrightnessBit, nullptr,
+        nullptr, 0);
     ASSERT_TRUE(result);
     EXPECT_EQ(firstPixel(*result)[0], 10);
     EXPECT_EQ(log.lines().size(), 2);

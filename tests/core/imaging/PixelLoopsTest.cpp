@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <tuple>
 #include <vector>
 
 using PixelLoops::AlphaPosition;
+using PixelLoops::Path;
 using PixelLoops::PixelSize;
 
 namespace {
@@ -65,45 +67,66 @@ std::uint8_t positional(int x, int y, int c) {
     }
 }
 
-bool vectorOf(bool param) {
+// Sizes of the cases: small ones below the vector steps and the thread threshold, odd widths
+// around the steps (8, 16, 32 and 64 pixels or bytes), and one picture big enough to be
+// split over two threads.
+constexpr int kBigWidth = 1201, kBigHeight = 901;
+
+Path pathOf(Path param) {
     return param;
 }
-template <class... T> bool vectorOf(const std::tuple<T...>& param) {
+template <class... T> Path pathOf(const std::tuple<T...>& param) {
     return std::get<sizeof...(T) - 1>(param);
 }
 
-// Runs each case with the vector paths on (when the processor has them) or off, as the
-// parameter (or its last element) says.
-template <class Param> class VectorSwitch : public ::testing::TestWithParam<Param> {
+// Runs each case on the path its parameter (or the parameter's last element) names and puts
+// the default back afterwards.
+template <class Param> class OnPath : public ::testing::TestWithParam<Param> {
 protected:
-    void SetUp() override {
-        const bool vector = vectorOf(this->GetParam());
-        if (vector && !PixelLoops::vectorPathsAvailable())
-            GTEST_SKIP() << "no AVX-512 VBMI here";
-        previous_ = PixelLoops::setVectorPathsEnabled(vector);
+    void SetUp() override { ASSERT_TRUE(PixelLoops::setPath(pathOf(this->GetParam()))); }
+    void TearDown() override { PixelLoops::setPath(previous_); }
+
+    // What the portable loops make of the same call.
+    template <class F> static void onPortable(const F& f) {
+        const Path path = PixelLoops::currentPath();
+        PixelLoops::setPath(Path::Portable);
+        f();
+        PixelLoops::setPath(path);
     }
-    void TearDown() override { PixelLoops::setVectorPathsEnabled(previous_); }
 
 private:
-    bool previous_ = true;
+    Path previous_ = PixelLoops::currentPath();
 };
 
-class PixelLoopsPaths : public VectorSwitch<bool> {};
+// Every path this processor runs.
+const auto kAllPaths = ::testing::ValuesIn(PixelLoops::availablePaths());
 
-INSTANTIATE_TEST_SUITE_P(, PixelLoopsPaths, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "vector" : "portable"; });
+class PixelLoopsPaths : public OnPath<Path> {};
+
+INSTANTIATE_TEST_SUITE_P(, PixelLoopsPaths, kAllPaths,
+                         [](const auto& info) { return PixelLoops::pathName(info.param); });
 
 TEST_P(PixelLoopsPaths, TableMapsEveryByteOfEveryRow) {
-    // A table not symmetric around 128 catches a wrong half of the lookup.
+    // A table not symmetric around 128 catches a wrong half of the lookup, and one that
+    // differs in every nibble block a wrong block.
     std::array<std::uint8_t, 256> table{};
     for (int i = 0; i < 256; ++i)
         table[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    // Widths around the 64- and 128-byte steps, with spare bytes that must be mapped too.
-    for (int width : {1, 21, 42, 43, 64, 85, 200}) {
-        Picture p(width, 5, 3, 7);
+    // Spare bytes are mapped too; row lengths around the 32-, 64- and 128-byte steps.
+    for (auto [width, height, threads] : {std::tuple{1, 5, 1},
+                                          {10, 5, 1},
+                                          {11, 3, 1},
+                                          {21, 5, 1},
+                                          {42, 5, 1},
+                                          {43, 2, 1},
+                                          {64, 5, 1},
+                                          {85, 5, 1},
+                                          {200, 5, 1},
+                                          {kBigWidth, kBigHeight, 2}}) {
+        Picture p(width, height, 3, 7);
         p.randomize(width);
         const std::vector<std::uint8_t> before = p.bytes;
-        PixelLoops::applyTable(p.bytes.data(), p.height, p.bpr, table.data());
+        PixelLoops::applyTable(p.bytes.data(), p.height, p.bpr, table.data(), threads);
         for (std::size_t i = 0; i < before.size(); ++i)
             ASSERT_EQ(p.bytes[i], table[before[i]]) << "width " << width << " byte " << i;
     }
@@ -111,17 +134,21 @@ TEST_P(PixelLoopsPaths, TableMapsEveryByteOfEveryRow) {
 
 // Both drop the alpha byte of 4-byte pixels: into another buffer, or in place.
 TEST_P(PixelLoopsPaths, DroppingAlphaKeepsTheColourBytes) {
+    std::vector<std::pair<int, int>> sizes{{kBigWidth, kBigHeight}};
+    for (int width : {1, 3, 15, 16, 17, 21, 22, 23, 31, 32, 33, 37, 40, 64, 77, 101})
+        sizes.emplace_back(width, 4);
     for (AlphaPosition alpha : {AlphaPosition::First, AlphaPosition::Last}) {
         const int k = alpha == AlphaPosition::First ? 1 : 0;
-        for (int width : {1, 3, 15, 16, 17, 21, 22, 23, 37, 40, 64, 77, 101}) {
-            Picture src(width, 4, 4, 5), dst(width, 4, 3, 2);
+        for (auto [width, height] : sizes) {
+            Picture src(width, height, 4, 5), dst(width, height, 3, 2);
             src.randomize(width * 3 + k);
-            PixelLoops::convert32ToPackedRGB(src.bytes.data(), width, 4, src.bpr, alpha,
-                                             dst.bytes.data(), dst.bpr);
+            PixelLoops::convert32ToPackedRGB(src.bytes.data(), width, height, src.bpr, alpha,
+                                             dst.bytes.data(), dst.bpr, 2);
             Picture inPlace = src;
             const std::ptrdiff_t packed = 3 * width;
-            PixelLoops::stripAlphaInPlace(inPlace.bytes.data(), width, 4, src.bpr, alpha, packed);
-            for (int y = 0; y < 4; ++y)
+            PixelLoops::stripAlphaInPlace(inPlace.bytes.data(), width, height, src.bpr, alpha,
+                                          packed, 2);
+            for (int y = 0; y < height; ++y)
                 for (int x = 0; x < width; ++x)
                     for (int c = 0; c < 3; ++c) {
                         ASSERT_EQ(dst.px(x, y)[c], src.px(x, y)[k + c])
@@ -136,25 +163,59 @@ TEST_P(PixelLoopsPaths, DroppingAlphaKeepsTheColourBytes) {
 
 // Y = (77 R + 150 G + 29 B + 128) >> 8, which stored pictures and the gray tests rely on.
 TEST_P(PixelLoopsPaths, GrayUsesTheIntegerWeights) {
+    std::vector<std::pair<int, int>> sizes{{kBigWidth, kBigHeight}};
+    for (int width : {1, 15, 16, 17, 18, 19, 33, 34, 35, 63, 64, 65, 130, 200})
+        sizes.emplace_back(width, 3);
     for (int spp : {3, 4}) {
-        for (int width : {1, 63, 64, 65, 130, 200}) {
-            Picture src(width, 3, spp, 9), dst(width, 3, 1, 1);
+        for (auto [width, height] : sizes) {
+            Picture src(width, height, spp, 9), dst(width, height, 1, 1);
             src.randomize(width * spp);
             // Saturated colours at the start of the first row.
             const std::uint8_t probes[][3] = {
                 {255, 255, 255}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
             for (int x = 0; x < std::min(width, 4); ++x)
                 std::copy_n(probes[x], 3, src.px(x, 0));
-            ASSERT_TRUE(PixelLoops::convertToGray(src.bytes.data(), width, 3, src.bpr, spp,
-                                                  dst.bytes.data(), dst.bpr));
-            for (int y = 0; y < 3; ++y)
+            ASSERT_TRUE(PixelLoops::convertToGray(src.bytes.data(), width, height, src.bpr, spp,
+                                                  dst.bytes.data(), dst.bpr, 2));
+            for (int y = 0; y < height; ++y)
                 for (int x = 0; x < width; ++x) {
                     const std::uint8_t* s = src.px(x, y);
                     ASSERT_EQ(*dst.px(x, y), (77 * s[0] + 150 * s[1] + 29 * s[2] + 128) >> 8)
-                        << spp << " samples, width " << width << " x " << x;
+                        << spp << " samples, width " << width << " at " << x << "," << y;
                 }
             EXPECT_TRUE(dst.sparesIntact());
         }
+    }
+}
+
+// Sampled rotation gives the portable loop's bytes, at the picture's edges too, in pictures
+// too small for a vector step and with the rows split over two threads.
+TEST_P(PixelLoopsPaths, RotationGivesThePortableBytes) {
+    struct Case {
+        int width, height, bpp;
+        float degrees;
+        int threads;
+    };
+    const Case cases[] = {
+        {333, 211, 3, 7.5f, 1}, {333, 211, 3, -33, 1},  {333, 211, 3, 100, 1},
+        {333, 211, 3, 181, 1},  {333, 211, 3, 0.5f, 1}, {333, 211, 3, 45, 1},
+        {3, 2, 3, 30, 1},       {4, 3, 3, -60, 1},      {17, 9, 3, 12, 1},
+        {2, 2, 3, 30, 1},       {1, 1, 3, 45, 1},       {kBigWidth, kBigHeight, 3, 7.5f, 2}};
+    for (const Case& c : cases) {
+        Picture src(c.width, c.height, c.bpp, 6);
+        src.randomize(static_cast<unsigned>(c.width * 7 + c.bpp));
+        const PixelSize size = PixelLoops::rotatedSize(c.width, c.height, c.degrees);
+        Picture ours(size.width, size.height, c.bpp, 2), portable = ours;
+        const auto run = [&](Picture& dst) {
+            return PixelLoops::rotate(src.bytes.data(), c.width, c.height, src.bpr, c.bpp,
+                                      c.degrees, dst.bytes.data(), size.width, size.height, dst.bpr,
+                                      c.threads);
+        };
+        ASSERT_TRUE(run(ours));
+        onPortable([&] { run(portable); });
+        EXPECT_EQ(ours.bytes, portable.bytes)
+            << c.width << "x" << c.height << " by " << c.degrees << " degrees";
+        EXPECT_TRUE(ours.sparesIntact());
     }
 }
 
@@ -174,42 +235,41 @@ std::pair<int, int> quarterSource(int x, int y, int w, int h, int turns) {
     }
 }
 
-class PixelLoopsQuarterTurns : public VectorSwitch<std::tuple<int, int, int, bool>> {};
+class PixelLoopsQuarterTurns : public OnPath<std::tuple<int, int, Path>> {};
 
 TEST_P(PixelLoopsQuarterTurns, MovesEveryPixelExactly) {
-    const auto [turns, bpp, threads, vector] = GetParam();
-    // Big enough to span several tiles and, with 2 threads, to be split.
-    const int w = threads > 1 ? 1500 : 400, h = threads > 1 ? 1100 : 300;
-    Picture src(w, h, bpp, 3);
-    src.fill(positional);
-    const PixelSize size = PixelLoops::quarterTurnedSize(w, h, turns);
-    ASSERT_EQ(size, (turns % 2 ? PixelSize{h, w} : PixelSize{w, h}));
-    Picture dst(size.width, size.height, bpp, 5);
-    ASSERT_TRUE(PixelLoops::rotateQuarterTurns(src.bytes.data(), w, h, src.bpr, bpp, turns,
-                                               dst.bytes.data(), dst.bpr, threads));
-    for (int y = 0; y < size.height; ++y)
-        for (int x = 0; x < size.width; ++x) {
-            const auto [sx, sy] = quarterSource(x, y, w, h, turns);
-            ASSERT_TRUE(std::equal(dst.px(x, y), dst.px(x, y) + bpp, src.px(sx, sy)))
-                << turns << " turns, at " << x << "," << y;
-        }
-    EXPECT_TRUE(dst.sparesIntact());
+    const auto [turns, bpp, path] = GetParam();
+    // Sides that fill no block exactly, several tiles, a split over two threads.
+    for (auto [w, h, threads] :
+         {std::tuple{1, 1, 1}, {7, 5, 1}, {17, 9, 1}, {403, 301, 1}, {1501, 1403, 2}}) {
+        Picture src(w, h, bpp, 3);
+        src.fill(positional);
+        const PixelSize size = PixelLoops::quarterTurnedSize(w, h, turns);
+        ASSERT_EQ(size, (turns % 2 ? PixelSize{h, w} : PixelSize{w, h}));
+        Picture dst(size.width, size.height, bpp, 5);
+        ASSERT_TRUE(PixelLoops::rotateQuarterTurns(src.bytes.data(), w, h, src.bpr, bpp, turns,
+                                                   dst.bytes.data(), dst.bpr, threads));
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x) {
+                const auto [sx, sy] = quarterSource(x, y, w, h, turns);
+                ASSERT_TRUE(std::equal(dst.px(x, y), dst.px(x, y) + bpp, src.px(sx, sy)))
+                    << w << "x" << h << ", " << turns << " turns, at " << x << "," << y;
+            }
+        EXPECT_TRUE(dst.sparesIntact());
+    }
+}
+
+std::string
+quarterTurnCaseName(const ::testing::TestParamInfo<PixelLoopsQuarterTurns::ParamType>& info) {
+    const auto [turns, bpp, path] = info.param;
+    return (turns < 0 ? "minus" + std::to_string(-turns) : std::to_string(turns)) + "turns_" +
+           std::to_string(bpp) + "bytes_" + PixelLoops::pathName(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(, PixelLoopsQuarterTurns,
                          ::testing::Combine(::testing::Values(0, 1, 2, 3, -1, 5),
-                                            ::testing::Values(1, 3), ::testing::Values(1, 2),
-                                            ::testing::Bool()));
-
-TEST(PixelLoops, QuarterTurnLeftTakesTheTopRightCornerToTheTopLeft) {
-    Picture src(4, 2, 1);
-    src.fill([](int x, int y, int) { return static_cast<std::uint8_t>(10 * y + x); });
-    Picture dst(2, 4, 1);
-    PixelLoops::rotateQuarterTurns(src.bytes.data(), 4, 2, src.bpr, 1, 1, dst.bytes.data(),
-                                   dst.bpr);
-    const std::vector<std::uint8_t> expected{3, 13, 2, 12, 1, 11, 0, 10};
-    EXPECT_EQ(dst.bytes, expected);
-}
+                                            ::testing::Values(1, 3), kAllPaths),
+                         quarterTurnCaseName);
 
 // ---- any angle ----------------------------------------------------------------------------
 
@@ -234,7 +294,8 @@ TEST(PixelLoops, ExactQuarterTurns) {
         EXPECT_EQ(PixelLoops::exactQuarterTurns(degrees), turns) << degrees;
 }
 
-TEST_P(PixelLoopsPaths, FortyFiveDegreesGivesWhiteCornersAroundThePicture) {
+// What the rotation draws; every path gives these bytes (RotationGivesThePortableBytes).
+TEST(PixelLoops, FortyFiveDegreesGivesWhiteCornersAroundThePicture) {
     for (int bpp : {1, 3}) {
         Picture src(400, 300, bpp);
         src.fill([](int, int, int c) { return static_cast<std::uint8_t>(60 + 40 * c); });
@@ -253,7 +314,7 @@ TEST_P(PixelLoopsPaths, FortyFiveDegreesGivesWhiteCornersAroundThePicture) {
     }
 }
 
-TEST_P(PixelLoopsPaths, RotatedGradientStaysSmoothAndInPlace) {
+TEST(PixelLoops, RotatedGradientStaysSmoothAndInPlace) {
     // A horizontal ramp turned by 30 degrees: inside the picture every pixel must equal the
     // ramp at its exact source position (within rounding) and neighbours differ gently.
     const int w = 510, h = 200;
@@ -296,51 +357,6 @@ TEST(PixelLoops, RotationByAnyAngleTurnsTheSameWayAsQuarterTurns) {
         for (int x = 0; x < 40; ++x)
             for (int c = 0; c < 3; ++c)
                 ASSERT_NEAR(sampled.px(x + 1, y + 1)[c], exact.px(x, y)[c], 4) << x << "," << y;
-}
-
-TEST(PixelLoops, VectorAndPortableRotationAgree) {
-    if (!PixelLoops::vectorPathsAvailable())
-        GTEST_SKIP() << "no AVX-512 VBMI here";
-    Picture src(333, 211, 3, 6);
-    src.randomize(7);
-    for (float degrees : {7.5f, -33.0f, 100.0f, 181.0f, 0.5f}) {
-        const PixelSize size = PixelLoops::rotatedSize(333, 211, degrees);
-        Picture vec(size.width, size.height, 3, 1), portable(size.width, size.height, 3, 1);
-        PixelLoops::rotate(src.bytes.data(), 333, 211, src.bpr, 3, degrees, vec.bytes.data(),
-                           size.width, size.height, vec.bpr);
-        const bool before = PixelLoops::setVectorPathsEnabled(false);
-        PixelLoops::rotate(src.bytes.data(), 333, 211, src.bpr, 3, degrees, portable.bytes.data(),
-                           size.width, size.height, portable.bpr);
-        PixelLoops::setVectorPathsEnabled(before);
-        EXPECT_EQ(vec.bytes, portable.bytes) << degrees; // byte for byte
-    }
-}
-
-TEST(PixelLoops, TwoThreadsGiveTheSameBytesAsOne) {
-    Picture src(1200, 900, 3);
-    src.randomize(11);
-    const PixelSize size = PixelLoops::rotatedSize(1200, 900, 7.5f);
-    Picture one(size.width, size.height, 3), two(size.width, size.height, 3);
-    PixelLoops::rotate(src.bytes.data(), 1200, 900, src.bpr, 3, 7.5f, one.bytes.data(), size.width,
-                       size.height, one.bpr, 1);
-    PixelLoops::rotate(src.bytes.data(), 1200, 900, src.bpr, 3, 7.5f, two.bytes.data(), size.width,
-                       size.height, two.bpr, 2);
-    EXPECT_EQ(one.bytes, two.bytes);
-
-    std::array<std::uint8_t, 256> table{};
-    for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<std::uint8_t>(i ^ 0x5A);
-    Picture a = src, b = src;
-    PixelLoops::applyTable(a.bytes.data(), a.height, a.bpr, table.data(), 1);
-    PixelLoops::applyTable(b.bytes.data(), b.height, b.bpr, table.data(), 2);
-    EXPECT_EQ(a.bytes, b.bytes);
-
-    Picture grayOne(1200, 900, 1), grayTwo(1200, 900, 1);
-    PixelLoops::convertToGray(src.bytes.data(), 1200, 900, src.bpr, 3, grayOne.bytes.data(),
-                              grayOne.bpr, 1);
-    PixelLoops::convertToGray(src.bytes.data(), 1200, 900, src.bpr, 3, grayTwo.bytes.data(),
-                              grayTwo.bpr, 2);
-    EXPECT_EQ(grayOne.bytes, grayTwo.bytes);
 }
 
 TEST(PixelLoops, RefusesLayoutsItDoesNotHandle) {
