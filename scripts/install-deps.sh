@@ -17,7 +17,7 @@ packages=(
   # a font for offscreen text
   fonts-dejavu-core
   # looking at the program headless: virtual display, screenshots, PDF pages
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils
 )
 
 missing=()
