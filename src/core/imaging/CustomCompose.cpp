@@ -2,6 +2,7 @@
 
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/Image.h"
+#include "core/platform/Units.h"
 
 namespace CustomCompose {
 
@@ -24,7 +25,7 @@ float resolution(const Image& image) {
     if (width == 0.0f) {
         return 0.0f;
     }
-    return 72.0f * float(sizeInPixels(image).width()) / width;
+    return static_cast<float>(Units::kPointsPerInch) * float(sizeInPixels(image).width()) / width;
 }
 
 void matchResolution(Image& image, float dpi) {

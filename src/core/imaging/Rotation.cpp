@@ -6,6 +6,7 @@
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/GraphicsContext.h"
 #include "core/platform/Image.h"
+#include "core/platform/Units.h"
 
 #include <QTransform>
 #include <algorithm>
@@ -71,8 +72,9 @@ std::shared_ptr<Image> Rotation::imageRotatedByDegrees(const Image& image, float
         return nullptr;
     }
     // Square pixels at the source's horizontal resolution.
-    const double dpi = resolution > 0 ? resolution : 72.0;
-    rotated->setSize(QSizeF(box.width * 72.0 / dpi, box.height * 72.0 / dpi));
+    const double dpi = resolution > 0 ? resolution : Units::kPointsPerInch;
+    rotated->setSize(
+        QSizeF(box.width * Units::kPointsPerInch / dpi, box.height * Units::kPointsPerInch / dpi));
     auto result = Image::initWithSize(rotated->size());
     result->addRepresentation(std::move(rotated));
     return result;
