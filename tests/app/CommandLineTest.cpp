@@ -1,7 +1,9 @@
 #include "core/document/Fotino.h"
 #include "core/platform/FileManager.h"
 #include "core/presets/Preset.h"
+#include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -18,15 +20,12 @@ struct Result {
     QString err;
 };
 
-// Runs the real program with a temporary home and no display at all.
-Result runFotino(const QStringList& arguments, const QString& home) {
+// Runs the real program in the test's temporary home, with no display at all.
+Result runFotino(const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     QProcess process;
@@ -42,25 +41,20 @@ Result runFotino(const QStringList& arguments, const QString& home) {
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    QTemporaryDir home;
+    TemporaryHome home;
     QTemporaryDir library;
 
     void writeDocument(const QString& file, const QString& name) {
-        Fotino doc;
-        doc.setName(name);
-        ASSERT_TRUE(doc.saveToFile(library.filePath(file)));
+        documenttest::writeDocument(library.filePath(file), name);
     }
 };
 
 TEST_F(CommandLineTest, ListsTheLibraryOneDocumentALine) {
     writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
     writeDocument(QStringLiteral("b.ftoct"), QStringLiteral("Name\twith tab"));
-    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("Visa.jpg")), "x"));
-    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("notes.txt")), "x"));
-    QDir(library.path()).mkdir(QStringLiteral("sub"));
 
-    const Result r = runFotino({QStringLiteral("list"), QStringLiteral("--folder"), library.path()},
-                               home.path());
+    const Result r =
+        runFotino({QStringLiteral("list"), QStringLiteral("--folder"), library.path()});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Name with tab\t3.50 x 4.50 cm\t") +
                          library.filePath(QStringLiteral("b.ftoct")) +
@@ -72,10 +66,8 @@ TEST_F(CommandLineTest, ListsTheLibraryOneDocumentALine) {
 TEST_F(CommandLineTest, ListsTheDocumentsFolderOfTheDefaultsByDefault) {
     const QString folder = home.filePath(QStringLiteral("Documents/Fotino/"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    Fotino doc;
-    doc.setName(QStringLiteral("Permit"));
-    ASSERT_TRUE(doc.saveToFile(folder + QStringLiteral("Permit.ftoct")));
-    const Result r = runFotino({QStringLiteral("list")}, home.path());
+    documenttest::writeDocument(folder + QStringLiteral("Permit.ftoct"), QStringLiteral("Permit"));
+    const Result r = runFotino({QStringLiteral("list")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith(QLatin1String("Permit\t3.50 x 4.50 cm\t"))) << r.out.toStdString();
 }
@@ -95,7 +87,7 @@ class CommandLineExit : public CommandLineTest, public ::testing::WithParamInter
 
 TEST_P(CommandLineExit, AnswersWithTheRightCode) {
     const ExitCase& c = GetParam();
-    const Result r = runFotino(c.arguments, home.path());
+    const Result r = runFotino(c.arguments);
     EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
     EXPECT_EQ(!r.err.isEmpty(), c.errorLine) << c.what;
 }
@@ -152,7 +144,7 @@ TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(mine.saveToFile(folder + QStringLiteral("/Club.ftnpst")));
 
-    const Result r = runFotino({QStringLiteral("presets")}, home.path());
+    const Result r = runFotino({QStringLiteral("presets")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 26);
@@ -169,16 +161,14 @@ TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
     const QString typed = home.filePath(QStringLiteral("id.front"));
     Result r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"), typed,
                           QStringLiteral("--format"), QStringLiteral("jpeg"),
-                          QStringLiteral("--pixels"), QStringLiteral("600x800")},
-                         home.path());
+                          QStringLiteral("--pixels"), QStringLiteral("600x800")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString written = home.filePath(QStringLiteral("id.jpg"));
     EXPECT_EQ(r.out, written + QLatin1Char('\n'));
     EXPECT_EQ(QImageReader(written).size(), QSize(600, 800));
 
     r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"),
-                   home.filePath(QStringLiteral("gone/photo"))},
-                  home.path());
+                   home.filePath(QStringLiteral("gone/photo"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(home.filePath(QStringLiteral("gone")))) << r.err.toStdString();
 }
@@ -192,8 +182,7 @@ TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {
     const Result r =
         runFotino({QStringLiteral("export"), library.filePath(QStringLiteral("Visa.ftoct")),
                    QStringLiteral("-o"), library.filePath(QStringLiteral("Visa")),
-                   QStringLiteral("--format"), QStringLiteral("png")},
-                  home.path());
+                   QStringLiteral("--format"), QStringLiteral("png")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("fotino: %1 is a file of a photo document; an export cannot "
                                     "replace it\n")
@@ -203,9 +192,8 @@ TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {
 
 TEST_F(CommandLineTest, AFolderThatIsAFileIsAFailureOfOneLine) {
     ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("f")), "x"));
-    const Result r = runFotino(
-        {QStringLiteral("list"), QStringLiteral("--folder"), library.filePath(QStringLiteral("f"))},
-        home.path());
+    const Result r = runFotino({QStringLiteral("list"), QStringLiteral("--folder"),
+                                library.filePath(QStringLiteral("f"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
 }
