@@ -2,6 +2,7 @@
 #include "core/platform/FileManager.h"
 #include "core/presets/Preset.h"
 #include "support/DocumentTestSupport.h"
+#include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
@@ -9,7 +10,6 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,68 +73,39 @@ TEST_F(CommandLineTest, ListsTheDocumentsFolderOfTheDefaultsByDefault) {
 }
 
 struct ExitCase {
-    const char* what;
-    QStringList arguments;
+    const char* name;
+    const char* arguments; // separated by spaces
     int exitCode;
     bool errorLine;
 };
 
 void PrintTo(const ExitCase& c, std::ostream* os) {
-    *os << c.what;
+    *os << c.name;
 }
 
 class CommandLineExit : public CommandLineTest, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(CommandLineExit, AnswersWithTheRightCode) {
     const ExitCase& c = GetParam();
-    const Result r = runFotino(c.arguments);
-    EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
-    EXPECT_EQ(!r.err.isEmpty(), c.errorLine) << c.what;
+    const Result r = runFotino(QString::fromLatin1(c.arguments).split(QLatin1Char(' ')));
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+    EXPECT_EQ(!r.err.isEmpty(), c.errorLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, CommandLineExit,
     ::testing::Values(
-        ExitCase{"version", {QStringLiteral("--version")}, 0, false},
-        ExitCase{"help", {QStringLiteral("--help")}, 0, false},
-        ExitCase{"missing folder",
-                 {QStringLiteral("list"), QStringLiteral("--folder"), QStringLiteral("/no/such")},
-                 1,
-                 true},
-        ExitCase{
-            "folder without value", {QStringLiteral("list"), QStringLiteral("--folder")}, 2, true},
-        ExitCase{"unknown option", {QStringLiteral("list"), QStringLiteral("--fast")}, 2, true},
-        ExitCase{"unknown command", {QStringLiteral("frobnicate")}, 2, true},
-        ExitCase{"export unreadable document",
-                 {QStringLiteral("export"), QStringLiteral("/no/such.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("/tmp/photo")},
-                 1,
-                 true},
-        ExitCase{"export without output",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct")},
-                 2,
-                 true},
-        ExitCase{"export zero pixels",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--pixels"), QStringLiteral("0x800")},
-                 2,
-                 true},
-        ExitCase{"export two sizes",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--dpi"), QStringLiteral("300"),
-                  QStringLiteral("--pixels"), QStringLiteral("10x10")},
-                 2,
-                 true},
-        ExitCase{"export unknown format",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--format"), QStringLiteral("gif")},
-                 2,
-                 true}),
-    [](const ::testing::TestParamInfo<ExitCase>& info) {
-        std::string name = info.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+        ExitCase{"version", "--version", 0, false}, ExitCase{"help", "--help", 0, false},
+        ExitCase{"missing folder", "list --folder /no/such", 1, true},
+        ExitCase{"folder without value", "list --folder", 2, true},
+        ExitCase{"unknown option", "list --fast", 2, true},
+        ExitCase{"unknown command", "frobnicate", 2, true},
+        ExitCase{"export unreadable document", "export /no/such.ftoct -o /no/photo", 1, true},
+        ExitCase{"export without output", "export d.ftoct", 2, true},
+        ExitCase{"export zero pixels", "export d.ftoct -o p --pixels 0x800", 2, true},
+        ExitCase{"export two sizes", "export d.ftoct -o p --dpi 300 --pixels 10x10", 2, true},
+        ExitCase{"export unknown format", "export d.ftoct -o p --format gif", 2, true}),
+    NameOfParam());
 
 TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
     Preset mine;

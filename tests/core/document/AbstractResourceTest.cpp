@@ -170,23 +170,6 @@ TEST(AbstractResource, RenameMovesTheFileUnlessTheNameIsTheSame) {
     EXPECT_EQ(r.filePath(), dir.filePath(QStringLiteral("sub/none.ftoct")));
 }
 
-TEST(AbstractResource, ACopySharesNothingChangeable) {
-    AbstractResource original;
-    original.setInt(1, QStringLiteral("a"));
-    original.setFilePath(QStringLiteral("/x/a.ftnpst"));
-    original.setSelected(true);
-    original.setNeedsSave(true);
-
-    auto copy = original.copy();
-    ASSERT_TRUE(copy);
-    EXPECT_TRUE(copy->filePath().isEmpty());
-    EXPECT_FALSE(copy->selected());
-    EXPECT_FALSE(copy->needsSave());
-    EXPECT_EQ(copy->intForKey(QStringLiteral("a")), 1);
-    copy->setInt(2, QStringLiteral("a"));
-    EXPECT_EQ(original.intForKey(QStringLiteral("a")), 1);
-}
-
 TEST(UniqueIDObject, FindsTheFirstElementWithTheIdentifier) {
     std::vector<std::shared_ptr<AbstractResource>> list;
     EXPECT_EQ(UniqueIDObject::objectIndexForId(7, list), -1);

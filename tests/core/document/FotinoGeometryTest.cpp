@@ -20,6 +20,7 @@ protected:
     QTemporaryDir folder;
     Fotino doc;
 };
+
 void expectRect(const QRectF& actual, double x, double y, double w, double h, double tolerance) {
     EXPECT_NEAR(actual.x(), x, tolerance);
     EXPECT_NEAR(actual.y(), y, tolerance);

@@ -50,6 +50,9 @@ struct RenderCase {
     QSize exact; // asked for instead of a resolution when not empty
     QSize pixels;
 };
+void PrintTo(const RenderCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FotinoRenderSizes : public FotinoRendering,
                           public ::testing::WithParamInterface<RenderCase> {};
@@ -129,16 +132,6 @@ TEST_F(FotinoRendering, AFrameWithAnOriginPlacesPhotoAndMaskThere) {
     EXPECT_TRUE(isWhite(canvas.pixelColor(125, 40)));
     EXPECT_LT(canvas.pixelColor(99, 120).lightness(), 200) << "mask ring left of the frame";
     EXPECT_LT(canvas.pixelColor(125, 150).lightness(), 200) << "mask ring below the frame";
-}
-
-TEST_F(FotinoRendering, TheCacheIsKeptUntilPurged) {
-    const auto first = doc.cachedImage();
-    ASSERT_TRUE(first);
-    EXPECT_EQ(doc.cachedImage(), first);
-    EXPECT_FLOAT_EQ(static_cast<float>(first->size().width()), 99.225f);
-    doc.purgeCachedImage();
-    EXPECT_FALSE(doc.hasCachedImage());
-    EXPECT_NE(doc.cachedImage(), first);
 }
 
 } // namespace

@@ -131,16 +131,20 @@ TEST(Fotino, AttributesAreWrittenUnderTheirKeysAndKinds) {
     EXPECT_EQ(back->image().size(), QSize(128, 128));
 }
 
-TEST(Fotino, ACopyIsAFotinoWithTheSameAttributes) {
+TEST(Fotino, ACopyIsAFotinoWithTheSameAttributesButNoPathOrFlags) {
     TemporaryHome home;
     Fotino doc;
     doc.setName(QStringLiteral("Visa"));
     doc.setFilePath(QStringLiteral("/x/Visa.ftoct"));
+    doc.setSelected(true);
+    doc.setNeedsSave(true);
     auto copy = doc.copyFotino();
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->name(), QStringLiteral("Visa"));
     EXPECT_EQ(copy->container(), doc.container());
     EXPECT_TRUE(copy->filePath().isEmpty());
+    EXPECT_FALSE(copy->selected());
+    EXPECT_FALSE(copy->needsSave());
 }
 
 } // namespace

@@ -115,6 +115,9 @@ struct ViewCase {
     // 16-bit samples are n x 257, the same in either byte order.
     const char* pixel;
 };
+void PrintTo(const ViewCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QImageViews : public ::testing::TestWithParam<ViewCase> {};
 

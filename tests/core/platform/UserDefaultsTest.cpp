@@ -23,8 +23,6 @@ TEST(UserDefaults, LivesInTheXDGConfigFolderAndSurvivesAReload) {
     EXPECT_EQ(again.stringForKey(QStringLiteral("ftoUnits")), QStringLiteral("Inches"));
     EXPECT_TRUE(again.boolForKey(QStringLiteral("checkVersion")));
     EXPECT_EQ(again.floatForKey(QStringLiteral("PRINT_INTERSPACE")), 12.5f);
-    again.removeObjectForKey(QStringLiteral("checkVersion"));
-    EXPECT_FALSE(again.hasValueForKey(QStringLiteral("checkVersion")));
 }
 
 TEST(UserDefaults, AbsentKeysReadAsTheRegisteredDefaultsWhichAreNeverStored) {

@@ -84,7 +84,6 @@ TEST_F(PresetTest, SavingUnderAChangedNameLeavesOneFile) {
     ASSERT_TRUE(p->save());
     EXPECT_EQ(userFiles(), QStringList{QStringLiteral("Visa 2.ftnpst")});
     EXPECT_EQ(p->filePath(), Preset::userPresetsPath() + QStringLiteral("/Visa 2.ftnpst"));
-    EXPECT_EQ(p->fileType(), QStringLiteral("ftnpst"));
 }
 
 TEST_F(PresetTest, ANameThatIsNoFileNameWritesNothing) {
