@@ -1,13 +1,15 @@
 #include "core/document/Fotino.h"
 #include "core/platform/FileManager.h"
 #include "core/presets/Preset.h"
+#include "support/DocumentTestSupport.h"
+#include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
 
 #include <QDir>
 #include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,15 +20,12 @@ struct Result {
     QString err;
 };
 
-// Runs the real program with a temporary home and no display at all.
-Result runFotino(const QStringList& arguments, const QString& home) {
+// Runs the real program in the test's temporary home, with no display at all.
+Result runFotino(const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
     env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     QProcess process;
@@ -42,25 +41,20 @@ Result runFotino(const QStringList& arguments, const QString& home) {
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    QTemporaryDir home;
+    TemporaryHome home;
     QTemporaryDir library;
 
     void writeDocument(const QString& file, const QString& name) {
-        Fotino doc;
-        doc.setName(name);
-        ASSERT_TRUE(doc.saveToFile(library.filePath(file)));
+        documenttest::writeDocument(library.filePath(file), name);
     }
 };
 
 TEST_F(CommandLineTest, ListsTheLibraryOneDocumentALine) {
     writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
     writeDocument(QStringLiteral("b.ftoct"), QStringLiteral("Name\twith tab"));
-    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("Visa.jpg")), "x"));
-    ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("notes.txt")), "x"));
-    QDir(library.path()).mkdir(QStringLiteral("sub"));
 
-    const Result r = runFotino({QStringLiteral("list"), QStringLiteral("--folder"), library.path()},
-                               home.path());
+    const Result r =
+        runFotino({QStringLiteral("list"), QStringLiteral("--folder"), library.path()});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Name with tab\t3.50 x 4.50 cm\t") +
                          library.filePath(QStringLiteral("b.ftoct")) +
@@ -72,77 +66,46 @@ TEST_F(CommandLineTest, ListsTheLibraryOneDocumentALine) {
 TEST_F(CommandLineTest, ListsTheDocumentsFolderOfTheDefaultsByDefault) {
     const QString folder = home.filePath(QStringLiteral("Documents/Fotino/"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    Fotino doc;
-    doc.setName(QStringLiteral("Permit"));
-    ASSERT_TRUE(doc.saveToFile(folder + QStringLiteral("Permit.ftoct")));
-    const Result r = runFotino({QStringLiteral("list")}, home.path());
+    documenttest::writeDocument(folder + QStringLiteral("Permit.ftoct"), QStringLiteral("Permit"));
+    const Result r = runFotino({QStringLiteral("list")});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith(QLatin1String("Permit\t3.50 x 4.50 cm\t"))) << r.out.toStdString();
 }
 
 struct ExitCase {
-    const char* what;
-    QStringList arguments;
+    const char* name;
+    const char* arguments; // separated by spaces
     int exitCode;
     bool errorLine;
 };
 
 void PrintTo(const ExitCase& c, std::ostream* os) {
-    *os << c.what;
+    *os << c.name;
 }
 
 class CommandLineExit : public CommandLineTest, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(CommandLineExit, AnswersWithTheRightCode) {
     const ExitCase& c = GetParam();
-    const Result r = runFotino(c.arguments, home.path());
-    EXPECT_EQ(r.exitCode, c.exitCode) << c.what << ": " << r.err.toStdString();
-    EXPECT_EQ(!r.err.isEmpty(), c.errorLine) << c.what;
+    const Result r = runFotino(QString::fromLatin1(c.arguments).split(QLatin1Char(' ')));
+    EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+    EXPECT_EQ(!r.err.isEmpty(), c.errorLine);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, CommandLineExit,
     ::testing::Values(
-        ExitCase{"version", {QStringLiteral("--version")}, 0, false},
-        ExitCase{"help", {QStringLiteral("--help")}, 0, false},
-        ExitCase{"missing folder",
-                 {QStringLiteral("list"), QStringLiteral("--folder"), QStringLiteral("/no/such")},
-                 1,
-                 true},
-        ExitCase{
-            "folder without value", {QStringLiteral("list"), QStringLiteral("--folder")}, 2, true},
-        ExitCase{"unknown option", {QStringLiteral("list"), QStringLiteral("--fast")}, 2, true},
-        ExitCase{"unknown command", {QStringLiteral("frobnicate")}, 2, true},
-        ExitCase{"export unreadable document",
-                 {QStringLiteral("export"), QStringLiteral("/no/such.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("/tmp/photo")},
-                 1,
-                 true},
-        ExitCase{"export without output",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct")},
-                 2,
-                 true},
-        ExitCase{"export zero pixels",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--pixels"), QStringLiteral("0x800")},
-                 2,
-                 true},
-        ExitCase{"export two sizes",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--dpi"), QStringLiteral("300"),
-                  QStringLiteral("--pixels"), QStringLiteral("10x10")},
-                 2,
-                 true},
-        ExitCase{"export unknown format",
-                 {QStringLiteral("export"), QStringLiteral("d.ftoct"), QStringLiteral("-o"),
-                  QStringLiteral("p"), QStringLiteral("--format"), QStringLiteral("gif")},
-                 2,
-                 true}),
-    [](const ::testing::TestParamInfo<ExitCase>& info) {
-        std::string name = info.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+        ExitCase{"version", "--version", 0, false}, ExitCase{"help", "--help", 0, false},
+        ExitCase{"missing folder", "list --folder /no/such", 1, true},
+        ExitCase{"folder without value", "list --folder", 2, true},
+        ExitCase{"unknown option", "list --fast", 2, true},
+        ExitCase{"unknown command", "frobnicate", 2, true},
+        ExitCase{"export unreadable document", "export /no/such.ftoct -o /no/photo", 1, true},
+        ExitCase{"export without output", "export d.ftoct", 2, true},
+        ExitCase{"export zero pixels", "export d.ftoct -o p --pixels 0x800", 2, true},
+        ExitCase{"export two sizes", "export d.ftoct -o p --dpi 300 --pixels 10x10", 2, true},
+        ExitCase{"export unknown format", "export d.ftoct -o p --format gif", 2, true}),
+    NameOfParam());
 
 TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
     Preset mine;
@@ -152,7 +115,7 @@ TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(mine.saveToFile(folder + QStringLiteral("/Club.ftnpst")));
 
-    const Result r = runFotino({QStringLiteral("presets")}, home.path());
+    const Result r = runFotino({QStringLiteral("presets")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 26);
@@ -169,16 +132,14 @@ TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
     const QString typed = home.filePath(QStringLiteral("id.front"));
     Result r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"), typed,
                           QStringLiteral("--format"), QStringLiteral("jpeg"),
-                          QStringLiteral("--pixels"), QStringLiteral("600x800")},
-                         home.path());
+                          QStringLiteral("--pixels"), QStringLiteral("600x800")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString written = home.filePath(QStringLiteral("id.jpg"));
     EXPECT_EQ(r.out, written + QLatin1Char('\n'));
     EXPECT_EQ(QImageReader(written).size(), QSize(600, 800));
 
     r = runFotino({QStringLiteral("export"), doc, QStringLiteral("-o"),
-                   home.filePath(QStringLiteral("gone/photo"))},
-                  home.path());
+                   home.filePath(QStringLiteral("gone/photo"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(home.filePath(QStringLiteral("gone")))) << r.err.toStdString();
 }
@@ -192,8 +153,7 @@ TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {
     const Result r =
         runFotino({QStringLiteral("export"), library.filePath(QStringLiteral("Visa.ftoct")),
                    QStringLiteral("-o"), library.filePath(QStringLiteral("Visa")),
-                   QStringLiteral("--format"), QStringLiteral("png")},
-                  home.path());
+                   QStringLiteral("--format"), QStringLiteral("png")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, QStringLiteral("fotino: %1 is a file of a photo document; an export cannot "
                                     "replace it\n")
@@ -203,9 +163,8 @@ TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {
 
 TEST_F(CommandLineTest, AFolderThatIsAFileIsAFailureOfOneLine) {
     ASSERT_TRUE(FileManager::createFileAtPath(library.filePath(QStringLiteral("f")), "x"));
-    const Result r = runFotino(
-        {QStringLiteral("list"), QStringLiteral("--folder"), library.filePath(QStringLiteral("f"))},
-        home.path());
+    const Result r = runFotino({QStringLiteral("list"), QStringLiteral("--folder"),
+                                library.filePath(QStringLiteral("f"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
 }

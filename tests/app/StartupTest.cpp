@@ -1,9 +1,9 @@
 #include "support/QtPrinters.h"
+#include "support/TemporaryHome.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -12,11 +12,8 @@ namespace {
 // The real program, started offscreen in an empty home, asked to end as a desktop
 // session would end it.
 TEST(Startup, FirstRunWritesTheDefaultsAndCreatesTheDocumentsFolder) {
-    QTemporaryDir home;
+    const TemporaryHome home;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess process;
     process.setProcessEnvironment(env);

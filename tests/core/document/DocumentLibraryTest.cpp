@@ -1,6 +1,7 @@
 #include "core/document/DocumentLibrary.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/UserDefaults.h"
+#include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
@@ -10,55 +11,29 @@
 
 namespace {
 
-void writeDocument(const QString& path, const QString& name, float width = 3.5f,
-                   float height = 4.5f) {
-    Fotino doc;
-    doc.setName(name);
-    doc.setFloat(width, AttributeKeys::kWidth);
-    doc.setFloat(height, AttributeKeys::kHeight);
-    ASSERT_TRUE(doc.saveToFile(path));
-}
+using documenttest::namesOf;
+using documenttest::writeDocument;
 
-QStringList namesOf(const std::vector<std::shared_ptr<Fotino>>& documents) {
-    QStringList names;
-    for (const auto& d : documents) {
-        names << d->name();
-    }
-    return names;
-}
-
-TEST(DocumentLibrary, ListsOnlyDocumentFiles) {
-    TemporaryHome home;
-    UserDefaults::standardUserDefaults().setObject(QStringLiteral("Metric"),
-                                                   QStringLiteral("ftoUnits"));
-    QTemporaryDir dir;
-    writeDocument(dir.filePath(QStringLiteral("Visa.ftoct")), QStringLiteral("Visa"));
-    ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("Visa.jpg")), "jpeg"));
-    ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("notes.txt")), "notes"));
-    QDir(dir.path()).mkpath(QStringLiteral("sub"));
-    writeDocument(dir.filePath(QStringLiteral("sub/Inner.ftoct")), QStringLiteral("Inner"));
-
-    const auto documents = DocumentLibrary::listDocuments(dir.path());
-    ASSERT_EQ(documents.size(), 1u);
-    EXPECT_EQ(documents[0]->name(), QStringLiteral("Visa"));
-    EXPECT_EQ(documents[0]->size(true), QStringLiteral("3.50 x 4.50 cm"));
-    EXPECT_EQ(documents[0]->filePath(), dir.filePath(QStringLiteral("Visa.ftoct")));
-}
-
-TEST(DocumentLibrary, ListsInFileSystemOrderSkippingUnreadableFiles) {
+TEST(DocumentLibrary, ListsTheReadableDocumentFilesInFileSystemOrder) {
     TemporaryHome home;
     QTemporaryDir dir;
-    writeDocument(dir.filePath(QStringLiteral("b.ftoct")), QStringLiteral("B"));
+    writeDocument(dir.filePath(QStringLiteral("b.ftoct")), QStringLiteral("B"), 10, 15);
     writeDocument(dir.filePath(QStringLiteral("A.ftoct")), QStringLiteral("A"));
     // The suffix test has no dot: this one counts too.
     writeDocument(dir.filePath(QStringLiteral("cftoct")), QStringLiteral("C"));
+    ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("A.jpg")), "jpeg"));
     ASSERT_TRUE(
         FileManager::createFileAtPath(dir.filePath(QStringLiteral("broken.ftoct")), "junk"));
     ASSERT_TRUE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("empty.ftoct")), ""));
     QDir(dir.path()).mkpath(QStringLiteral("folder.ftoct"));
+    writeDocument(dir.filePath(QStringLiteral("folder.ftoct/Inner.ftoct")), QStringLiteral("In"));
 
-    EXPECT_EQ(namesOf(DocumentLibrary::listDocuments(dir.path())),
+    const auto documents = DocumentLibrary::listDocuments(dir.path());
+    EXPECT_EQ(namesOf(documents),
               (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    ASSERT_EQ(documents.size(), 3u);
+    EXPECT_EQ(documents[1]->filePath(), dir.filePath(QStringLiteral("b.ftoct")));
+    EXPECT_EQ(documents[1]->size(true), QStringLiteral("10.0 x 15.0 cm"));
     EXPECT_TRUE(DocumentLibrary::listDocuments(dir.filePath(QStringLiteral("missing"))).empty());
 }
 

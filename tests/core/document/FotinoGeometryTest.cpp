@@ -1,9 +1,9 @@
 #include "core/document/Fotino.h"
 #include "core/platform/PropertyList.h"
+#include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,30 +12,14 @@ namespace {
 // Source 2000 x 3000 at 72 dpi, scale 50: the worked numbers of the framing.
 class FotinoGeometry : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        folder = new QTemporaryDir;
-        QImage q(2000, 3000, QImage::Format_RGB888);
-        q.fill(QColor(90, 120, 150));
-        q.setDotsPerMeterX(2835);
-        q.setDotsPerMeterY(2835);
-        ASSERT_TRUE(q.save(folder->filePath(QStringLiteral("Big.png"))));
-    }
-    static void TearDownTestSuite() {
-        delete folder;
-        folder = nullptr;
-    }
     void SetUp() override {
-        doc.setFilePath(folder->filePath(QStringLiteral("Big.ftoct")));
-        doc.setImageName(QStringLiteral("Big.png"));
-        doc.setPictureSize(50);
-        doc.setOffset(QPointF(50, 50));
-        doc.setPictureVersion(1);
+        documenttest::frame(doc, folder.path(), QStringLiteral("Big"), QSize(2000, 3000), Qt::gray,
+                            50);
     }
-    static QTemporaryDir* folder;
     TemporaryHome home;
+    QTemporaryDir folder;
     Fotino doc;
 };
-QTemporaryDir* FotinoGeometry::folder = nullptr;
 
 void expectRect(const QRectF& actual, double x, double y, double w, double h, double tolerance) {
     EXPECT_NEAR(actual.x(), x, tolerance);

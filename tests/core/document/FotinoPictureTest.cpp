@@ -2,10 +2,10 @@
 #include "core/imaging/CustomCompose.h"
 #include "core/imaging/ImagePrintSpecs.h"
 #include "core/platform/Image.h"
+#include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,13 +15,8 @@ class FotinoPicture : public ::testing::Test {
 protected:
     // Visa.ftoct with its picture Visa.png (60 x 40, 72 dpi) beside it.
     void SetUp() override {
-        QImage q(60, 40, QImage::Format_RGB888);
-        q.fill(QColor(200, 100, 50));
-        q.setDotsPerMeterX(2835); // 72 dpi: one point a pixel
-        q.setDotsPerMeterY(2835);
-        ASSERT_TRUE(q.save(dir.filePath(QStringLiteral("Visa.png"))));
-        doc.setFilePath(dir.filePath(QStringLiteral("Visa.ftoct")));
-        doc.setImageName(QStringLiteral("Visa.png"));
+        documenttest::frame(doc, dir.path(), QStringLiteral("Visa"), QSize(60, 40),
+                            QColor(200, 100, 50), 0);
     }
     TemporaryHome home;
     QTemporaryDir dir;

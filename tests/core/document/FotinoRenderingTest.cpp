@@ -2,100 +2,83 @@
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/GraphicsContext.h"
 #include "core/platform/Image.h"
+#include "support/DocumentTestSupport.h"
+#include "support/ImageTestSupport.h"
+#include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+using imagetest::isBlue;
+using imagetest::isWhite;
+
 QColor at(BitmapImageRep& rep, int x, int y) {
     return rep.toQImage().pixelColor(x, y);
-}
-
-bool isWhite(const QColor& c) {
-    return c.red() > 250 && c.green() > 250 && c.blue() > 250;
-}
-bool isBlue(const QColor& c) {
-    return c.blue() > 200 && c.red() < 40 && c.green() < 40;
 }
 
 // A transparent mask with an opaque black ring on its outermost pixels.
 QByteArray ringMask(int width, int height) {
     QImage mask(width, height, QImage::Format_ARGB32);
-    mask.fill(Qt::transparent);
-    for (int x = 0; x < width; ++x) {
-        mask.setPixelColor(x, 0, Qt::black);
-        mask.setPixelColor(x, height - 1, Qt::black);
+    mask.fill(Qt::black);
+    for (int y = 1; y < height - 1; ++y) {
+        for (int x = 1; x < width - 1; ++x) {
+            mask.setPixelColor(x, y, Qt::transparent);
+        }
     }
-    for (int y = 0; y < height; ++y) {
-        mask.setPixelColor(0, y, Qt::black);
-        mask.setPixelColor(width - 1, y, Qt::black);
-    }
-    QByteArray tiff;
-    QBuffer buffer(&tiff);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "tiff").write(mask);
-    return tiff;
+    return imagetest::encode(mask, "tiff");
 }
 
 class FotinoRendering : public ::testing::Test {
 protected:
     // A 3.5 x 4.5 cm document with a 400 x 600 blue picture that covers the frame.
     void SetUp() override {
-        QImage q(400, 600, QImage::Format_RGB888);
-        q.fill(QColor(0, 0, 255));
-        q.setDotsPerMeterX(2835);
-        q.setDotsPerMeterY(2835);
-        ASSERT_TRUE(q.save(dir.filePath(QStringLiteral("Doc.png"))));
-        doc.setFilePath(dir.filePath(QStringLiteral("Doc.ftoct")));
-        doc.setImageName(QStringLiteral("Doc.png"));
-        doc.setPictureSize(100);
-        doc.setOffset(QPointF(50, 50));
-        doc.setPictureVersion(1);
+        documenttest::frame(doc, dir.path(), QStringLiteral("Doc"), QSize(400, 600), Qt::blue, 100);
     }
     TemporaryHome home;
     QTemporaryDir dir;
     Fotino doc;
 };
 
-TEST_F(FotinoRendering, ToImageAtZeroIsThreeHundredDotsPerInch) {
-    const auto at300 = doc.toImage(300);
-    const auto at0 = doc.toImage(0);
-    ASSERT_TRUE(at300);
-    ASSERT_TRUE(at0);
-    // The canvas is 413.4375 x 531.5625 points-wise: whole pixels 413 x 531.
-    EXPECT_EQ(at300->pixelsWide(), 413);
-    EXPECT_EQ(at300->pixelsHigh(), 531);
-    EXPECT_FLOAT_EQ(static_cast<float>(at300->size().width()), 99.225f);
-    EXPECT_FLOAT_EQ(static_cast<float>(at300->size().height()), 127.575f);
-    EXPECT_EQ(at0->pixelsWide(), at300->pixelsWide());
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(at0->bitmapData()), at0->dataSize()),
-              QByteArray(reinterpret_cast<const char*>(at300->bitmapData()), at300->dataSize()));
-    EXPECT_TRUE(isBlue(at(*at300, 200, 260)));
-    EXPECT_TRUE(isBlue(at(*at300, 0, 530)));
+struct RenderCase {
+    const char* name;
+    int dotsPerInch;
+    QSize exact; // asked for instead of a resolution when not empty
+    QSize pixels;
+};
+void PrintTo(const RenderCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(FotinoRendering, SixHundredDotsPerInchIsTwiceTheSize) {
-    const auto at600 = doc.toImage(600);
-    ASSERT_TRUE(at600);
-    EXPECT_EQ(at600->pixelsWide(), 826);
-    EXPECT_EQ(at600->pixelsHigh(), 1063);
-    EXPECT_EQ(at600->size(), doc.toImage(300)->size());
-    EXPECT_NEAR(at600->resolution().width(), 600, 1);
+class FotinoRenderSizes : public FotinoRendering,
+                          public ::testing::WithParamInterface<RenderCase> {};
+
+// Whatever the pixels, the point size is the print size: 3.5 x 4.5 cm of 28.35 points.
+TEST_P(FotinoRenderSizes, HaveWholePixelsAndThePrintSize) {
+    const RenderCase& c = GetParam();
+    const auto rep = c.exact.isEmpty() ? doc.toImage(c.dotsPerInch)
+                                       : doc.toImagePixelsWide(c.exact.width(), c.exact.height());
+    ASSERT_TRUE(rep);
+    EXPECT_EQ(QSize(rep->pixelsWide(), rep->pixelsHigh()), c.pixels);
+    EXPECT_FLOAT_EQ(static_cast<float>(rep->size().width()), 99.225f);
+    EXPECT_FLOAT_EQ(static_cast<float>(rep->size().height()), 127.575f);
+    EXPECT_TRUE(isBlue(at(*rep, c.pixels.width() / 2, c.pixels.height() / 2)));
+    EXPECT_TRUE(isBlue(at(*rep, 0, c.pixels.height() - 1)));
 }
 
-TEST_F(FotinoRendering, AnExactPixelSizeIsHonouredWhateverTheAspect) {
-    const auto exact = doc.toImagePixelsWide(600, 800);
-    ASSERT_TRUE(exact);
-    EXPECT_EQ(exact->pixelsWide(), 600);
-    EXPECT_EQ(exact->pixelsHigh(), 800);
-    EXPECT_FLOAT_EQ(static_cast<float>(exact->size().width()), 99.225f);
-}
+INSTANTIATE_TEST_SUITE_P(Rendering, FotinoRenderSizes,
+                         ::testing::Values(
+                             // 413.4375 x 531.5625 pixels at 300 dpi: whole pixels 413 x 531.
+                             RenderCase{"300 dpi", 300, QSize(), QSize(413, 531)},
+                             RenderCase{"0 is 300 dpi", 0, QSize(), QSize(413, 531)},
+                             RenderCase{"600 dpi", 600, QSize(), QSize(826, 1063)},
+                             RenderCase{"exact size of another aspect", 0, QSize(600, 800),
+                                        QSize(600, 800)}),
+                         NameOfParam());
 
 TEST_F(FotinoRendering, WhereThePictureEndsTheRenderingIsWhite) {
     // Offsets of 100 put the picture's corner in the frame's centre: the left and lower
@@ -149,16 +132,6 @@ TEST_F(FotinoRendering, AFrameWithAnOriginPlacesPhotoAndMaskThere) {
     EXPECT_TRUE(isWhite(canvas.pixelColor(125, 40)));
     EXPECT_LT(canvas.pixelColor(99, 120).lightness(), 200) << "mask ring left of the frame";
     EXPECT_LT(canvas.pixelColor(125, 150).lightness(), 200) << "mask ring below the frame";
-}
-
-TEST_F(FotinoRendering, TheCacheIsKeptUntilPurged) {
-    const auto first = doc.cachedImage();
-    ASSERT_TRUE(first);
-    EXPECT_EQ(doc.cachedImage(), first);
-    EXPECT_FLOAT_EQ(static_cast<float>(first->size().width()), 99.225f);
-    doc.purgeCachedImage();
-    EXPECT_FALSE(doc.hasCachedImage());
-    EXPECT_NE(doc.cachedImage(), first);
 }
 
 } // namespace

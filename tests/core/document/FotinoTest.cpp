@@ -1,12 +1,13 @@
 #include "core/document/Fotino.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentLibrary.h"
+#include "core/platform/PropertyList.h"
 #include "core/platform/UserDefaults.h"
+#include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
-#include <QBuffer>
-#include <QImageWriter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,17 +19,8 @@ TEST(Fotino, ANewDocumentHasItsDefaults) {
     EXPECT_EQ(doc.widthInCm(), 3.5f);
     EXPECT_EQ(doc.heightInCm(), 4.5f);
     EXPECT_TRUE(doc.showFaceFrame());
-    EXPECT_EQ(doc.stringForKey(AttributeKeys::kShowFaceFrame), QStringLiteral("YES"));
-    EXPECT_EQ(doc.pictureSize(), 0.0f);
-    EXPECT_EQ(doc.offset(), QPointF(0, 0));
-    EXPECT_EQ(doc.rotation(), 0.0f);
-    EXPECT_EQ(doc.pictureVersion(), 0);
-    EXPECT_TRUE(doc.imageName().isNull());
-    EXPECT_TRUE(doc.image().isNull());
-    EXPECT_FALSE(doc.guides().has_value());
-    EXPECT_FALSE(doc.grayscale());
-    // Only the entries the constructor sets are in the container.
-    EXPECT_EQ(doc.container().size(), 4);
+    // The library list draws the tick itself.
+    EXPECT_FALSE(doc.valueForKey(QStringLiteral("selection"), true).isValid());
 }
 
 TEST(Fotino, InchesAreStoredAsCentimetres) {
@@ -87,76 +79,72 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FotinoSizeText,
                              return "case" + std::to_string(info.index);
                          });
 
-TEST(Fotino, FlagsAreYesAndNoStrings) {
+// The document file: every attribute under its key, as a real, an integer, a "YES"/"NO"
+// string, a string or data.
+TEST(Fotino, AttributesAreWrittenUnderTheirKeysAndKinds) {
     TemporaryHome home;
+    QTemporaryDir dir;
+    QImage white(128, 128, QImage::Format_RGB888);
+    white.fill(Qt::white);
+    const QByteArray tiff = imagetest::encode(white, "tiff");
     Fotino doc;
-    doc.setGrayscale(true);
-    EXPECT_EQ(doc.stringForKey(QStringLiteral("_ftnGrayscale")), QStringLiteral("YES"));
-    EXPECT_TRUE(doc.grayscale());
-    doc.setShowFaceFrame(false);
-    EXPECT_EQ(doc.stringForKey(QStringLiteral("FTShowFaceFrame")), QStringLiteral("NO"));
-}
-
-TEST(Fotino, AttributesUseTheirKeysAndTypes) {
-    TemporaryHome home;
-    Fotino doc;
+    doc.setName(QStringLiteral("Visa"));
     doc.setOffset(QPointF(60, 46.67));
     doc.setPictureSize(50);
     doc.setRotation(90);
     doc.setGamma(-12);
     doc.setBrightness(30);
+    doc.setGrayscale(true);
+    doc.setShowFaceFrame(false);
     doc.setPictureVersion(1);
     doc.setImageName(QStringLiteral("Card no. 2.jpg"));
-    EXPECT_EQ(doc.container().value(QStringLiteral("FTXOffset")).typeId(), QMetaType::Float);
-    EXPECT_EQ(doc.container().value(QStringLiteral("FTImageGamma")).typeId(), QMetaType::Int);
-    EXPECT_EQ(doc.XOffset(), 60.0f);
-    EXPECT_EQ(doc.offsetInPercent(), QPointF(60, 46.67f));
-    EXPECT_EQ(doc.pictureSize(), 50.0f);
-    EXPECT_EQ(doc.rotation(), 90.0f);
-    EXPECT_EQ(doc.gamma(), -12);
-    EXPECT_EQ(doc.brightness(), 30);
-    EXPECT_EQ(doc.pictureVersion(), 1);
-    EXPECT_EQ(doc.imageName(), QStringLiteral("Card no. 2.jpg"));
-    EXPECT_EQ(doc.name(), doc.valueForKey(QStringLiteral("name"), true).toString());
-    EXPECT_FALSE(doc.valueForKey(QStringLiteral("selection"), true).isValid());
-}
-
-TEST(Fotino, KeepsThumbnailDataAsGivenAndDecodesIt) {
-    TemporaryHome home;
-    QImage picture(128, 128, QImage::Format_RGB888);
-    picture.fill(Qt::white);
-    QByteArray tiff;
-    QBuffer buffer(&tiff);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(QImageWriter(&buffer, "tiff").write(picture));
-
-    Fotino doc;
     doc.setImage(tiff);
-    EXPECT_EQ(doc.objectForKey(QStringLiteral("FTZImage")).toByteArray(), tiff);
-    EXPECT_EQ(doc.image().size(), QSize(128, 128));
-    doc.setImage(QByteArray());
-    EXPECT_EQ(doc.objectForKey(QStringLiteral("FTZImage")).toByteArray(), tiff);
+    doc.setImage(QByteArray()); // no thumbnail: the old one stays
+    ASSERT_TRUE(doc.saveToFile(dir.filePath(QStringLiteral("Visa.ftoct"))));
+
+    const auto stored = PropertyList::readDictionaryFromFile(doc.filePath());
+    ASSERT_TRUE(stored);
+    const QVariantMap expected{{QStringLiteral("FTName"), QStringLiteral("Visa")},
+                               {QStringLiteral("FTWidth"), 3.5},
+                               {QStringLiteral("FTHeight"), 4.5},
+                               {QStringLiteral("FTXOffset"), 60.0},
+                               {QStringLiteral("FTYOffset"), double(46.67f)},
+                               {QStringLiteral("FTSize"), 50.0},
+                               {QStringLiteral("FTImageRotation"), 90.0},
+                               {QStringLiteral("FTImageGamma"), -12},
+                               {QStringLiteral("FTImageBrightness"), 30},
+                               {QStringLiteral("_ftnGrayscale"), QStringLiteral("YES")},
+                               {QStringLiteral("FTShowFaceFrame"), QStringLiteral("NO")},
+                               {QStringLiteral("FTVers"), 1},
+                               {QStringLiteral("FTImageName"), QStringLiteral("Card no. 2.jpg")},
+                               {QStringLiteral("FTZImage"), tiff}};
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const QVariant value = stored->value(it.key());
+        EXPECT_EQ(value.typeId(), it.value().typeId()) << it.key().toStdString();
+        EXPECT_EQ(value, it.value()) << it.key().toStdString();
+    }
+    const auto back = Fotino::initWithPath(doc.filePath());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->offsetInPercent(), QPointF(60, 46.67f));
+    EXPECT_TRUE(back->grayscale());
+    EXPECT_FALSE(back->showFaceFrame());
+    EXPECT_EQ(back->image().size(), QSize(128, 128));
 }
 
-TEST(Fotino, GuidesAreThePresetGuidesDictionary) {
-    TemporaryHome home;
-    Fotino doc;
-    const QVariantMap guides{{QStringLiteral("Eyes"), QVariantMap{{QStringLiteral("top"), 3.49}}}};
-    doc.setObject(guides, AttributeKeys::kPresetGuides);
-    ASSERT_TRUE(doc.guides().has_value());
-    EXPECT_EQ(*doc.guides(), guides);
-}
-
-TEST(Fotino, ACopyIsAFotinoWithTheSameAttributes) {
+TEST(Fotino, ACopyIsAFotinoWithTheSameAttributesButNoPathOrFlags) {
     TemporaryHome home;
     Fotino doc;
     doc.setName(QStringLiteral("Visa"));
     doc.setFilePath(QStringLiteral("/x/Visa.ftoct"));
+    doc.setSelected(true);
+    doc.setNeedsSave(true);
     auto copy = doc.copyFotino();
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->name(), QStringLiteral("Visa"));
     EXPECT_EQ(copy->container(), doc.container());
     EXPECT_TRUE(copy->filePath().isEmpty());
+    EXPECT_FALSE(copy->selected());
+    EXPECT_FALSE(copy->needsSave());
 }
 
 } // namespace

@@ -111,82 +111,71 @@ struct ViewCase {
     const char* name;
     Layout layout;
     QImage::Format format; // Format_Invalid: a converted copy
-    int spare = 99;        // the byte that carries no colour
+    // The bytes of every pixel: red 10, green 20, blue 30 (gray 20), alpha 255, a spare byte 99.
+    // 16-bit samples are n x 257, the same in either byte order.
+    const char* pixel;
 };
+void PrintTo(const ViewCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QImageViews : public ::testing::TestWithParam<ViewCase> {};
-
-// Fills every pixel with red 10, green 20, blue 30 and alpha 255 (or the spare byte).
-void fillPixels(BitmapImageRep& rep, int spare) {
-    const bool alphaFirst = rep.bitmapFormat() & BitmapImageRep::kAlphaFirst;
-    const int bytesPerSample = rep.bitsPerSample() / 8;
-    const int colours = rep.colorSpaceName() == CS::CalibratedWhite ? 1 : 3;
-    const int extra = rep.bitsPerPixel() / rep.bitsPerSample() - colours;
-    for (int y = 0; y < rep.pixelsHigh(); ++y) {
-        unsigned char* p = rep.bitmapData() + y * rep.bytesPerRow();
-        for (int x = 0; x < rep.pixelsWide(); ++x) {
-            std::vector<int> samples =
-                colours == 1 ? std::vector<int>{20} : std::vector<int>{10, 20, 30};
-            if (extra > 0) {
-                samples.insert(alphaFirst ? samples.begin() : samples.end(),
-                               rep.hasAlpha() ? 255 : spare);
-            }
-            for (const int s : samples) {
-                if (bytesPerSample == 2) {
-                    const quint16 wide = quint16(s * 257);
-                    std::memcpy(p, &wide, 2);
-                } else {
-                    *p = uchar(s);
-                }
-                p += bytesPerSample;
-            }
-        }
-    }
-}
 
 TEST_P(QImageViews, ShareTheBytesWhereQtHasTheFormat) {
     const ViewCase& c = GetParam();
     auto rep = BitmapImageRep::initWithLayout(c.layout);
-    ASSERT_TRUE(rep) << c.name;
-    fillPixels(*rep, c.spare);
+    ASSERT_TRUE(rep);
+    const QByteArray pixel(c.pixel);
+    ASSERT_EQ(pixel.size() * 8, rep->bitsPerPixel());
+    for (int y = 0; y < rep->pixelsHigh(); ++y) {
+        for (int x = 0; x < rep->pixelsWide(); ++x) {
+            std::memcpy(rep->bitmapData() + y * rep->bytesPerRow() + x * pixel.size(),
+                        pixel.constData(), pixel.size());
+        }
+    }
     const QImage view = rep->toQImage();
     ASSERT_FALSE(view.isNull());
     EXPECT_EQ(view.size(), QSize(rep->pixelsWide(), rep->pixelsHigh()));
     const bool shared = c.format != QImage::Format_Invalid;
-    EXPECT_EQ(rep->hasSharedQImageFormat(), shared) << c.name;
+    EXPECT_EQ(rep->hasSharedQImageFormat(), shared);
     if (shared) {
-        EXPECT_EQ(view.format(), c.format) << c.name;
-        EXPECT_EQ(view.constBits(), rep->bitmapData()) << c.name;
-        EXPECT_EQ(view.bytesPerLine(), rep->bytesPerRow()) << c.name;
+        EXPECT_EQ(view.format(), c.format);
+        EXPECT_EQ(view.constBits(), rep->bitmapData());
+        EXPECT_EQ(view.bytesPerLine(), rep->bytesPerRow());
     } else {
-        EXPECT_NE(view.constBits(), rep->bitmapData()) << c.name;
+        EXPECT_NE(view.constBits(), rep->bitmapData());
     }
     const bool gray = rep->colorSpaceName() == CS::CalibratedWhite;
     const QColor expected = gray ? QColor(20, 20, 20) : QColor(10, 20, 30);
     for (const QPoint at : {QPoint(0, 0), QPoint(view.width() - 1, view.height() - 1)}) {
-        EXPECT_EQ(view.pixelColor(at).rgba(), expected.rgba()) << c.name;
+        EXPECT_EQ(view.pixelColor(at).rgba(), expected.rgba());
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bitmap, QImageViews,
-    ::testing::Values(
-        ViewCase{"packed RGB with spare bytes at row ends", layout(7, 3, 3, 0, 7 * 3 + 5),
-                 QImage::Format_RGB888},
-        ViewCase{"gray", layout(7, 3, 1), QImage::Format_Grayscale8},
-        ViewCase{"RGBA last, not premultiplied",
-                 layout(7, 3, 4, BitmapImageRep::kAlphaNonpremultiplied), QImage::Format_RGBA8888},
-        ViewCase{"RGBA last, premultiplied", layout(7, 3, 4),
-                 QImage::Format_RGBA8888_Premultiplied},
-        ViewCase{"RGB and a padding byte", padded(layout(7, 3)), QImage::Format_Invalid},
-        ViewCase{"RGB and an opaque padding byte", padded(layout(7, 3)), QImage::Format_RGBX8888,
-                 255},
-        ViewCase{"alpha first", layout(7, 3, 4, BitmapImageRep::kAlphaFirst),
-                 QImage::Format_Invalid},
-        ViewCase{"padding byte first", padded(layout(7, 3, 3, BitmapImageRep::kAlphaFirst)),
-                 QImage::Format_Invalid},
-        ViewCase{"16-bit RGB", sixteenBit(layout(7, 3)), QImage::Format_Invalid},
-        ViewCase{"16-bit gray", sixteenBit(layout(7, 3, 1)), QImage::Format_Grayscale16}),
+    ::testing::Values(ViewCase{"packed RGB with spare bytes at row ends",
+                               layout(7, 3, 3, 0, 7 * 3 + 5), QImage::Format_RGB888,
+                               "\x0a\x14\x1e"},
+                      ViewCase{"gray", layout(7, 3, 1), QImage::Format_Grayscale8, "\x14"},
+                      ViewCase{"RGBA last, not premultiplied",
+                               layout(7, 3, 4, BitmapImageRep::kAlphaNonpremultiplied),
+                               QImage::Format_RGBA8888, "\x0a\x14\x1e\xff"},
+                      ViewCase{"RGBA last, premultiplied", layout(7, 3, 4),
+                               QImage::Format_RGBA8888_Premultiplied, "\x0a\x14\x1e\xff"},
+                      ViewCase{"RGB and a padding byte", padded(layout(7, 3)),
+                               QImage::Format_Invalid, "\x0a\x14\x1e\x63"},
+                      ViewCase{"RGB and an opaque padding byte", padded(layout(7, 3)),
+                               QImage::Format_RGBX8888, "\x0a\x14\x1e\xff"},
+                      ViewCase{"alpha first", layout(7, 3, 4, BitmapImageRep::kAlphaFirst),
+                               QImage::Format_Invalid, "\xff\x0a\x14\x1e"},
+                      ViewCase{"padding byte first",
+                               padded(layout(7, 3, 3, BitmapImageRep::kAlphaFirst)),
+                               QImage::Format_Invalid, "\x63\x0a\x14\x1e"},
+                      ViewCase{"16-bit RGB", sixteenBit(layout(7, 3)), QImage::Format_Invalid,
+                               "\x0a\x0a\x14\x14\x1e\x1e"},
+                      ViewCase{"16-bit gray", sixteenBit(layout(7, 3, 1)),
+                               QImage::Format_Grayscale16, "\x14\x14"}),
     NameOfParam());
 
 TEST(BitmapImageRep, DrawingIntoTheViewWritesTheBitmapAndTheViewKeepsItAlive) {

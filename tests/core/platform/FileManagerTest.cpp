@@ -1,5 +1,6 @@
 #include "core/platform/FileManager.h"
 #include "core/platform/TemporaryName.h"
+#include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -10,9 +11,7 @@
 namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
+    ASSERT_TRUE(imagetest::writeBytes(path, bytes)) << path.toStdString();
 }
 
 TEST(FileManager, ListsByNameIgnoringCaseHiddenIncluded) {
@@ -68,18 +67,18 @@ TEST(FileManager, RemovesFilesAndFoldersAndReportsMissingOnes) {
 TEST(FileManager, ComparesContents) {
     QTemporaryDir dir;
     const QByteArray big(200000, 'x');
-    QByteArray other = big;
-    other[150000] = 'y';
+    QByteArray late = big;
+    late[150000] = 'y';
     writeFile(dir.filePath(QStringLiteral("a")), big);
-    writeFile(dir.filePath(QStringLiteral("b")), big);
-    writeFile(dir.filePath(QStringLiteral("c")), other);
-    writeFile(dir.filePath(QStringLiteral("d")), big.left(10));
-    EXPECT_TRUE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
-                                                 dir.filePath(QStringLiteral("b"))));
-    EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
-                                                  dir.filePath(QStringLiteral("c"))));
-    EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
-                                                  dir.filePath(QStringLiteral("d"))));
+    const std::pair<const char*, QByteArray> others[] = {
+        {"same", big}, {"differs late", late}, {"shorter", big.left(10)}};
+    for (const auto& [name, bytes] : others) {
+        writeFile(dir.filePath(QString::fromLatin1(name)), bytes);
+        EXPECT_EQ(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
+                                                   dir.filePath(QString::fromLatin1(name))),
+                  bytes == big)
+            << name;
+    }
     EXPECT_FALSE(FileManager::contentsEqualAtPath(dir.filePath(QStringLiteral("a")),
                                                   dir.filePath(QStringLiteral("missing"))));
 }

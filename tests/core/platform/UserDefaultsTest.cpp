@@ -8,16 +8,6 @@
 
 namespace {
 
-TEST(UserDefaults, AbsentKeysReadAsNothing) {
-    TemporaryHome home;
-    UserDefaults& ud = UserDefaults::standardUserDefaults();
-    EXPECT_TRUE(ud.stringForKey(QStringLiteral("ftoPath")).isNull());
-    EXPECT_FALSE(ud.boolForKey(QStringLiteral("checkVersion")));
-    EXPECT_EQ(ud.integerForKey(QStringLiteral("x")), 0);
-    EXPECT_EQ(ud.floatForKey(QStringLiteral("PRINT_INTERSPACE")), 0.0f);
-    EXPECT_FALSE(ud.hasValueForKey(QStringLiteral("ftoUnits")));
-}
-
 TEST(UserDefaults, LivesInTheXDGConfigFolderAndSurvivesAReload) {
     TemporaryHome home;
     UserDefaults& ud = UserDefaults::standardUserDefaults();
@@ -33,13 +23,14 @@ TEST(UserDefaults, LivesInTheXDGConfigFolderAndSurvivesAReload) {
     EXPECT_EQ(again.stringForKey(QStringLiteral("ftoUnits")), QStringLiteral("Inches"));
     EXPECT_TRUE(again.boolForKey(QStringLiteral("checkVersion")));
     EXPECT_EQ(again.floatForKey(QStringLiteral("PRINT_INTERSPACE")), 12.5f);
-    again.removeObjectForKey(QStringLiteral("checkVersion"));
-    EXPECT_FALSE(again.hasValueForKey(QStringLiteral("checkVersion")));
 }
 
-TEST(UserDefaults, RegisteredDefaultsAreReadButNeverStored) {
+TEST(UserDefaults, AbsentKeysReadAsTheRegisteredDefaultsWhichAreNeverStored) {
     TemporaryHome home;
     UserDefaults& ud = UserDefaults::standardUserDefaults();
+    EXPECT_TRUE(ud.stringForKey(QStringLiteral("ftoUnits")).isNull());
+    EXPECT_FALSE(ud.boolForKey(QStringLiteral("checkVersion")));
+    EXPECT_EQ(ud.floatForKey(QStringLiteral("PRINT_INTERSPACE")), 0.0f);
     ud.registerDefaults({{QStringLiteral("ftoUnits"), QStringLiteral("Metric")}});
     EXPECT_EQ(ud.stringForKey(QStringLiteral("ftoUnits")), QStringLiteral("Metric"));
     EXPECT_FALSE(ud.hasValueForKey(QStringLiteral("ftoUnits")));

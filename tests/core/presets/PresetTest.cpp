@@ -4,6 +4,7 @@
 #include "core/platform/Image.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/ResourceFolder.h"
+#include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
@@ -15,13 +16,7 @@
 
 namespace {
 
-QStringList namesOf(const std::vector<std::shared_ptr<Preset>>& presets) {
-    QStringList names;
-    for (const auto& p : presets) {
-        names << p->name();
-    }
-    return names;
-}
+using documenttest::namesOf;
 
 class PresetTest : public ::testing::Test {
 protected:
@@ -47,23 +42,6 @@ protected:
     TemporaryHome home;
     QTemporaryDir resources;
 };
-
-TEST_F(PresetTest, ListsBuiltInPresetsThenTheUsersOwn) {
-    writeBuiltIn("02-us.ftnpst", QStringLiteral("US passport"));
-    writeBuiltIn("01-icao.ftnpst", QStringLiteral("ICAO"));
-    EXPECT_FALSE(QDir(Preset::userPresetsPath()).exists());
-    EXPECT_EQ(namesOf(Preset::presets()),
-              (QStringList{QStringLiteral("ICAO"), QStringLiteral("US passport")}));
-
-    auto mine = Preset::defaultPreset();
-    mine->setName(QStringLiteral("Aardvark club"));
-    ASSERT_TRUE(mine->save());
-    EXPECT_EQ(namesOf(Preset::presets()),
-              (QStringList{QStringLiteral("ICAO"), QStringLiteral("US passport"),
-                           QStringLiteral("Aardvark club")}));
-    EXPECT_FALSE(mine->builtIn());
-    EXPECT_TRUE(Preset::presets().front()->builtIn());
-}
 
 TEST_F(PresetTest, OnlyTopLevelRegularFilesWithTheExactExtensionCount) {
     writeBuiltIn("a.ftnpst", QStringLiteral("A"));
@@ -94,25 +72,7 @@ TEST_F(PresetTest, TheDefaultPresetIsTwoInchesSquareWithItsGuides) {
     EXPECT_EQ(p->eyesRight(), 5.08f);
     EXPECT_EQ(p->uuid().size(), 16);
     EXPECT_NE(p->uuid(), Preset::defaultPreset()->uuid());
-    EXPECT_TRUE(p->filePath().isEmpty());
-    EXPECT_FALSE(p->builtIn());
     EXPECT_EQ(Preset::rectFromGuide(std::nullopt), QRectF());
-}
-
-TEST_F(PresetTest, GuidesOfALoadedPresetCanBeChanged) {
-    Preset none;
-    EXPECT_EQ(none.eyesLeft(), 0.0f);
-    writeBuiltIn("x.ftnpst", QStringLiteral("X"));
-    auto loaded = Preset::initWithPath<Preset>(builtInFile("x.ftnpst"));
-    ASSERT_TRUE(loaded);
-    loaded->setFaceLeft(0.43f, 4.10f, 3.07f, 0.58f);
-    loaded->setEyesLeft(0, 3.15f, 3.5f, 2.25f);
-    EXPECT_EQ(loaded->faceTop(), 4.10f);
-    EXPECT_EQ(loaded->eyesBottom(), 2.25f);
-    ASSERT_TRUE(loaded->saveToFile(builtInFile("x.ftnpst")));
-    auto again = Preset::initWithPath<Preset>(builtInFile("x.ftnpst"));
-    EXPECT_EQ(again->faceRight(), 3.07f);
-    EXPECT_EQ(again->guides().size(), 2);
 }
 
 TEST_F(PresetTest, SavingUnderAChangedNameLeavesOneFile) {
@@ -124,7 +84,6 @@ TEST_F(PresetTest, SavingUnderAChangedNameLeavesOneFile) {
     ASSERT_TRUE(p->save());
     EXPECT_EQ(userFiles(), QStringList{QStringLiteral("Visa 2.ftnpst")});
     EXPECT_EQ(p->filePath(), Preset::userPresetsPath() + QStringLiteral("/Visa 2.ftnpst"));
-    EXPECT_EQ(p->fileType(), QStringLiteral("ftnpst"));
 }
 
 TEST_F(PresetTest, ANameThatIsNoFileNameWritesNothing) {

@@ -64,16 +64,6 @@ TEST_F(ImageOptionsTest, QualityOnlyForJpegAndPixelsOnlyForExactSize) {
     EXPECT_TRUE(ui_->pixelsWidth->isEnabled()) << "each call matches the fields to the pop-up";
 }
 
-TEST_F(ImageOptionsTest, ItemsAreNamedFromTheStringTable) {
-    EXPECT_EQ(ui_->resolutionPopup->itemText(ui_->resolutionPopup->findData(300)),
-              QStringLiteral("300 dpi"));
-    EXPECT_EQ(ui_->resolutionPopup->itemText(ui_->resolutionPopup->findData(0)),
-              QStringLiteral("Exact size in pixels"));
-    EXPECT_EQ(ui_->formatPopup->itemText(ui_->formatPopup->findData(DocumentExport::TIFF)),
-              QStringLiteral("TIFF"));
-    EXPECT_EQ(ui_->qualityHighLabel->text(), QStringLiteral("Better quality"));
-}
-
 TEST_F(ImageOptionsTest, OptionsFallBackWithABeepWhenAnExactSideIsMissing) {
     struct Case {
         int tag;
@@ -115,14 +105,18 @@ TEST_F(ImageOptionsTest, OptionsFallBackWithABeepWhenAnExactSideIsMissing) {
     ui_->qualitySlider->setValue(qRound(DocumentExport::kDefaultQuality * 100.0f));
 }
 
-TEST_F(ImageOptionsTest, SavePanelStartsInTheLastExportFolder) {
+TEST_F(ImageOptionsTest, TheSavePanelStartsInTheLastExportFolder) {
     std::vector<PanelRequest> asked;
-    const QString chosen = home_.filePath(QStringLiteral("out/photo"));
+    QString chosen; // none: the panel is cancelled
     Panels::setTestHook([&](const PanelRequest& request) {
         asked.push_back(request);
         *request.chosenPath = chosen;
-        return 0;
+        return chosen.isEmpty() ? -1 : 0;
     });
+    EXPECT_FALSE(ImageOptions::imageSaveOptions());
+    EXPECT_FALSE(defaults().hasValueForKey(DocumentExport::kExportPathKey));
+
+    chosen = home_.filePath(QStringLiteral("out/photo"));
     select(ui_->resolutionPopup, 600);
     const auto first = ImageOptions::imageSaveOptions();
     ASSERT_TRUE(first);
@@ -132,24 +126,12 @@ TEST_F(ImageOptionsTest, SavePanelStartsInTheLastExportFolder) {
               home_.filePath(QStringLiteral("out")));
 
     ASSERT_TRUE(ImageOptions::imageSaveOptions());
-    ASSERT_EQ(asked.size(), 2u);
+    ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[0].kind, PanelRequest::Kind::Save);
-    EXPECT_EQ(asked[0].directory, home_.filePath(QStringLiteral("Pictures")));
     EXPECT_EQ(asked[0].accessory, static_cast<void*>(options_->optionsView()));
-    EXPECT_EQ(asked[1].directory, home_.filePath(QStringLiteral("out")));
-}
-
-TEST_F(ImageOptionsTest, CancellingTheSavePanelKeepsTheLastExportFolder) {
-    const QString folder = home_.filePath(QStringLiteral("earlier"));
-    defaults().setObject(folder, DocumentExport::kExportPathKey);
-    QString asked;
-    Panels::setTestHook([&](const PanelRequest& request) {
-        asked = request.directory;
-        return -1;
-    });
-    EXPECT_FALSE(ImageOptions::imageSaveOptions());
-    EXPECT_EQ(asked, folder);
-    EXPECT_EQ(defaults().stringForKey(DocumentExport::kExportPathKey), folder);
+    EXPECT_EQ(asked[0].directory, home_.filePath(QStringLiteral("Pictures")));
+    EXPECT_EQ(asked[1].directory, home_.filePath(QStringLiteral("Pictures")));
+    EXPECT_EQ(asked[2].directory, home_.filePath(QStringLiteral("out")));
 }
 
 } // namespace

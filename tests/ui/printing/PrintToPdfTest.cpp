@@ -2,6 +2,8 @@
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
 #include "core/printing/PrintSheet.h"
+#include "support/DocumentTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/printing/PageLayout.h"
@@ -26,13 +28,13 @@ double millimetres(int pixels) {
 }
 
 // Bounding boxes of the connected regions of the sheet that have the colour.
-std::vector<QRect> regionsOf(const QImage& page, bool (*matches)(QRgb)) {
+std::vector<QRect> regionsOf(const QImage& page, bool (*matches)(QColor)) {
     const QImage rgb = page.convertToFormat(QImage::Format_RGB888);
     const int w = rgb.width();
     const int h = rgb.height();
     const auto colourAt = [&](int x, int y) {
         const uchar* p = rgb.constScanLine(y) + 3 * x;
-        return qRgb(p[0], p[1], p[2]);
+        return QColor(p[0], p[1], p[2]);
     };
     std::vector<bool> seen(static_cast<size_t>(w) * h);
     std::vector<QRect> regions;
@@ -76,33 +78,17 @@ std::vector<QRect> regionsOf(const QImage& page, bool (*matches)(QRgb)) {
     return regions;
 }
 
-bool isRed(QRgb c) {
-    return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80;
-}
-bool isBlue(QRgb c) {
-    return qBlue(c) > 180 && qRed(c) < 80 && qGreen(c) < 80;
-}
-
 class PrintToPdf : public ::testing::Test {
 protected:
     // A document of that size whose picture (one colour) fills the frame.
-    QString writeDocument(const QString& name, float widthCm, float heightCm, QColor colour) {
-        QImage picture(300, 300, QImage::Format_RGB888);
-        picture.fill(colour);
-        picture.setDotsPerMeterX(2835);
-        picture.setDotsPerMeterY(2835);
-        EXPECT_TRUE(picture.save(dir.filePath(name + QStringLiteral(".png"))));
+    QString framedDocument(const QString& name, float widthCm, float heightCm, QColor colour) {
         Fotino doc;
+        documenttest::frame(doc, dir.path(), name, QSize(300, 300), colour, 400);
         doc.setName(name);
         doc.setFloat(widthCm, AttributeKeys::kWidth);
         doc.setFloat(heightCm, AttributeKeys::kHeight);
-        doc.setImageName(name + QStringLiteral(".png"));
-        doc.setPictureSize(400);
-        doc.setOffset(QPointF(50, 50));
-        doc.setPictureVersion(1);
-        const QString path = dir.filePath(name + QStringLiteral(".ftoct"));
-        EXPECT_TRUE(doc.saveToFile(path));
-        return path;
+        EXPECT_TRUE(doc.saveToFile());
+        return doc.filePath();
     }
 
     QImage rasterize(const QString& pdf) {
@@ -120,8 +106,8 @@ protected:
     // Four copies of a 3.5 x 4.5 cm photo and four of a 2 x 2 in one.
     void expectTwoDocumentsOfFourCopies(const QImage& page, double leftMarginPt, double topPt) {
         ASSERT_FALSE(page.isNull());
-        auto red = regionsOf(page, isRed);
-        auto blue = regionsOf(page, isBlue);
+        auto red = regionsOf(page, imagetest::isRed);
+        auto blue = regionsOf(page, imagetest::isBlue);
         ASSERT_EQ(red.size(), 4u);
         ASSERT_EQ(blue.size(), 4u);
         for (const QRect& r : red) {
@@ -146,8 +132,8 @@ protected:
 };
 
 TEST_F(PrintToPdf, TheCommandLinePrintsTrueSizes) {
-    const QString passport = writeDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red);
-    const QString visa = writeDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue);
+    const QString passport = framedDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red);
+    const QString visa = framedDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue);
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
     QProcess fotino;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -179,8 +165,9 @@ class PrintToPdfFromTheWindow : public PrintToPdf,
 TEST_P(PrintToPdfFromTheWindow, PrintsTrueSizesOnThePaperChosenInTheDialog) {
     const DialogCase& c = GetParam();
     auto passport =
-        Fotino::initWithPath(writeDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red));
-    auto visa = Fotino::initWithPath(writeDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue));
+        Fotino::initWithPath(framedDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red));
+    auto visa =
+        Fotino::initWithPath(framedDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue));
     PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
     // Every case starts from A4 upright.
     auto a4 = std::make_shared<QPrinter>(QPrinter::HighResolution);
