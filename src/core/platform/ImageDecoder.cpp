@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QTransform>
 #include <cmath>
 #include <cstring>
 
@@ -90,6 +91,18 @@ std::optional<QSizeF> tiffDensity(const uchar* d, qsizetype n) {
     }
     const double perInch = unit == 3 ? 2.54 : 1.0;
     return QSizeF(snapDotsPerInch(x * perInch), snapDotsPerInch(y * perInch));
+}
+
+// The stored picture turned as the file says: mirrored first, then a quarter clockwise.
+QImage upright(QImage image, QImageIOHandler::Transformations turn) {
+    if (turn & (QImageIOHandler::TransformationMirror | QImageIOHandler::TransformationFlip)) {
+        image = std::move(image).mirrored(turn & QImageIOHandler::TransformationMirror,
+                                          turn & QImageIOHandler::TransformationFlip);
+    }
+    if (turn & QImageIOHandler::TransformationRotate90) {
+        image = image.transformed(QTransform().rotate(90));
+    }
+    return image;
 }
 
 } // namespace
@@ -291,7 +304,9 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
             return rep;
         }
     }
-    reader.setAutoTransform(true);
+    // Qt's reader loses the colour space of pictures it turns a quarter: convert first, then
+    // turn.
+    reader.setAutoTransform(false);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         return refuse(reader.errorString());
@@ -300,6 +315,7 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
     if (colorSpace.isValid() && colorSpace != QColorSpace(QColorSpace::SRgb)) {
         image.convertToColorSpace(QColorSpace::SRgb);
     }
+    image = upright(std::move(image), reader.transformation());
     QSizeF dpi(72, 72);
     if (declaredDpi) {
         dpi = *declaredDpi;
