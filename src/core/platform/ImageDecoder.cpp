@@ -293,10 +293,10 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
         reader.setAllocationLimit(int(std::max<qint64>(needMiB, reader.allocationLimit())));
     }
     if (format == "jpeg") {
-        int turns = 0;
-        if (auto rep = JpegDecoder::decode(data, &turns)) {
+        int orientation = 1;
+        if (auto rep = JpegDecoder::decode(data, &orientation)) {
             QSizeF dpi = declaredDpi.value_or(QSizeF(72, 72));
-            if (turns % 2) {
+            if (orientation >= 5) { // the sides swap
                 dpi.transpose();
             }
             rep->setSize(QSizeF(rep->pixelsWide() * 72.0 / dpi.width(),
