@@ -422,10 +422,11 @@ int worstDifference(const BitmapImageRep& rep, const QImage& picture) {
 }
 
 // Ramps along each side in every channel, in saturated colours that a wide-gamut profile
-// moves far from their sRGB reading; sides that are no multiple of the JPEG blocks.
+// moves far from their sRGB reading; sides that are no multiple of the JPEG blocks, and
+// tall enough for the decoder to go through many strips of rows.
 QImage rampPicture() {
     constexpr int kWide = 53;
-    constexpr int kHigh = 83;
+    constexpr int kHigh = 397;
     QImage picture(kWide, kHigh, QImage::Format_RGB32);
     for (int y = 0; y < kHigh; ++y) {
         for (int x = 0; x < kWide; ++x) {
