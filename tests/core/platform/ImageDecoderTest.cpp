@@ -57,16 +57,11 @@ QByteArray le(quint32 v, int bytes) {
     return QByteArray(reinterpret_cast<const char*>(&little), bytes);
 }
 
-// Inserts a segment after the JFIF segment (or the start of image), after `skip` segments
-// inserted before.
-QByteArray withSegment(const QByteArray& jpeg, uchar marker, const QByteArray& payload,
-                       qsizetype skip = 0) {
+// Inserts a segment after the JFIF segment (or the start of image).
+QByteArray withSegment(const QByteArray& jpeg, uchar marker, const QByteArray& payload) {
     int at = 2;
     if (uchar(jpeg[2]) == 0xFF && uchar(jpeg[3]) == 0xE0) {
         at = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
-    }
-    for (; skip > 0; --skip) {
-        at += 2 + (uchar(jpeg[at + 2]) << 8 | uchar(jpeg[at + 3]));
     }
     const QByteArray segment =
         QByteArray(1, '\xFF') + char(marker) + be32(quint32(payload.size()) + 2).right(2) + payload;
@@ -106,17 +101,10 @@ QByteArray withExif(const QByteArray& jpeg, quint16 orientation, quint32 xCentiD
     return withSegment(jpeg, 0xE1, QByteArray("Exif\0\0II*\0\x08\0\0\0", 14) + directory + values);
 }
 
-// Inserts a colour profile as APP2 "ICC_PROFILE" segments, numbered from 1, as cameras do.
+// Inserts a colour profile (smaller than 64 KB) as an APP2 "ICC_PROFILE" segment, the first
+// of one.
 QByteArray withIccProfile(const QByteArray& jpeg, const QByteArray& icc) {
-    constexpr qsizetype kChunk = 65519; // the most a segment holds after its 14-byte header
-    const qsizetype count = (icc.size() + kChunk - 1) / kChunk;
-    QByteArray segments;
-    for (qsizetype i = 0; i < count; ++i) {
-        const QByteArray payload = QByteArray("ICC_PROFILE\0", 12) + char(i + 1) + char(count) +
-                                   icc.mid(i * kChunk, kChunk);
-        segments = withSegment(segments.isEmpty() ? jpeg : segments, 0xE2, payload, i);
-    }
-    return segments;
+    return withSegment(jpeg, 0xE2, QByteArray("ICC_PROFILE\0\x01\x01", 14) + icc);
 }
 
 QImage twoColour(int w, int h, QImage::Format format, QColor left, QColor right) {
@@ -349,10 +337,6 @@ TEST(ImageDecoderStructure, FindsTheEndOfAJpegPastStuffedBytesAndTrailers) {
     EXPECT_FALSE(ImageDecoder::scanJPEG(jpeg.left(jpeg.indexOf("\xFF\xD9", 0))).complete);
     EXPECT_FALSE(ImageDecoder::scanJPEG(QByteArray::fromHex("FFD8FFE0FFFF")).complete);
 }
-
-} // namespace
-
-namespace {
 
 // Where the upright picture's pixel (x, y) is stored, for each Exif orientation.
 QPoint storedPixel(int orientation, int x, int y, QSize stored) {
