@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QtGlobal>
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <csetjmp>
@@ -195,68 +196,88 @@ void convertRows(unsigned char* rows, std::ptrdiff_t bytesPerRow, int width, int
 constexpr int kStripRows = 64;
 constexpr int kSlots = 3;
 
-// Runs read(strip) for each strip in order on the calling thread, and place(strip) after it;
-// with two threads place runs on a second thread, up to kSlots strips behind. False as soon
+// Runs read(strip, slot) for each strip in order on the calling thread, each into a free one
+// of kSlots slots, and place(strip, slot) once it is read. With two threads a second thread
+// places strips as they come, and the calling thread places some too whenever every slot is
+// taken: converting costs about as much as decoding, so both threads stay busy. False as soon
 // as a read fails.
 template <class Read, class Place>
 bool runStrips(int strips, int threads, const Read& read, const Place& place) {
+    struct Job {
+        int strip;
+        int slot;
+    };
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::array<int, kSlots> free{};
+    int freeCount = kSlots;
+    for (int i = 0; i < kSlots; ++i) {
+        free[size_t(i)] = i;
+    }
+    std::array<Job, kSlots> ready{}; // read and not yet taken, oldest first
+    int readyCount = 0;
+    int taken = 0;
+    int placed = 0;
+    bool failed = false;
+    // Takes the oldest strip read, places it and frees its slot; the lock is held on entry
+    // and on return.
+    const auto placeOne = [&](std::unique_lock<std::mutex>& lock) {
+        const Job job = ready[0];
+        std::move(ready.begin() + 1, ready.begin() + readyCount, ready.begin());
+        --readyCount;
+        ++taken;
+        lock.unlock();
+        place(job.strip, job.slot);
+        lock.lock();
+        free[size_t(freeCount++)] = job.slot;
+        ++placed;
+        changed.notify_all();
+    };
+    std::thread placer;
     if (threads >= 2 && strips >= 2) {
-        std::mutex mutex;
-        std::condition_variable changed;
-        int decoded = 0;
-        int placed = 0;
-        bool failed = false;
-        std::thread placer;
         try {
             placer = std::thread([&] {
-                for (int s = 0; s < strips; ++s) {
-                    {
-                        std::unique_lock lock(mutex);
-                        changed.wait(lock, [&] { return decoded > s || failed; });
-                        if (decoded <= s) {
-                            return;
-                        }
+                std::unique_lock lock(mutex);
+                for (;;) {
+                    changed.wait(lock, [&] { return readyCount > 0 || failed || taken == strips; });
+                    if (failed || readyCount == 0) {
+                        return;
                     }
-                    place(s);
-                    {
-                        const std::lock_guard lock(mutex);
-                        placed = s + 1;
-                    }
-                    changed.notify_all();
+                    placeOne(lock);
                 }
             });
         } catch (...) {
             // No second thread to be had: all on this one.
         }
-        if (placer.joinable()) {
-            bool ok = true;
-            for (int s = 0; s < strips && ok; ++s) {
-                {
-                    std::unique_lock lock(mutex);
-                    changed.wait(lock, [&] { return s - placed < kSlots; });
-                }
-                ok = read(s);
-                {
-                    const std::lock_guard lock(mutex);
-                    if (ok) {
-                        decoded = s + 1;
-                    } else {
-                        failed = true;
-                    }
-                }
+    }
+    // Alone, this thread places each strip while it is still in the cache.
+    const int readAhead = placer.joinable() ? kSlots : 1;
+    int next = 0;
+    std::unique_lock lock(mutex);
+    while (placed < strips && !failed) {
+        if (next < strips && freeCount > 0 && readyCount < readAhead) {
+            const int slot = free[size_t(--freeCount)];
+            lock.unlock();
+            const bool ok = read(next, slot);
+            lock.lock();
+            if (!ok) {
+                failed = true;
                 changed.notify_all();
+                break;
             }
-            placer.join();
-            return ok;
+            ready[size_t(readyCount++)] = {next++, slot};
+            changed.notify_all();
+        } else if (readyCount > 0) {
+            placeOne(lock);
+        } else {
+            changed.wait(lock);
         }
     }
-    for (int s = 0; s < strips; ++s) {
-        if (!read(s)) {
-            return false;
-        }
-        place(s);
+    lock.unlock();
+    if (placer.joinable()) {
+        placer.join();
     }
-    return true;
+    return !failed;
 }
 
 std::atomic<int> gThreads{std::clamp(int(std::thread::hardware_concurrency()), 1, 2)};
@@ -287,26 +308,26 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
                    : nullptr;
     }
     const std::ptrdiff_t stripRow = std::ptrdiff_t(width) * bpp;
-    const std::unique_ptr<unsigned char[]> slots(
+    const std::unique_ptr<unsigned char[]> buffers(
         new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow)]);
-    if (!slots) {
+    if (!buffers) {
         return nullptr;
     }
     const QColorTransform transform =
         convert ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
     const Placement to = placement(orientation, width, height, rep->bytesPerRow());
     unsigned char* out = rep->bitmapData();
-    const auto slot = [&](int strip) {
-        return slots.get() + std::ptrdiff_t(strip % kSlots) * kStripRows * stripRow;
+    const auto slotRows = [&](int slot) {
+        return buffers.get() + std::ptrdiff_t(slot) * kStripRows * stripRow;
     };
     const auto rowsOf = [&](int strip) {
         return std::min(kStripRows, height - strip * kStripRows);
     };
-    const auto read = [&](int strip) {
-        return readRows(info, errors, slot(strip), stripRow, rowsOf(strip));
+    const auto read = [&](int strip, int slot) {
+        return readRows(info, errors, slotRows(slot), stripRow, rowsOf(strip));
     };
-    const auto place = [&](int strip) {
-        unsigned char* rows = slot(strip);
+    const auto place = [&](int strip, int slot) {
+        unsigned char* rows = slotRows(slot);
         const int first = strip * kStripRows;
         if (convert) {
             convertRows(rows, stripRow, width, rowsOf(strip), transform);
