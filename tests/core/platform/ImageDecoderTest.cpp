@@ -461,12 +461,13 @@ protected:
         ASSERT_EQ(icc_.isEmpty(), name == "none") << name << ": scripts/install-deps.sh";
         orientation_ = std::get<1>(GetParam());
     }
+    void TearDown() override { JpegDecoder::setThreads(threads_); }
     // The conversion matters: the stored samples read as sRGB are far from the expectation.
     void expectConversionVisible(const QImage& expected) const {
         if (icc_.isEmpty()) {
             return;
         }
-        QImage unconverted = rampPicture().convertToFormat(QImage::Format_RGB888);
+        const QImage unconverted = rampPicture().convertToFormat(QImage::Format_RGB888);
         int worst = 0;
         for (int y = 0; y < expected.height(); ++y) {
             for (int x = 0; x < expected.width(); ++x) {
@@ -481,6 +482,7 @@ protected:
     }
     QByteArray icc_;
     int orientation_ = 1;
+    const int threads_ = JpegDecoder::threads();
 };
 
 TEST_P(OrientedProfiledPicture, JpegComesOutUprightInSRGB) {
@@ -494,7 +496,6 @@ TEST_P(OrientedProfiledPicture, JpegComesOutUprightInSRGB) {
     ASSERT_TRUE(rep);
     EXPECT_LE(worstDifference(*rep, expected), kTolerance);
     // They all take the libjpeg-turbo road, on one thread or two.
-    const int threads = JpegDecoder::threads();
     for (const int t : {1, 2}) {
         JpegDecoder::setThreads(t);
         int orientation = 0;
@@ -503,7 +504,6 @@ TEST_P(OrientedProfiledPicture, JpegComesOutUprightInSRGB) {
         EXPECT_EQ(orientation, orientation_);
         EXPECT_LE(worstDifference(*fast, expected), kTolerance) << t << " threads";
     }
-    JpegDecoder::setThreads(threads);
 }
 
 // The general road (Qt's reader) turns and converts in the same order.
