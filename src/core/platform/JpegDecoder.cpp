@@ -5,6 +5,7 @@
 #include <QColorSpace>
 #include <QColorTransform>
 #include <QImage>
+#include <QtEndian>
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
@@ -139,12 +140,35 @@ Placement placement(int orientation, int width, int height, std::ptrdiff_t row) 
     }
 }
 
+// Qt's RGB32 (what a colour transform converts in place) as libjpeg writes it.
+constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+constexpr J_COLOR_SPACE kRgb32 = kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+constexpr int kRed32 = kLittleEndian ? 2 : 1;
+constexpr int kGreen32 = kLittleEndian ? 1 : 2;
+constexpr int kBlue32 = kLittleEndian ? 0 : 3;
+
 // Copies n pixels of Bpp bytes, red, green and blue at R, G and B, fromStep bytes apart, to
-// packed RGB pixels step bytes apart from out + at.
+// packed RGB pixels step (3 or -3) bytes apart from out + at.
 template <int Bpp, int R, int G, int B>
 void copyRun(const unsigned char* from, std::ptrdiff_t fromStep, int n, unsigned char* out,
              std::ptrdiff_t at, std::ptrdiff_t step) {
-    for (int k = 0; k < n; ++k, from += fromStep, at += step) {
+    int k = 0;
+    if constexpr (Bpp == 4 && kLittleEndian && R == 2 && G == 1 && B == 0) {
+        // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which
+        // is written right after; the last pixel goes byte by byte.
+        for (; k + 1 < n; ++k, from += fromStep, at += step) {
+            quint32 pixel; // B, G, R, X in memory
+            std::memcpy(&pixel, from, 4);
+            pixel = qbswap(pixel); // X, R, G, B
+            if (step > 0) {
+                pixel >>= 8; // R, G, B, 0
+                std::memcpy(out + at, &pixel, 4);
+            } else {
+                std::memcpy(out + at - 1, &pixel, 4);
+            }
+        }
+    }
+    for (; k < n; ++k, from += fromStep, at += step) {
         out[at] = from[R];
         out[at + 1] = from[G];
         out[at + 2] = from[B];
@@ -169,13 +193,6 @@ void placeRows(const unsigned char* rows, std::ptrdiff_t bytesPerRow, int width,
         }
     }
 }
-
-// Qt's RGB32 (what a colour transform converts in place) as libjpeg writes it.
-constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
-constexpr J_COLOR_SPACE kRgb32 = kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-constexpr int kRed32 = kLittleEndian ? 2 : 1;
-constexpr int kGreen32 = kLittleEndian ? 1 : 2;
-constexpr int kBlue32 = kLittleEndian ? 0 : 3;
 
 // Converts rows of RGB32 pixels in place. One row at a time: Qt spreads bigger pictures over
 // its own thread pool, and the threads here are busy already.
