@@ -226,10 +226,10 @@ bool runStrips(int strips, int threads, const Read& read, const Place& place) {
     };
     std::mutex mutex;
     std::condition_variable changed;
-    std::array<int, kSlots> free{};
+    std::array<int, kSlots> freeSlots{};
     int freeCount = kSlots;
     for (int i = 0; i < kSlots; ++i) {
-        free[size_t(i)] = i;
+        freeSlots[size_t(i)] = i;
     }
     std::array<Job, kSlots> ready{}; // read and not yet taken, oldest first
     int readyCount = 0;
@@ -246,7 +246,7 @@ bool runStrips(int strips, int threads, const Read& read, const Place& place) {
         lock.unlock();
         place(job.strip, job.slot);
         lock.lock();
-        free[size_t(freeCount++)] = job.slot;
+        freeSlots[size_t(freeCount++)] = job.slot;
         ++placed;
         changed.notify_all();
     };
@@ -273,7 +273,7 @@ bool runStrips(int strips, int threads, const Read& read, const Place& place) {
     std::unique_lock lock(mutex);
     while (placed < strips && !failed) {
         if (next < strips && freeCount > 0 && readyCount < readAhead) {
-            const int slot = free[size_t(--freeCount)];
+            const int slot = freeSlots[size_t(--freeCount)];
             lock.unlock();
             const bool ok = read(next, slot);
             lock.lock();
