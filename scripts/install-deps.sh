@@ -14,6 +14,8 @@ packages=(
   # tests and benchmarks, with the peers the benchmarks compare against
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools libjpeg62-turbo-dev
+  # real colour profiles (Adobe RGB, ProPhoto RGB) for the decoding tests
+  colord-data
   # a font for offscreen text
   fonts-dejavu-core
   # looking at the program headless: virtual display, screenshots, PDF pages

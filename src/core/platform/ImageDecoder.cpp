@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QTransform>
 #include <cmath>
 #include <cstring>
 
@@ -90,6 +91,18 @@ std::optional<QSizeF> tiffDensity(const uchar* d, qsizetype n) {
     }
     const double perInch = unit == 3 ? 2.54 : 1.0;
     return QSizeF(snapDotsPerInch(x * perInch), snapDotsPerInch(y * perInch));
+}
+
+// The stored picture turned as the file says: mirrored first, then a quarter clockwise.
+QImage upright(QImage image, QImageIOHandler::Transformations turn) {
+    if (turn & (QImageIOHandler::TransformationMirror | QImageIOHandler::TransformationFlip)) {
+        image = std::move(image).mirrored(turn & QImageIOHandler::TransformationMirror,
+                                          turn & QImageIOHandler::TransformationFlip);
+    }
+    if (turn & QImageIOHandler::TransformationRotate90) {
+        image = image.transformed(QTransform().rotate(90));
+    }
+    return image;
 }
 
 } // namespace
@@ -280,10 +293,10 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
         reader.setAllocationLimit(int(std::max<qint64>(needMiB, reader.allocationLimit())));
     }
     if (format == "jpeg") {
-        int turns = 0;
-        if (auto rep = JpegDecoder::decode(data, &turns)) {
+        int orientation = 1;
+        if (auto rep = JpegDecoder::decode(data, &orientation)) {
             QSizeF dpi = declaredDpi.value_or(QSizeF(72, 72));
-            if (turns % 2) {
+            if (orientation >= 5) { // the sides swap
                 dpi.transpose();
             }
             rep->setSize(QSizeF(rep->pixelsWide() * 72.0 / dpi.width(),
@@ -291,7 +304,9 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
             return rep;
         }
     }
-    reader.setAutoTransform(true);
+    // Qt's reader loses the colour space of pictures it turns a quarter: convert first, then
+    // turn.
+    reader.setAutoTransform(false);
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         return refuse(reader.errorString());
@@ -300,6 +315,7 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
     if (colorSpace.isValid() && colorSpace != QColorSpace(QColorSpace::SRgb)) {
         image.convertToColorSpace(QColorSpace::SRgb);
     }
+    image = upright(std::move(image), reader.transformation());
     QSizeF dpi(72, 72);
     if (declaredDpi) {
         dpi = *declaredDpi;

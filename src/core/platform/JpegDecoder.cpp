@@ -3,11 +3,21 @@
 #include "core/platform/BitmapImageRep.h"
 
 #include <QColorSpace>
+#include <QColorTransform>
+#include <QImage>
+#include <QtEndian>
+#include <QtGlobal>
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <condition_variable>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <jpeglib.h>
+#include <mutex>
+#include <new>
+#include <thread>
 
 namespace {
 
@@ -37,24 +47,41 @@ bool readHeader(jpeg_decompress_struct* info, ErrorManager* errors, const unsign
     return jpeg_read_header(info, TRUE) == JPEG_HEADER_OK;
 }
 
-bool readPixels(jpeg_decompress_struct* info, ErrorManager* errors, unsigned char* pixels,
-                std::ptrdiff_t bytesPerRow) {
+// Reads the next `count` rows into pixels.
+bool readRows(jpeg_decompress_struct* info, ErrorManager* errors, unsigned char* pixels,
+              std::ptrdiff_t bytesPerRow, int count) {
     if (setjmp(errors->jump)) {
         return false;
     }
-    info->out_color_space = JCS_RGB;
-    jpeg_start_decompress(info);
-    if (info->output_components != 3) {
-        return false;
-    }
-    while (info->output_scanline < info->output_height) {
+    const JDIMENSION base = info->output_scanline;
+    const JDIMENSION end = base + JDIMENSION(count);
+    while (info->output_scanline < end) {
         JSAMPROW rows[16];
         const JDIMENSION first = info->output_scanline;
-        const JDIMENSION count = std::min<JDIMENSION>(16, info->output_height - first);
-        for (JDIMENSION i = 0; i < count; ++i) {
-            rows[i] = pixels + std::ptrdiff_t(first + i) * bytesPerRow;
+        const JDIMENSION n = std::min<JDIMENSION>(16, end - first);
+        for (JDIMENSION i = 0; i < n; ++i) {
+            rows[i] = pixels + std::ptrdiff_t(first - base + i) * bytesPerRow;
         }
-        jpeg_read_scanlines(info, rows, count);
+        if (jpeg_read_scanlines(info, rows, n) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool start(jpeg_decompress_struct* info, ErrorManager* errors, J_COLOR_SPACE space,
+           int components) {
+    if (setjmp(errors->jump)) {
+        return false;
+    }
+    info->out_color_space = space;
+    jpeg_start_decompress(info);
+    return info->output_components == components;
+}
+
+bool finish(jpeg_decompress_struct* info, ErrorManager* errors) {
+    if (setjmp(errors->jump)) {
+        return false;
     }
     jpeg_finish_decompress(info);
     return true;
@@ -73,7 +100,7 @@ QByteArray iccProfile(const jpeg_decompress_struct& info) {
     return profile;
 }
 
-int orientation(const jpeg_decompress_struct& info) {
+int exifOrientationOf(const jpeg_decompress_struct& info) {
     for (jpeg_saved_marker_ptr m = info.marker_list; m; m = m->next) {
         if (m->marker == JPEG_APP0 + 1) {
             return JpegDecoder::exifOrientation(m->data, static_cast<qsizetype>(m->data_length));
@@ -82,33 +109,256 @@ int orientation(const jpeg_decompress_struct& info) {
     return 1;
 }
 
-// Turns packed RGB by quarter turns counter-clockwise into dst (of the turned size), in
-// blocks small enough to stay in the cache.
-void turnRGB(const unsigned char* src, int w, int h, std::ptrdiff_t srcRow, int turns,
-             unsigned char* dst, std::ptrdiff_t dstRow) {
-    constexpr int kBlock = 64;
-    for (int by = 0; by < h; by += kBlock) {
-        for (int bx = 0; bx < w; bx += kBlock) {
-            for (int y = by; y < std::min(h, by + kBlock); ++y) {
-                const unsigned char* from = src + std::ptrdiff_t(y) * srcRow;
-                for (int x = bx; x < std::min(w, bx + kBlock); ++x) {
-                    int tx = x;
-                    int ty = y;
-                    if (turns == 1) { // counter-clockwise: the right edge becomes the top
-                        tx = y;
-                        ty = w - 1 - x;
-                    } else if (turns == 2) {
-                        tx = w - 1 - x;
-                        ty = h - 1 - y;
-                    } else if (turns == 3) {
-                        tx = h - 1 - y;
-                        ty = x;
-                    }
-                    std::memcpy(dst + std::ptrdiff_t(ty) * dstRow + 3 * tx, from + 3 * x, 3);
-                }
+// Where the pixels of the stored picture go in the upright one: the byte offset of the stored
+// top-left pixel, and the steps for one pixel along and one row down.
+struct Placement {
+    std::ptrdiff_t origin = 0;
+    std::ptrdiff_t stepX = 3;
+    std::ptrdiff_t stepY = 0;
+};
+
+Placement placement(int orientation, int width, int height, std::ptrdiff_t row) {
+    const std::ptrdiff_t lastX = std::ptrdiff_t(width) - 1;
+    const std::ptrdiff_t lastY = std::ptrdiff_t(height) - 1;
+    switch (orientation) {
+    case 2:
+        return {3 * lastX, -3, row};
+    case 3:
+        return {lastY * row + 3 * lastX, -3, -row};
+    case 4:
+        return {lastY * row, 3, -row};
+    case 5: // the upright picture is height pixels wide and width pixels high
+        return {0, row, 3};
+    case 6:
+        return {3 * lastY, row, -3};
+    case 7:
+        return {lastX * row + 3 * lastY, -row, -3};
+    case 8:
+        return {lastX * row, -row, 3};
+    default:
+        return {0, 3, row};
+    }
+}
+
+// Qt's RGB32 (what a colour transform converts in place) as libjpeg writes it.
+constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+constexpr J_COLOR_SPACE kRgb32 = kLittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+constexpr int kRed32 = kLittleEndian ? 2 : 1;
+constexpr int kGreen32 = kLittleEndian ? 1 : 2;
+constexpr int kBlue32 = kLittleEndian ? 0 : 3;
+
+// Copies n pixels of Bpp bytes, red, green and blue at R, G and B, fromStep bytes apart, to
+// packed RGB pixels step (3 or -3) bytes apart from out + at.
+template <int Bpp, int R, int G, int B>
+void copyRun(const unsigned char* from, std::ptrdiff_t fromStep, int n, unsigned char* out,
+             std::ptrdiff_t at, std::ptrdiff_t step) {
+    int k = 0;
+    if constexpr (Bpp == 4 && kLittleEndian && R == 2 && G == 1 && B == 0) {
+        // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which
+        // is written right after; the last pixel goes byte by byte.
+        for (; k + 1 < n; ++k, from += fromStep, at += step) {
+            quint32 pixel; // B, G, R, X in memory
+            std::memcpy(&pixel, from, 4);
+            pixel = qbswap(pixel); // X, R, G, B
+            if (step > 0) {
+                pixel >>= 8; // R, G, B, 0
+                std::memcpy(out + at, &pixel, 4);
+            } else {
+                std::memcpy(out + at - 1, &pixel, 4);
             }
         }
     }
+    for (; k < n; ++k, from += fromStep, at += step) {
+        out[at] = from[R];
+        out[at + 1] = from[G];
+        out[at + 2] = from[B];
+    }
+}
+
+// Copies decoded rows (firstRow on) to their upright places as packed RGB, always along the
+// upright rows: a quarter turn reads the strip's columns and writes runs of the upright rows.
+template <int Bpp, int R, int G, int B>
+void placeRows(const unsigned char* rows, std::ptrdiff_t bytesPerRow, int width, int firstRow,
+               int count, const Placement& to, unsigned char* out) {
+    const std::ptrdiff_t first = to.origin + std::ptrdiff_t(firstRow) * to.stepY;
+    if (to.stepX == 3 || to.stepX == -3) {
+        for (int i = 0; i < count; ++i) {
+            copyRun<Bpp, R, G, B>(rows + std::ptrdiff_t(i) * bytesPerRow, Bpp, width, out,
+                                  first + std::ptrdiff_t(i) * to.stepY, to.stepX);
+        }
+    } else {
+        for (int x = 0; x < width; ++x) {
+            copyRun<Bpp, R, G, B>(rows + std::ptrdiff_t(x) * Bpp, bytesPerRow, count, out,
+                                  first + std::ptrdiff_t(x) * to.stepX, to.stepY);
+        }
+    }
+}
+
+// Converts rows of RGB32 pixels in place. One row at a time: Qt spreads bigger pictures over
+// its own thread pool, and the threads here are busy already.
+void convertRows(unsigned char* rows, std::ptrdiff_t bytesPerRow, int width, int count,
+                 const QColorTransform& transform) {
+    for (int i = 0; i < count; ++i) {
+        unsigned char* pixels = rows + std::ptrdiff_t(i) * bytesPerRow;
+        QImage row(pixels, width, 1, qsizetype(bytesPerRow), QImage::Format_RGB32);
+        row.applyColorTransform(transform);
+        if (row.constBits() != pixels) { // Qt converted a copy
+            std::memcpy(pixels, row.constBits(), size_t(width) * 4);
+        }
+    }
+}
+
+// Strips of 64 rows: the runs a quarter turn writes into each upright row then fill whole
+// cache lines. Three of them let the decoding run ahead of the placing.
+constexpr int kStripRows = 64;
+constexpr int kSlots = 3;
+
+// Runs read(strip, slot) for each strip in order on the calling thread, each into a free one
+// of kSlots slots, and place(strip, slot) once it is read. With two threads a second thread
+// places strips as they come, and the calling thread places some too whenever every slot is
+// taken: converting costs about as much as decoding, so both threads stay busy. False as soon
+// as a read fails.
+template <class Read, class Place>
+bool runStrips(int strips, int threads, const Read& read, const Place& place) {
+    struct Job {
+        int strip;
+        int slot;
+    };
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::array<int, kSlots> freeSlots{};
+    int freeCount = kSlots;
+    for (int i = 0; i < kSlots; ++i) {
+        freeSlots[size_t(i)] = i;
+    }
+    std::array<Job, kSlots> ready{}; // read and not yet taken, oldest first
+    int readyCount = 0;
+    int taken = 0;
+    int placed = 0;
+    bool failed = false;
+    // Takes the oldest strip read, places it and frees its slot; the lock is held on entry
+    // and on return.
+    const auto placeOne = [&](std::unique_lock<std::mutex>& lock) {
+        const Job job = ready[0];
+        std::move(ready.begin() + 1, ready.begin() + readyCount, ready.begin());
+        --readyCount;
+        ++taken;
+        lock.unlock();
+        place(job.strip, job.slot);
+        lock.lock();
+        freeSlots[size_t(freeCount++)] = job.slot;
+        ++placed;
+        changed.notify_all();
+    };
+    std::thread placer;
+    if (threads >= 2 && strips >= 2) {
+        try {
+            placer = std::thread([&] {
+                std::unique_lock lock(mutex);
+                for (;;) {
+                    changed.wait(lock, [&] { return readyCount > 0 || failed || taken == strips; });
+                    if (failed || readyCount == 0) {
+                        return;
+                    }
+                    placeOne(lock);
+                }
+            });
+        } catch (...) {
+            // No second thread to be had: all on this one.
+        }
+    }
+    // Alone, this thread places each strip while it is still in the cache.
+    const int readAhead = placer.joinable() ? kSlots : 1;
+    int next = 0;
+    std::unique_lock lock(mutex);
+    while (placed < strips && !failed) {
+        if (next < strips && freeCount > 0 && readyCount < readAhead) {
+            const int slot = freeSlots[size_t(--freeCount)];
+            lock.unlock();
+            const bool ok = read(next, slot);
+            lock.lock();
+            if (!ok) {
+                failed = true;
+                changed.notify_all();
+                break;
+            }
+            ready[size_t(readyCount++)] = {next++, slot};
+            changed.notify_all();
+        } else if (readyCount > 0) {
+            placeOne(lock);
+        } else {
+            changed.wait(lock);
+        }
+    }
+    lock.unlock();
+    if (placer.joinable()) {
+        placer.join();
+    }
+    return !failed;
+}
+
+std::atomic<int> gThreads{std::clamp(int(std::thread::hardware_concurrency()), 1, 2)};
+
+// Decodes the picture, converts it to sRGB and turns it upright.
+std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, ErrorManager* errors,
+                                              int orientation, const QColorSpace& space) {
+    const bool convert = space != QColorSpace(QColorSpace::SRgb);
+    const int bpp = convert ? 4 : 3;
+    if (!start(info, errors, convert ? kRgb32 : JCS_RGB, bpp)) {
+        return nullptr;
+    }
+    const int width = int(info->output_width);
+    const int height = int(info->output_height);
+    const bool transposed = orientation >= 5;
+    BitmapImageRep::Layout layout;
+    layout.pixelsWide = transposed ? height : width;
+    layout.pixelsHigh = transposed ? width : height;
+    layout.samplesPerPixel = 3;
+    auto rep = BitmapImageRep::initWithLayout(layout);
+    if (!rep) {
+        return nullptr;
+    }
+    if (!convert && orientation == 1) {
+        return readRows(info, errors, rep->bitmapData(), rep->bytesPerRow(), height) &&
+                       finish(info, errors)
+                   ? rep
+                   : nullptr;
+    }
+    const std::ptrdiff_t stripRow = std::ptrdiff_t(width) * bpp;
+    const std::unique_ptr<unsigned char[]> buffers(
+        new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow)]);
+    if (!buffers) {
+        return nullptr;
+    }
+    const QColorTransform transform =
+        convert ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
+    const Placement to = placement(orientation, width, height, rep->bytesPerRow());
+    unsigned char* out = rep->bitmapData();
+    const auto slotRows = [&](int slot) {
+        return buffers.get() + std::ptrdiff_t(slot) * kStripRows * stripRow;
+    };
+    const auto rowsOf = [&](int strip) {
+        return std::min(kStripRows, height - strip * kStripRows);
+    };
+    const auto read = [&](int strip, int slot) {
+        return readRows(info, errors, slotRows(slot), stripRow, rowsOf(strip));
+    };
+    const auto place = [&](int strip, int slot) {
+        unsigned char* rows = slotRows(slot);
+        const int first = strip * kStripRows;
+        if (convert) {
+            convertRows(rows, stripRow, width, rowsOf(strip), transform);
+            placeRows<4, kRed32, kGreen32, kBlue32>(rows, stripRow, width, first, rowsOf(strip), to,
+                                                    out);
+        } else {
+            placeRows<3, 0, 1, 2>(rows, stripRow, width, first, rowsOf(strip), to, out);
+        }
+    };
+    const int strips = (height + kStripRows - 1) / kStripRows;
+    if (!runStrips(strips, JpegDecoder::threads(), read, place) || !finish(info, errors)) {
+        return nullptr;
+    }
+    return rep;
 }
 
 } // namespace
@@ -149,7 +399,15 @@ int JpegDecoder::exifOrientation(const unsigned char* exif, qsizetype size) {
     return 1;
 }
 
-std::shared_ptr<BitmapImageRep> JpegDecoder::decode(const QByteArray& data, int* quarterTurns) {
+int JpegDecoder::threads() {
+    return gThreads.load(std::memory_order_relaxed);
+}
+
+void JpegDecoder::setThreads(int threads) {
+    gThreads.store(std::clamp(threads, 1, 2), std::memory_order_relaxed);
+}
+
+std::shared_ptr<BitmapImageRep> JpegDecoder::decode(const QByteArray& data, int* orientation) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -161,36 +419,15 @@ std::shared_ptr<BitmapImageRep> JpegDecoder::decode(const QByteArray& data, int*
                    static_cast<unsigned long>(data.size())) &&
         (info.jpeg_color_space == JCS_YCbCr || info.jpeg_color_space == JCS_RGB ||
          info.jpeg_color_space == JCS_GRAYSCALE)) {
-        const int tag = orientation(info);
+        const int tag = exifOrientationOf(info);
         const QByteArray profile = iccProfile(info);
-        const bool srgb =
-            profile.isEmpty() || QColorSpace::fromIccProfile(profile) == QColorSpace::SRgb;
-        // Mirrored orientations and other colour spaces take the general road.
-        if (srgb && (tag == 1 || tag == 3 || tag == 6 || tag == 8)) {
-            BitmapImageRep::Layout layout;
-            layout.pixelsWide = int(info.image_width);
-            layout.pixelsHigh = int(info.image_height);
-            layout.samplesPerPixel = 3;
-            auto rep = BitmapImageRep::initWithLayout(layout);
-            if (rep && readPixels(&info, &errors, rep->bitmapData(), rep->bytesPerRow())) {
-                const int turns = tag == 3 ? 2 : tag == 6 ? 3 : tag == 8 ? 1 : 0;
-                if (turns == 0) {
-                    result = std::move(rep);
-                } else {
-                    BitmapImageRep::Layout upright = layout;
-                    if (turns % 2) {
-                        std::swap(upright.pixelsWide, upright.pixelsHigh);
-                    }
-                    upright.bytesPerRow = 0;
-                    if (auto out = BitmapImageRep::initWithLayout(upright)) {
-                        turnRGB(rep->bitmapData(), layout.pixelsWide, layout.pixelsHigh,
-                                rep->bytesPerRow(), turns, out->bitmapData(), out->bytesPerRow());
-                        result = std::move(out);
-                    }
-                }
-                if (result && quarterTurns) {
-                    *quarterTurns = turns;
-                }
+        const QColorSpace space = profile.isEmpty() ? QColorSpace(QColorSpace::SRgb)
+                                                    : QColorSpace::fromIccProfile(profile);
+        // Profiles Qt cannot read are left to the general road.
+        if (space.isValid()) {
+            result = decodeUpright(&info, &errors, tag, space);
+            if (result && orientation) {
+                *orientation = tag;
             }
         }
     }
