@@ -3,6 +3,7 @@
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/JpegDecoder.h"
 #include "core/platform/Log.h"
+#include "core/platform/Units.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -15,7 +16,9 @@
 
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
+using Units::kCentimetresPerInch;
+using Units::kMetresPerInch;
+using Units::kPointsPerInch;
 constexpr qint64 kMiB = 1024 * 1024;
 // Qt reads 16-bit pictures into 8 bytes per pixel: the most any handler asks for.
 constexpr qint64 kMaxBytesPerDecodedPixel = 8;
@@ -89,7 +92,7 @@ std::optional<QSizeF> tiffDensity(const uchar* d, qsizetype n) {
     if (!(x > 0) || !(y > 0) || (unit != 2 && unit != 3)) {
         return std::nullopt;
     }
-    const double perInch = unit == 3 ? 2.54 : 1.0;
+    const double perInch = unit == 3 ? kCentimetresPerInch : 1.0;
     return QSizeF(snapDotsPerInch(x * perInch), snapDotsPerInch(y * perInch));
 }
 
@@ -151,7 +154,7 @@ ImageDecoder::Structure ImageDecoder::scanJPEG(const QByteArray& data) {
             const double x = be16(segment + 8);
             const double y = be16(segment + 10);
             if ((unit == 1 || unit == 2) && x > 0 && y > 0) {
-                const double perInch = unit == 2 ? 2.54 : 1.0;
+                const double perInch = unit == 2 ? kCentimetresPerInch : 1.0;
                 result.dotsPerInch =
                     QSizeF(snapDotsPerInch(x * perInch), snapDotsPerInch(y * perInch));
             }
@@ -299,8 +302,8 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
             if (orientation >= 5) { // the sides swap
                 dpi.transpose();
             }
-            rep->setSize(QSizeF(rep->pixelsWide() * 72.0 / dpi.width(),
-                                rep->pixelsHigh() * 72.0 / dpi.height()));
+            rep->setSize(QSizeF(rep->pixelsWide() * kPointsPerInch / dpi.width(),
+                                rep->pixelsHigh() * kPointsPerInch / dpi.height()));
             return rep;
         }
     }
@@ -335,7 +338,7 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
     if (!rep) {
         return refuse(QStringLiteral("out of memory"));
     }
-    rep->setSize(
-        QSizeF(pixels.width() * 72.0 / dpi.width(), pixels.height() * 72.0 / dpi.height()));
+    rep->setSize(QSizeF(pixels.width() * kPointsPerInch / dpi.width(),
+                        pixels.height() * kPointsPerInch / dpi.height()));
     return rep;
 }
