@@ -441,5 +441,9 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
         <translation>fotino: %1 ist eine Datei eines Fotodokuments; ein Export kann sie nicht ersetzen</translation>
     </message>
+    <message id="cliUnexpectedArgument">
+        <source>fotino: unexpected argument “%1”</source>
+        <translation>fotino: unerwartetes Argument „%1“</translation>
+    </message>
 </context>
 </TS>

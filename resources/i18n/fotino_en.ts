@@ -441,5 +441,9 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
         <translation>fotino: %1 is a file of a photo document; an export cannot replace it</translation>
     </message>
+    <message id="cliUnexpectedArgument">
+        <source>fotino: unexpected argument “%1”</source>
+        <translation>fotino: unexpected argument “%1”</translation>
+    </message>
 </context>
 </TS>

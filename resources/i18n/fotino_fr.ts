@@ -441,5 +441,9 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>fotino: %1 is a file of a photo document; an export cannot replace it</source>
         <translation>fotino : %1 est un fichier d’un document photo ; une exportation ne peut pas le remplacer</translation>
     </message>
+    <message id="cliUnexpectedArgument">
+        <source>fotino: unexpected argument “%1”</source>
+        <translation>fotino : argument inattendu « %1 »</translation>
+    </message>
 </context>
 </TS>

@@ -180,7 +180,7 @@ int CommandLine::render(const QStringList& options, QTextStream& err) {
     }
     const QStringList documents = parser.positionalArguments();
     if (documents.size() > 1) {
-        return usageError(text("cliUnknownOption").arg(documents.at(1)), err);
+        return usageError(text("cliUnexpectedArgument").arg(documents.at(1)), err);
     }
     int dotsPerInch = 300;
     if (parser.isSet(dpiOption)) {
@@ -223,7 +223,7 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
     }
     const QStringList documents = parser.positionalArguments();
     if (documents.size() > 1) {
-        return usageError(text("cliUnknownOption").arg(documents.at(1)), err);
+        return usageError(text("cliUnexpectedArgument").arg(documents.at(1)), err);
     }
     QVariantMap choice{{DocumentExport::kFormat, DocumentExport::PNG},
                        {DocumentExport::kResolution, 300},
@@ -313,7 +313,8 @@ int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream&
         return *failed;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(text("cliUnknownOption").arg(parser.positionalArguments().first()), err);
+        return usageError(text("cliUnexpectedArgument").arg(parser.positionalArguments().first()),
+                          err);
     }
     const UserDefaults& defaults = UserDefaults::standardUserDefaults();
     const QString folder = parser.isSet(folderOption) ? parser.value(folderOption)
@@ -333,7 +334,11 @@ int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream&
 
 int CommandLine::presets(const QStringList& options, QTextStream& out, QTextStream& err) {
     if (!options.isEmpty()) {
-        return usageError(text("cliUnknownOption").arg(options.first()), err);
+        const QString& word = options.first();
+        return usageError(
+            text(word.startsWith(QLatin1Char('-')) ? "cliUnknownOption" : "cliUnexpectedArgument")
+                .arg(word),
+            err);
     }
     const bool metric = DisplayUnits::metric(UserDefaults::standardUserDefaults());
     for (const auto& preset : Preset::presets()) {
