@@ -1,6 +1,7 @@
 #include "core/platform/JpegDecoder.h"
 
 #include "core/platform/BitmapImageRep.h"
+#include "core/platform/SRgbConverter.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
@@ -216,8 +217,8 @@ constexpr int kSlots = 3;
 // Runs read(strip, slot) for each strip in order on the calling thread, each into a free one
 // of kSlots slots, and place(strip, slot) once it is read. With two threads a second thread
 // places strips as they come, and the calling thread places some too whenever every slot is
-// taken: converting costs about as much as decoding, so both threads stay busy. False as soon
-// as a read fails.
+// taken: converting by Qt costs about as much as decoding, and both threads stay busy. False
+// as soon as a read fails.
 template <class Read, class Place>
 bool runStrips(int strips, int threads, const Read& read, const Place& place) {
     struct Job {
@@ -303,8 +304,11 @@ std::atomic<int> gThreads{std::clamp(int(std::thread::hardware_concurrency()), 1
 std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, ErrorManager* errors,
                                               int orientation, const QColorSpace& space) {
     const bool convert = space != QColorSpace(QColorSpace::SRgb);
-    const int bpp = convert ? 4 : 3;
-    if (!start(info, errors, convert ? kRgb32 : JCS_RGB, bpp)) {
+    // Our tables where they reproduce Qt's conversion; elsewhere Qt's own, on RGB32 pixels.
+    const auto converter = convert ? SRgbConverter::fromColorSpace(space) : nullptr;
+    const bool qtConverts = convert && !converter;
+    const int bpp = qtConverts ? 4 : 3;
+    if (!start(info, errors, qtConverts ? kRgb32 : JCS_RGB, bpp)) {
         return nullptr;
     }
     const int width = int(info->output_width);
@@ -331,7 +335,7 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
         return nullptr;
     }
     const QColorTransform transform =
-        convert ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
+        qtConverts ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
     const Placement to = placement(orientation, width, height, rep->bytesPerRow());
     unsigned char* out = rep->bitmapData();
     const auto slotRows = [&](int slot) {
@@ -346,12 +350,21 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
     const auto place = [&](int strip, int slot) {
         unsigned char* rows = slotRows(slot);
         const int first = strip * kStripRows;
-        if (convert) {
-            convertRows(rows, stripRow, width, rowsOf(strip), transform);
-            placeRows<4, kRed32, kGreen32, kBlue32>(rows, stripRow, width, first, rowsOf(strip), to,
-                                                    out);
+        const int count = rowsOf(strip);
+        if (qtConverts) {
+            convertRows(rows, stripRow, width, count, transform);
+            placeRows<4, kRed32, kGreen32, kBlue32>(rows, stripRow, width, first, count, to, out);
+        } else if (converter && to.stepX == 3) {
+            // Rows that keep their direction are converted straight into their places.
+            for (int i = 0; i < count; ++i) {
+                converter->convert(rows + std::ptrdiff_t(i) * stripRow,
+                                   out + to.origin + std::ptrdiff_t(first + i) * to.stepY, width);
+            }
         } else {
-            placeRows<3, 0, 1, 2>(rows, stripRow, width, first, rowsOf(strip), to, out);
+            if (converter) {
+                converter->convert(rows, rows, qsizetype(width) * count);
+            }
+            placeRows<3, 0, 1, 2>(rows, stripRow, width, first, count, to, out);
         }
     };
     const int strips = (height + kStripRows - 1) / kStripRows;
