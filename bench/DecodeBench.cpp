@@ -1,8 +1,9 @@
 // Decoding a 12-megapixel camera JPEG (4000 x 3000): libjpeg-turbo alone, our road for an
 // upright sRGB file and for Display P3 files upright, sideways (orientation 6) and mirrored
 // sideways (orientation 5) on one and two threads, and Qt's reader doing the same work
-// (untransformed read, conversion to sRGB, turn; Qt converts on its own thread pool). Then the
-// conversion from Display P3 alone: SRgbConverter on each instruction path, and Qt's
+// (untransformed read, conversion to sRGB, turn; Qt converts on its own thread pool). Our
+// road for the Display P3 files once more with Qt's transform in place of SRgbConverter. Then
+// the conversion from Display P3 alone: SRgbConverter on each instruction path, and Qt's
 // transform as the decoder would run it.
 // process_cpu is the CPU time of all threads per decode: on a busy machine, where wall times
 // stretch, it shows the work done.
@@ -172,18 +173,23 @@ void LibjpegTurbo_DecodeAlone(benchmark::State& state) {
 }
 BENCHMARK(LibjpegTurbo_DecodeAlone)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-void Ours(benchmark::State& state, bool displayP3, int orientation, int threads) {
+// tables: the profile converted by SRgbConverter, or else by Qt's transform.
+void Ours(benchmark::State& state, bool displayP3, int orientation, int threads, bool tables) {
     const QByteArray jpeg = cameraJpeg(displayP3, orientation);
     JpegDecoder::setThreads(threads);
-    const ProcessCpu cpu(state);
-    for (auto _ : state) {
-        auto rep = ImageDecoder::decodeData(jpeg);
-        if (!rep) {
-            state.SkipWithError("decoding failed");
-            break;
+    SRgbConverter::setEnabled(tables);
+    {
+        const ProcessCpu cpu(state);
+        for (auto _ : state) {
+            auto rep = ImageDecoder::decodeData(jpeg);
+            if (!rep) {
+                state.SkipWithError("decoding failed");
+                break;
+            }
+            benchmark::DoNotOptimize(rep->bitmapData());
         }
-        benchmark::DoNotOptimize(rep->bitmapData());
     }
+    SRgbConverter::setEnabled(true);
 }
 
 void QtReader(benchmark::State& state, bool displayP3, int orientation) {
@@ -282,9 +288,19 @@ void registerRoads() {
         for (const int threads : {1, 2}) {
             benchmark::RegisterBenchmark(
                 ("Ours_" + std::string(f.name) + "/threads:" + std::to_string(threads)).c_str(),
-                Ours, f.displayP3, f.orientation, threads)
+                Ours, f.displayP3, f.orientation, threads, true)
                 ->UseRealTime()
                 ->Unit(benchmark::kMillisecond);
+        }
+        for (const int threads : {1, 2}) {
+            if (f.displayP3) {
+                benchmark::RegisterBenchmark(("OursConvertingByQt_" + std::string(f.name) +
+                                              "/threads:" + std::to_string(threads))
+                                                 .c_str(),
+                                             Ours, f.displayP3, f.orientation, threads, false)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
         }
         benchmark::RegisterBenchmark(("QtReader_" + std::string(f.name)).c_str(), QtReader,
                                      f.displayP3, f.orientation)

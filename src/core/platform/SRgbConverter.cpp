@@ -50,6 +50,7 @@ Path bestPath() {
 }
 
 std::atomic<Path> gPath{bestPath()};
+std::atomic<bool> gEnabled{true};
 
 SRgbKernels::Kernel kernelOf(Path path) {
 #if defined(__x86_64__)
@@ -115,7 +116,7 @@ SRgbConverter::SRgbConverter() = default;
 SRgbConverter::~SRgbConverter() = default;
 
 std::shared_ptr<const SRgbConverter> SRgbConverter::fromColorSpace(const QColorSpace& space) {
-    if (!space.isValid()) {
+    if (!space.isValid() || !isEnabled()) {
         return nullptr;
     }
     const QByteArray key = space.iccProfile();
@@ -209,6 +210,14 @@ std::shared_ptr<const SRgbConverter> SRgbConverter::build(const QColorSpace& spa
         return nullptr;
     }
     return converter;
+}
+
+void SRgbConverter::setEnabled(bool enabled) {
+    gEnabled.store(enabled, std::memory_order_relaxed);
+}
+
+bool SRgbConverter::isEnabled() {
+    return gEnabled.load(std::memory_order_relaxed);
 }
 
 void SRgbConverter::convert(const uchar* src, uchar* dst, qsizetype count) const {

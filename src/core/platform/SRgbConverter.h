@@ -22,6 +22,10 @@ public:
     // The converter from the colour space to sRGB; none when the space is invalid or its
     // conversion is not one the tables reproduce. Kept for the spaces asked for last.
     static std::shared_ptr<const SRgbConverter> fromColorSpace(const QColorSpace& space);
+    // Switched off, fromColorSpace answers none and its callers use Qt's conversion instead:
+    // for comparing the two roads.
+    static void setEnabled(bool enabled);
+    static bool isEnabled();
 
     ~SRgbConverter();
     SRgbConverter(const SRgbConverter&) = delete;

@@ -145,6 +145,16 @@ TEST(SRgbConverter, NoneForSpacesQtCannotRead) {
     EXPECT_FALSE(SRgbConverter::fromColorSpace(QColorSpace::fromIccProfile("not a profile")));
 }
 
+// Switched off, it leaves every profile to Qt, even one it has kept.
+TEST(SRgbConverter, SwitchedOffAnswersNone) {
+    const QColorSpace p3(QColorSpace::DisplayP3);
+    ASSERT_TRUE(SRgbConverter::fromColorSpace(p3));
+    SRgbConverter::setEnabled(false);
+    EXPECT_FALSE(SRgbConverter::fromColorSpace(p3));
+    SRgbConverter::setEnabled(true);
+    EXPECT_TRUE(SRgbConverter::fromColorSpace(p3));
+}
+
 // The check that keeps the tables to Qt's conversion tells a conversion they do not
 // reproduce: the tables of one profile against Qt's conversion from another.
 TEST(SRgbConverter, TellsAConversionItDoesNotReproduce) {
