@@ -149,24 +149,31 @@ constexpr int kGreen32 = kLittleEndian ? 1 : 2;
 constexpr int kBlue32 = kLittleEndian ? 0 : 3;
 
 // Copies n pixels of Bpp bytes, red, green and blue at R, G and B, fromStep bytes apart, to
-// packed RGB pixels step (3 or -3) bytes apart from out + at.
+// packed RGB pixels step (3 or -3) bytes apart from out + at. Packed RGB sources are read four
+// bytes at a time: the byte after the last pixel must be readable.
 template <int Bpp, int R, int G, int B>
 void copyRun(const unsigned char* from, std::ptrdiff_t fromStep, int n, unsigned char* out,
              std::ptrdiff_t at, std::ptrdiff_t step) {
+    // A run that goes backwards is copied from its far end, so that the stores go forwards.
+    if (step < 0 && n > 0) {
+        from += std::ptrdiff_t(n - 1) * fromStep;
+        fromStep = -fromStep;
+        at += std::ptrdiff_t(n - 1) * step;
+        step = -step;
+    }
     int k = 0;
+    // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which is
+    // written right after; the last pixel goes byte by byte.
     if constexpr (Bpp == 4 && kLittleEndian && R == 2 && G == 1 && B == 0) {
-        // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which
-        // is written right after; the last pixel goes byte by byte.
         for (; k + 1 < n; ++k, from += fromStep, at += step) {
             quint32 pixel; // B, G, R, X in memory
             std::memcpy(&pixel, from, 4);
-            pixel = qbswap(pixel); // X, R, G, B
-            if (step > 0) {
-                pixel >>= 8; // R, G, B, 0
-                std::memcpy(out + at, &pixel, 4);
-            } else {
-                std::memcpy(out + at - 1, &pixel, 4);
-            }
+            pixel = qbswap(pixel) >> 8; // R, G, B, 0
+            std::memcpy(out + at, &pixel, 4);
+        }
+    } else if constexpr (Bpp == 3 && R == 0 && G == 1 && B == 2) {
+        for (; k + 1 < n; ++k, from += fromStep, at += step) {
+            std::memcpy(out + at, from, 4);
         }
     }
     for (; k < n; ++k, from += fromStep, at += step) {
@@ -329,8 +336,9 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
                    : nullptr;
     }
     const std::ptrdiff_t stripRow = std::ptrdiff_t(width) * bpp;
+    // A spare byte for the 4-byte reads of the last pixel but one.
     const std::unique_ptr<unsigned char[]> buffers(
-        new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow)]);
+        new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow) + 1]);
     if (!buffers) {
         return nullptr;
     }
