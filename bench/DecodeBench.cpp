@@ -1,16 +1,21 @@
 // Decoding a 12-megapixel camera JPEG (4000 x 3000): libjpeg-turbo alone, our road for an
 // upright sRGB file and for Display P3 files upright, sideways (orientation 6) and mirrored
 // sideways (orientation 5) on one and two threads, and Qt's reader doing the same work
-// (untransformed read, conversion to sRGB, turn; Qt converts on its own thread pool).
+// (untransformed read, conversion to sRGB, turn; Qt converts on its own thread pool). Our
+// road for the Display P3 files once more with Qt's transform in place of SRgbConverter. Then
+// the conversion from Display P3 alone: SRgbConverter on each instruction path, and Qt's
+// transform as the decoder would run it.
 // process_cpu is the CPU time of all threads per decode: on a busy machine, where wall times
 // stretch, it shows the work done.
 
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/ImageDecoder.h"
 #include "core/platform/JpegDecoder.h"
+#include "core/platform/SRgbConverter.h"
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QColorTransform>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -22,6 +27,7 @@
 #include <jpeglib.h>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -29,17 +35,20 @@ constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 
 // Photo-like texture, so that the entropy decoding does a camera file's work.
+void photoRow(int y, uchar* row) {
+    for (int x = 0; x < kWidth; ++x) {
+        const int stripe = ((x / 2) + (y / 3)) % 2 ? 60 : 0;
+        row[3 * x] = static_cast<uchar>((x * 255 / kWidth + stripe) % 256);
+        row[3 * x + 1] = static_cast<uchar>((y * 255 / kHeight) ^ ((x * 7) & 31));
+        row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200 + stripe / 2);
+    }
+}
+
 QByteArray cameraJpeg() {
     static const QByteArray bytes = [] {
         QImage q(kWidth, kHeight, QImage::Format_RGB888);
         for (int y = 0; y < kHeight; ++y) {
-            uchar* row = q.scanLine(y);
-            for (int x = 0; x < kWidth; ++x) {
-                const int stripe = ((x / 2) + (y / 3)) % 2 ? 60 : 0;
-                row[3 * x] = static_cast<uchar>((x * 255 / kWidth + stripe) % 256);
-                row[3 * x + 1] = static_cast<uchar>((y * 255 / kHeight) ^ ((x * 7) & 31));
-                row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200 + stripe / 2);
-            }
+            photoRow(y, q.scanLine(y));
         }
         QByteArray out;
         QBuffer buffer(&out);
@@ -164,18 +173,23 @@ void LibjpegTurbo_DecodeAlone(benchmark::State& state) {
 }
 BENCHMARK(LibjpegTurbo_DecodeAlone)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-void Ours(benchmark::State& state, bool displayP3, int orientation, int threads) {
+// tables: the profile converted by SRgbConverter, or else by Qt's transform.
+void Ours(benchmark::State& state, bool displayP3, int orientation, int threads, bool tables) {
     const QByteArray jpeg = cameraJpeg(displayP3, orientation);
     JpegDecoder::setThreads(threads);
-    const ProcessCpu cpu(state);
-    for (auto _ : state) {
-        auto rep = ImageDecoder::decodeData(jpeg);
-        if (!rep) {
-            state.SkipWithError("decoding failed");
-            break;
+    SRgbConverter::setEnabled(tables);
+    {
+        const ProcessCpu cpu(state);
+        for (auto _ : state) {
+            auto rep = ImageDecoder::decodeData(jpeg);
+            if (!rep) {
+                state.SkipWithError("decoding failed");
+                break;
+            }
+            benchmark::DoNotOptimize(rep->bitmapData());
         }
-        benchmark::DoNotOptimize(rep->bitmapData());
     }
+    SRgbConverter::setEnabled(true);
 }
 
 void QtReader(benchmark::State& state, bool displayP3, int orientation) {
@@ -206,6 +220,61 @@ void QtReader(benchmark::State& state, bool displayP3, int orientation) {
     }
 }
 
+// The decoder's strips: 64 rows of the texture, as packed RGB.
+constexpr int kStripRows = 64;
+
+std::vector<uchar> photoStrip() {
+    std::vector<uchar> strip(size_t(3 * kWidth) * kStripRows);
+    for (int y = 0; y < kStripRows; ++y) {
+        photoRow(y, strip.data() + size_t(3 * kWidth) * size_t(y));
+    }
+    return strip;
+}
+
+void Convert(benchmark::State& state, SRgbConverter::Path path) {
+    const auto converter = SRgbConverter::fromColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    const SRgbConverter::Path previous = SRgbConverter::currentPath();
+    if (!converter || !SRgbConverter::setPath(path)) {
+        state.SkipWithError("no converter on this path");
+        return;
+    }
+    const std::vector<uchar> strip = photoStrip();
+    std::vector<uchar> out(strip.size());
+    for (auto _ : state) {
+        for (int y = 0; y < kHeight; y += kStripRows) {
+            converter->convert(strip.data(), out.data(),
+                               qsizetype(kWidth) * std::min(kStripRows, kHeight - y));
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    SRgbConverter::setPath(previous);
+}
+
+// Row by row in place on RGB32, as the decoder runs it where the tables do not serve.
+void QtTransform(benchmark::State& state) {
+    const QColorTransform transform =
+        QColorSpace(QColorSpace::DisplayP3).transformationToColorSpace(QColorSpace::SRgb);
+    const std::vector<uchar> packed = photoStrip();
+    QImage strip(kWidth, kStripRows, QImage::Format_RGB32);
+    for (int y = 0; y < kStripRows; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        const uchar* p = packed.data() + size_t(3 * kWidth) * size_t(y);
+        for (int x = 0; x < kWidth; ++x) {
+            row[x] = qRgb(p[3 * x], p[3 * x + 1], p[3 * x + 2]);
+        }
+    }
+    for (auto _ : state) {
+        for (int y = 0; y < kHeight; y += kStripRows) {
+            for (int i = 0; i < std::min(kStripRows, kHeight - y); ++i) {
+                QImage row(strip.scanLine(i), kWidth, 1, strip.bytesPerLine(),
+                           QImage::Format_RGB32);
+                row.applyColorTransform(transform);
+            }
+        }
+        benchmark::DoNotOptimize(strip.constBits());
+    }
+}
+
 void registerRoads() {
     const struct {
         const char* name;
@@ -219,15 +288,31 @@ void registerRoads() {
         for (const int threads : {1, 2}) {
             benchmark::RegisterBenchmark(
                 ("Ours_" + std::string(f.name) + "/threads:" + std::to_string(threads)).c_str(),
-                Ours, f.displayP3, f.orientation, threads)
+                Ours, f.displayP3, f.orientation, threads, true)
                 ->UseRealTime()
                 ->Unit(benchmark::kMillisecond);
+        }
+        for (const int threads : {1, 2}) {
+            if (f.displayP3) {
+                benchmark::RegisterBenchmark(("OursConvertingByQt_" + std::string(f.name) +
+                                              "/threads:" + std::to_string(threads))
+                                                 .c_str(),
+                                             Ours, f.displayP3, f.orientation, threads, false)
+                    ->UseRealTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
         }
         benchmark::RegisterBenchmark(("QtReader_" + std::string(f.name)).c_str(), QtReader,
                                      f.displayP3, f.orientation)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
     }
+    for (const SRgbConverter::Path path : SRgbConverter::availablePaths()) {
+        benchmark::RegisterBenchmark(
+            (std::string("Convert_P3/") + SRgbConverter::pathName(path)).c_str(), Convert, path)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("QtTransform_P3", QtTransform)->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/JpegDecoder.h"
 #include "core/platform/Log.h"
+#include "core/platform/SRgbConverter.h"
 #include "core/platform/Units.h"
 
 #include <QBuffer>
@@ -106,6 +107,26 @@ QImage upright(QImage image, QImageIOHandler::Transformations turn) {
         image = image.transformed(QTransform().rotate(90));
     }
     return image;
+}
+
+// Opaque 8-bit pictures go through SRgbConverter's tables, the others (alpha, deeper samples,
+// profiles the tables do not reproduce) through Qt.
+void convertToSRgb(QImage& image) {
+    const QImage::Format f = image.format();
+    const bool eightBitOpaque =
+        f == QImage::Format_RGB32 || f == QImage::Format_RGB888 || f == QImage::Format_RGBX8888;
+    const auto converter =
+        eightBitOpaque ? SRgbConverter::fromColorSpace(image.colorSpace()) : nullptr;
+    if (!converter) {
+        image.convertToColorSpace(QColorSpace::SRgb);
+        return;
+    }
+    image.convertTo(QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* row = image.scanLine(y);
+        converter->convert(row, row, image.width());
+    }
+    image.setColorSpace(QColorSpace::SRgb);
 }
 
 } // namespace
@@ -316,7 +337,7 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
     }
     const QColorSpace colorSpace = image.colorSpace();
     if (colorSpace.isValid() && colorSpace != QColorSpace(QColorSpace::SRgb)) {
-        image.convertToColorSpace(QColorSpace::SRgb);
+        convertToSRgb(image);
     }
     image = upright(std::move(image), reader.transformation());
     QSizeF dpi(72, 72);

@@ -1,6 +1,7 @@
 #include "core/platform/JpegDecoder.h"
 
 #include "core/platform/BitmapImageRep.h"
+#include "core/platform/SRgbConverter.h"
 
 #include <QColorSpace>
 #include <QColorTransform>
@@ -148,24 +149,31 @@ constexpr int kGreen32 = kLittleEndian ? 1 : 2;
 constexpr int kBlue32 = kLittleEndian ? 0 : 3;
 
 // Copies n pixels of Bpp bytes, red, green and blue at R, G and B, fromStep bytes apart, to
-// packed RGB pixels step (3 or -3) bytes apart from out + at.
+// packed RGB pixels step (3 or -3) bytes apart from out + at. Packed RGB sources are read four
+// bytes at a time: the byte after the last pixel must be readable.
 template <int Bpp, int R, int G, int B>
 void copyRun(const unsigned char* from, std::ptrdiff_t fromStep, int n, unsigned char* out,
              std::ptrdiff_t at, std::ptrdiff_t step) {
+    // A run that goes backwards is copied from its far end, so that the stores go forwards.
+    if (step < 0 && n > 0) {
+        from += std::ptrdiff_t(n - 1) * fromStep;
+        fromStep = -fromStep;
+        at += std::ptrdiff_t(n - 1) * step;
+        step = -step;
+    }
     int k = 0;
+    // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which is
+    // written right after; the last pixel goes byte by byte.
     if constexpr (Bpp == 4 && kLittleEndian && R == 2 && G == 1 && B == 0) {
-        // One 4-byte store a pixel: its spare byte lands on the next pixel of the run, which
-        // is written right after; the last pixel goes byte by byte.
         for (; k + 1 < n; ++k, from += fromStep, at += step) {
             quint32 pixel; // B, G, R, X in memory
             std::memcpy(&pixel, from, 4);
-            pixel = qbswap(pixel); // X, R, G, B
-            if (step > 0) {
-                pixel >>= 8; // R, G, B, 0
-                std::memcpy(out + at, &pixel, 4);
-            } else {
-                std::memcpy(out + at - 1, &pixel, 4);
-            }
+            pixel = qbswap(pixel) >> 8; // R, G, B, 0
+            std::memcpy(out + at, &pixel, 4);
+        }
+    } else if constexpr (Bpp == 3 && R == 0 && G == 1 && B == 2) {
+        for (; k + 1 < n; ++k, from += fromStep, at += step) {
+            std::memcpy(out + at, from, 4);
         }
     }
     for (; k < n; ++k, from += fromStep, at += step) {
@@ -216,8 +224,8 @@ constexpr int kSlots = 3;
 // Runs read(strip, slot) for each strip in order on the calling thread, each into a free one
 // of kSlots slots, and place(strip, slot) once it is read. With two threads a second thread
 // places strips as they come, and the calling thread places some too whenever every slot is
-// taken: converting costs about as much as decoding, so both threads stay busy. False as soon
-// as a read fails.
+// taken: converting by Qt costs about as much as decoding, and both threads stay busy. False
+// as soon as a read fails.
 template <class Read, class Place>
 bool runStrips(int strips, int threads, const Read& read, const Place& place) {
     struct Job {
@@ -303,8 +311,11 @@ std::atomic<int> gThreads{std::clamp(int(std::thread::hardware_concurrency()), 1
 std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, ErrorManager* errors,
                                               int orientation, const QColorSpace& space) {
     const bool convert = space != QColorSpace(QColorSpace::SRgb);
-    const int bpp = convert ? 4 : 3;
-    if (!start(info, errors, convert ? kRgb32 : JCS_RGB, bpp)) {
+    // Our tables where they reproduce Qt's conversion; elsewhere Qt's own, on RGB32 pixels.
+    const auto converter = convert ? SRgbConverter::fromColorSpace(space) : nullptr;
+    const bool qtConverts = convert && !converter;
+    const int bpp = qtConverts ? 4 : 3;
+    if (!start(info, errors, qtConverts ? kRgb32 : JCS_RGB, bpp)) {
         return nullptr;
     }
     const int width = int(info->output_width);
@@ -325,13 +336,14 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
                    : nullptr;
     }
     const std::ptrdiff_t stripRow = std::ptrdiff_t(width) * bpp;
+    // A spare byte for the 4-byte reads of the last pixel but one.
     const std::unique_ptr<unsigned char[]> buffers(
-        new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow)]);
+        new (std::nothrow) unsigned char[size_t(kSlots * kStripRows) * size_t(stripRow) + 1]);
     if (!buffers) {
         return nullptr;
     }
     const QColorTransform transform =
-        convert ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
+        qtConverts ? space.transformationToColorSpace(QColorSpace::SRgb) : QColorTransform();
     const Placement to = placement(orientation, width, height, rep->bytesPerRow());
     unsigned char* out = rep->bitmapData();
     const auto slotRows = [&](int slot) {
@@ -346,12 +358,21 @@ std::shared_ptr<BitmapImageRep> decodeUpright(jpeg_decompress_struct* info, Erro
     const auto place = [&](int strip, int slot) {
         unsigned char* rows = slotRows(slot);
         const int first = strip * kStripRows;
-        if (convert) {
-            convertRows(rows, stripRow, width, rowsOf(strip), transform);
-            placeRows<4, kRed32, kGreen32, kBlue32>(rows, stripRow, width, first, rowsOf(strip), to,
-                                                    out);
+        const int count = rowsOf(strip);
+        if (qtConverts) {
+            convertRows(rows, stripRow, width, count, transform);
+            placeRows<4, kRed32, kGreen32, kBlue32>(rows, stripRow, width, first, count, to, out);
+        } else if (converter && to.stepX == 3) {
+            // Rows that keep their direction are converted straight into their places.
+            for (int i = 0; i < count; ++i) {
+                converter->convert(rows + std::ptrdiff_t(i) * stripRow,
+                                   out + to.origin + std::ptrdiff_t(first + i) * to.stepY, width);
+            }
         } else {
-            placeRows<3, 0, 1, 2>(rows, stripRow, width, first, rowsOf(strip), to, out);
+            if (converter) {
+                converter->convert(rows, rows, qsizetype(width) * count);
+            }
+            placeRows<3, 0, 1, 2>(rows, stripRow, width, first, count, to, out);
         }
     };
     const int strips = (height + kStripRows - 1) / kStripRows;

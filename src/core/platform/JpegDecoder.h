@@ -1,9 +1,9 @@
 #pragma once
 // The fast road for camera JPEGs: libjpeg-turbo decodes straight into a packed-RGB bitmap, and
-// strip by strip the pixels are converted from the file's colour profile to sRGB (by Qt's
-// QColorSpace) and moved to where the file's orientation puts them, so that no second
-// full-size picture is made. Files it does not handle (CMYK, profiles Qt cannot read) are
-// left to the general decoder.
+// strip by strip the pixels are converted from the file's colour profile to sRGB (by
+// SRgbConverter, or Qt's QColorTransform where its tables do not serve) and moved to where the
+// file's orientation puts them, so that no second full-size picture is made. Files it does not
+// handle (CMYK, profiles Qt cannot read) are left to the general decoder.
 
 #include <QByteArray>
 #include <memory>

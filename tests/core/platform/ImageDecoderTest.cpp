@@ -1,6 +1,7 @@
 #include "core/platform/ImageDecoder.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/JpegDecoder.h"
+#include "core/platform/SRgbConverter.h"
 #include "support/ImageTestSupport.h"
 #include "support/LogCapture.h"
 #include "support/NameOfParam.h"
@@ -461,7 +462,10 @@ protected:
         ASSERT_EQ(icc_.isEmpty(), name == "none") << name << ": scripts/install-deps.sh";
         orientation_ = std::get<1>(GetParam());
     }
-    void TearDown() override { JpegDecoder::setThreads(threads_); }
+    void TearDown() override {
+        JpegDecoder::setThreads(threads_);
+        SRgbConverter::setEnabled(true);
+    }
     // The conversion matters: the stored samples read as sRGB are far from the expectation.
     void expectConversionVisible(const QImage& expected) const {
         if (icc_.isEmpty()) {
@@ -495,14 +499,19 @@ TEST_P(OrientedProfiledPicture, JpegComesOutUprightInSRGB) {
     const auto rep = ImageDecoder::decodeData(jpeg);
     ASSERT_TRUE(rep);
     EXPECT_LE(worstDifference(*rep, expected), kTolerance);
-    // They all take the libjpeg-turbo road, on one thread or two.
-    for (const int t : {1, 2}) {
-        JpegDecoder::setThreads(t);
-        int orientation = 0;
-        const auto fast = JpegDecoder::decode(jpeg, &orientation);
-        ASSERT_TRUE(fast) << t << " threads";
-        EXPECT_EQ(orientation, orientation_);
-        EXPECT_LE(worstDifference(*fast, expected), kTolerance) << t << " threads";
+    // They all take the libjpeg-turbo road, on one thread or two, converting by
+    // SRgbConverter's tables or by Qt (where the tables do not serve).
+    for (const bool tables : {true, false}) {
+        SRgbConverter::setEnabled(tables);
+        for (const int t : {1, 2}) {
+            JpegDecoder::setThreads(t);
+            int orientation = 0;
+            const auto fast = JpegDecoder::decode(jpeg, &orientation);
+            ASSERT_TRUE(fast) << t << " threads, tables " << tables;
+            EXPECT_EQ(orientation, orientation_);
+            EXPECT_LE(worstDifference(*fast, expected), kTolerance)
+                << t << " threads, tables " << tables;
+        }
     }
 }
 
@@ -520,9 +529,12 @@ TEST_P(OrientedProfiledPicture, TiffComesOutUprightInSRGB) {
     ASSERT_TRUE(writer.write(stored));
     const QImage expected = expectedUpright(tiff, orientation_);
     expectConversionVisible(expected);
-    const auto rep = ImageDecoder::decodeData(tiff);
-    ASSERT_TRUE(rep);
-    EXPECT_LE(worstDifference(*rep, expected), kTolerance);
+    for (const bool tables : {true, false}) {
+        SRgbConverter::setEnabled(tables);
+        const auto rep = ImageDecoder::decodeData(tiff);
+        ASSERT_TRUE(rep) << "tables " << tables;
+        EXPECT_LE(worstDifference(*rep, expected), kTolerance) << "tables " << tables;
+    }
 }
 
 std::string
