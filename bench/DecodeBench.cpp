@@ -320,6 +320,13 @@ void registerRoads() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // FOTINO_BENCH_PATH=portable|avx2|vbmi measures the whole roads on that conversion path.
+    const QByteArray wanted = qgetenv("FOTINO_BENCH_PATH");
+    for (const SRgbConverter::Path path : SRgbConverter::availablePaths()) {
+        if (wanted == SRgbConverter::pathName(path)) {
+            SRgbConverter::setPath(path);
+        }
+    }
     registerRoads();
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();

@@ -274,11 +274,11 @@ SRgbConverter::Path SRgbConverter::currentPath() {
 const char* SRgbConverter::pathName(Path path) {
     switch (path) {
     case Path::Portable:
-        return "Portable";
+        return "portable";
     case Path::Avx2:
-        return "Avx2";
+        return "avx2";
     case Path::Vbmi:
-        return "Vbmi";
+        return "vbmi";
     }
     return "?";
 }
