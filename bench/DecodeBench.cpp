@@ -8,6 +8,7 @@
 // process_cpu is the CPU time of all threads per decode: on a busy machine, where wall times
 // stretch, it shows the work done.
 
+#include "PhotoTexture.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/ImageDecoder.h"
 #include "core/platform/JpegDecoder.h"
@@ -34,22 +35,9 @@ namespace {
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
 
-// Photo-like texture, so that the entropy decoding does a camera file's work.
-void photoRow(int y, uchar* row) {
-    for (int x = 0; x < kWidth; ++x) {
-        const int stripe = ((x / 2) + (y / 3)) % 2 ? 60 : 0;
-        row[3 * x] = static_cast<uchar>((x * 255 / kWidth + stripe) % 256);
-        row[3 * x + 1] = static_cast<uchar>((y * 255 / kHeight) ^ ((x * 7) & 31));
-        row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200 + stripe / 2);
-    }
-}
-
 QByteArray cameraJpeg() {
     static const QByteArray bytes = [] {
-        QImage q(kWidth, kHeight, QImage::Format_RGB888);
-        for (int y = 0; y < kHeight; ++y) {
-            photoRow(y, q.scanLine(y));
-        }
+        const QImage q = PhotoTexture::picture(kWidth, kHeight);
         QByteArray out;
         QBuffer buffer(&out);
         buffer.open(QIODevice::WriteOnly);
@@ -226,7 +214,7 @@ constexpr int kStripRows = 64;
 std::vector<uchar> photoStrip() {
     std::vector<uchar> strip(size_t(3 * kWidth) * kStripRows);
     for (int y = 0; y < kStripRows; ++y) {
-        photoRow(y, strip.data() + size_t(3 * kWidth) * size_t(y));
+        PhotoTexture::row(y, kWidth, kHeight, strip.data() + size_t(3 * kWidth) * size_t(y));
     }
     return strip;
 }

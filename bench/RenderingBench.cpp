@@ -3,6 +3,7 @@
 // scaling of the same crop. FOTINO_BENCH_THREADS (1 or 2) sets our drawing threads; run
 // under `taskset -c 0` for one CPU.
 
+#include "PhotoTexture.h"
 #include "core/document/Fotino.h"
 #include "core/imaging/ImagePrintSpecs.h"
 #include "core/platform/AreaResampler.h"
@@ -37,21 +38,7 @@ QTemporaryDir& folder() {
 
 // A photo-like picture with fine texture, so that aliasing shows in the quality figures.
 const QImage& picture() {
-    static const QImage image = [] {
-        QImage q(kWidth, kHeight, QImage::Format_RGB888);
-        for (int y = 0; y < kHeight; ++y) {
-            uchar* row = q.scanLine(y);
-            for (int x = 0; x < kWidth; ++x) {
-                const int stripe = ((x / 2) + (y / 3)) % 2 ? 60 : 0;
-                row[3 * x] = static_cast<uchar>((x * 255 / kWidth + stripe) % 256);
-                row[3 * x + 1] = static_cast<uchar>((y * 255 / kHeight) ^ ((x * 7) & 31));
-                row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200 + stripe / 2);
-            }
-        }
-        q.setDotsPerMeterX(2835);
-        q.setDotsPerMeterY(2835);
-        return q;
-    }();
+    static const QImage image = PhotoTexture::picture(kWidth, kHeight);
     return image;
 }
 

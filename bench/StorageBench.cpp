@@ -2,6 +2,7 @@
 // file), next to a plain copy of the same bytes; and exporting the finished photo at 300 dpi
 // in each format.
 
+#include "PhotoTexture.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentStorage.h"
 #include "core/platform/FileManager.h"
@@ -23,15 +24,7 @@ QTemporaryDir& folder() {
 
 QString cameraJpeg() {
     static const QString path = [] {
-        QImage q(6000, 4000, QImage::Format_RGB888);
-        for (int y = 0; y < q.height(); ++y) {
-            uchar* row = q.scanLine(y);
-            for (int x = 0; x < q.width(); ++x) {
-                row[3 * x] = static_cast<uchar>(x * 255 / q.width());
-                row[3 * x + 1] = static_cast<uchar>((y * 255 / q.height()) ^ ((x * 7) & 31));
-                row[3 * x + 2] = static_cast<uchar>(((x + y) / 24) % 200);
-            }
-        }
+        const QImage q = PhotoTexture::picture(6000, 4000);
         const QString p = folder().filePath(QStringLiteral("IMG_0001.JPG"));
         QImageWriter writer(p, "jpeg");
         writer.setQuality(90);
