@@ -17,36 +17,10 @@ constexpr std::size_t kParallelBytes = std::size_t{1} << 21;
 // Quarter turns split their destination rows at multiples of their tiles.
 constexpr std::ptrdiff_t kQuarterTurnTile = 64;
 
-bool supports(Path path) {
-#if defined(__x86_64__)
-    // May run in a static initialiser, before the runtime has looked at the processor.
-    static const bool avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-    static const bool vbmi =
-        avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl") &&
-        __builtin_cpu_supports("avx512vbmi");
-    switch (path) {
-    case Path::Portable:
-        return true;
-    case Path::Avx2:
-        return avx2;
-    case Path::Vbmi:
-        return vbmi;
-    }
-    return false;
-#else
-    return path == Path::Portable;
-#endif
+InstructionPaths& paths() {
+    static InstructionPaths family;
+    return family;
 }
-
-Path bestPath() {
-    for (Path path : {Path::Vbmi, Path::Avx2})
-        if (supports(path))
-            return path;
-    return Path::Portable;
-}
-
-std::atomic<Path> gPath{bestPath()};
 
 const PixelKernels& kernelsOf(Path path) {
 #if defined(__x86_64__)
@@ -70,7 +44,7 @@ Path simpler(Path path) {
 
 // The current path's version of a kernel, or the nearest simpler path's.
 template <class Fn> Fn kernel(Fn PixelKernels::*member) {
-    for (Path path = gPath.load(std::memory_order_relaxed);; path = simpler(path)) {
+    for (Path path = paths().current();; path = simpler(path)) {
         if (const Fn fn = kernelsOf(path).*member; fn || path == Path::Portable)
             return fn;
     }
@@ -113,34 +87,19 @@ void dropFourthByte(const std::uint8_t* src, int width, int height, std::ptrdiff
 } // namespace
 
 std::vector<Path> availablePaths() {
-    std::vector<Path> paths;
-    for (Path path : {Path::Portable, Path::Avx2, Path::Vbmi})
-        if (supports(path))
-            paths.push_back(path);
-    return paths;
+    return paths().available();
 }
 
 bool setPath(Path path) {
-    if (!supports(path))
-        return false;
-    gPath.store(path, std::memory_order_relaxed);
-    return true;
+    return paths().set(path);
 }
 
 Path currentPath() {
-    return gPath.load(std::memory_order_relaxed);
+    return paths().current();
 }
 
 const char* pathName(Path path) {
-    switch (path) {
-    case Path::Avx2:
-        return "avx2";
-    case Path::Vbmi:
-        return "vbmi";
-    case Path::Portable:
-        break;
-    }
-    return "portable";
+    return InstructionPaths::name(path);
 }
 
 int callerThreads() {

@@ -9,6 +9,8 @@
 // `threads` > 1 lets a kernel split big pictures over that many threads (at most 2),
 // all joined before it returns.
 
+#include "core/platform/InstructionPaths.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -75,7 +77,7 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
 // The instruction paths of the kernels: portable C++, AVX2, or AVX-512 VBMI (where a kernel
 // has no version of its own for a path, the next simpler path's serves). All give the same
 // bytes; the best one the processor runs is used unless a test or benchmark chooses.
-enum class Path { Portable, Avx2, Vbmi };
+using Path = InstructionPath;
 
 // The paths this processor runs, simplest first.
 std::vector<Path> availablePaths();

@@ -18,38 +18,12 @@ namespace {
 
 using Path = SRgbConverter::Path;
 
-bool supports(Path path) {
-#if defined(__x86_64__)
-    // May run in a static initialiser, before the runtime has looked at the processor.
-    static const bool avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-    static const bool vbmi =
-        avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl") &&
-        __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bitalg");
-    switch (path) {
-    case Path::Portable:
-        return true;
-    case Path::Avx2:
-        return avx2;
-    case Path::Vbmi:
-        return vbmi;
-    }
-    return false;
-#else
-    return path == Path::Portable;
-#endif
+InstructionPaths& paths() {
+    // The VBMI loop counts bits with BITALG.
+    static InstructionPaths family(true);
+    return family;
 }
 
-Path bestPath() {
-    for (const Path path : {Path::Vbmi, Path::Avx2}) {
-        if (supports(path)) {
-            return path;
-        }
-    }
-    return Path::Portable;
-}
-
-std::atomic<Path> gPath{bestPath()};
 std::atomic<bool> gEnabled{true};
 
 SRgbKernels::Kernel kernelOf(Path path) {
@@ -222,7 +196,7 @@ bool SRgbConverter::isEnabled() {
 
 void SRgbConverter::convert(const uchar* src, uchar* dst, qsizetype count) const {
     if (count > 0) {
-        kernelOf(gPath.load(std::memory_order_relaxed))(*tables_, src, dst, std::size_t(count));
+        kernelOf(paths().current())(*tables_, src, dst, std::size_t(count));
     }
 }
 
@@ -250,35 +224,17 @@ int SRgbConverter::worstDifferenceFrom(const QColorTransform& transform) const {
 }
 
 std::vector<SRgbConverter::Path> SRgbConverter::availablePaths() {
-    std::vector<Path> paths;
-    for (const Path path : {Path::Portable, Path::Avx2, Path::Vbmi}) {
-        if (supports(path)) {
-            paths.push_back(path);
-        }
-    }
-    return paths;
+    return paths().available();
 }
 
 bool SRgbConverter::setPath(Path path) {
-    if (!supports(path)) {
-        return false;
-    }
-    gPath.store(path, std::memory_order_relaxed);
-    return true;
+    return paths().set(path);
 }
 
 SRgbConverter::Path SRgbConverter::currentPath() {
-    return gPath.load(std::memory_order_relaxed);
+    return paths().current();
 }
 
 const char* SRgbConverter::pathName(Path path) {
-    switch (path) {
-    case Path::Portable:
-        return "portable";
-    case Path::Avx2:
-        return "avx2";
-    case Path::Vbmi:
-        return "vbmi";
-    }
-    return "?";
+    return InstructionPaths::name(path);
 }

@@ -3,6 +3,8 @@
 // from Qt's own conversion: within a level of QColorTransform, and faster (eight times with
 // AVX-512 VBMI). Profiles the tables cannot reproduce are left to Qt.
 
+#include "core/platform/InstructionPaths.h"
+
 #include <QByteArray>
 #include <QColorSpace>
 #include <QtGlobal>
@@ -17,7 +19,7 @@ class SRgbConverter {
 public:
     // The instruction paths of the conversion: portable C++, AVX2, or AVX-512 VBMI with
     // BITALG. All give the same bytes.
-    enum class Path { Portable, Avx2, Vbmi };
+    using Path = InstructionPath;
 
     // The converter from the colour space to sRGB; none when the space is invalid or its
     // conversion is not one the tables reproduce. Kept for the spaces asked for last.
