@@ -62,12 +62,13 @@ DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVar
     }
     // Checked before rendering, which is the slow part. A name that is only a folder ("out/")
     // has its folder, but no file can be written.
-    if (outputPath(options).isEmpty()) {
+    const QString output = outputPath(options);
+    if (output.isEmpty()) {
         return FileManager::isDirectoryAtPath(FileManager::folderOfPath(baseOf(options)))
                    ? Result::WriteFailed
                    : Result::NoFolder;
     }
-    if (belongsToDocument(outputPath(options), document)) {
+    if (belongsToDocument(output, document)) {
         return Result::DocumentsFile;
     }
     const int resolution = options.value(kResolution).toInt();

@@ -168,22 +168,49 @@ void transpose8(__m256i* r) {
     }
 }
 
+// Eight 3-byte pixels as 24 bytes of memory, or widened to one dword each so that dword
+// permutes move whole pixels.
+class EightPixels {
+public:
+    EightPixels() {
+        const std::uint8_t widen[16] = {0, 1, 2, 0x80, 3, 4,  5,  0x80,
+                                        6, 7, 8, 0x80, 9, 10, 11, 0x80};
+        std::uint8_t narrow[16];
+        for (int j = 0; j < 16; ++j)
+            narrow[j] = j < 12 ? static_cast<std::uint8_t>(4 * (j / 3) + j % 3) : 0x80;
+        widen_ = bothLanes(widen);
+        narrow_ = bothLanes(narrow);
+    }
+    // Pixels 0-3 to lane 0 and 4-7 to lane 1, a dword each.
+    __m256i load(const std::uint8_t* p) const {
+        const __m256i raw = _mm256_inserti128_si256(
+            _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
+            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 16)), 1);
+        return _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(raw, spread_), widen_);
+    }
+    // Dwords (or the low three bytes of each) back to 24 bytes of memory.
+    void store(std::uint8_t* d, __m256i dwords) const {
+        const __m256i v = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(dwords, narrow_), join_);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(v));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 16), _mm256_extracti128_si256(v, 1));
+    }
+    __m256i reversed(__m256i dwords) const { return _mm256_permutevar8x32_epi32(dwords, reverse_); }
+
+private:
+    __m256i widen_, narrow_;
+    const __m256i spread_ = _mm256_setr_epi32(0, 1, 2, 2, 3, 4, 5, 5);
+    // Lane 0 holds bytes 0-11, lane 1 bytes 12-23: close the gap between them.
+    const __m256i join_ = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
+    const __m256i reverse_ = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+};
+
 // Quarter turns of 3-byte pixels in blocks of 8 x 8: pixels widened to dwords, transposed in
 // registers, packed back; 64 x 64 tiles keep source and destination lines in cache.
 // Rows and columns that do not fill a block go pixel by pixel.
 void quarterTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
                          bool left, std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0,
                          std::ptrdiff_t r1) {
-    const std::uint8_t widen[16] = {0, 1, 2, 0x80, 3, 4, 5, 0x80, 6, 7, 8, 0x80, 9, 10, 11, 0x80};
-    std::uint8_t narrow[16];
-    for (int j = 0; j < 16; ++j)
-        narrow[j] = j < 12 ? static_cast<std::uint8_t>(4 * (j / 3) + j % 3) : 0x80;
-    const __m256i widenIdx = bothLanes(widen), narrowIdx = bothLanes(narrow);
-    // Pixels 0-3 to lane 0 and 4-7 to lane 1 (from bytes 0-15 and 16-23).
-    const __m256i spread = _mm256_setr_epi32(0, 1, 2, 2, 3, 4, 5, 5);
-    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
-    // Turning right reverses the order of the pixels within a destination block.
-    const __m256i reverse = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    const EightPixels pixels;
     const std::ptrdiff_t fullRows = r0 + (r1 - r0) / 8 * 8;
     const int fullBands = height / 8 * 8;
     for (std::ptrdiff_t yt = r0; yt < fullRows; yt += 64) {
@@ -195,28 +222,14 @@ void quarterTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::pt
                 const std::ptrdiff_t c0 = left ? width - 8 - y : y;
                 for (int band = bt; band < bt1; band += 8) {
                     __m256i r[8];
-                    for (int i = 0; i < 8; ++i) {
-                        const std::uint8_t* s = src + (band + i) * sbpr + 3 * c0;
-                        const __m256i raw = _mm256_inserti128_si256(
-                            _mm256_castsi128_si256(
-                                _mm_loadu_si128(reinterpret_cast<const __m128i*>(s))),
-                            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + 16)), 1);
-                        r[i] =
-                            _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(raw, spread), widenIdx);
-                    }
+                    for (int i = 0; i < 8; ++i)
+                        r[i] = pixels.load(src + (band + i) * sbpr + 3 * c0);
                     transpose8(r);
                     const std::ptrdiff_t x = left ? band : height - 8 - band;
                     for (int c = 0; c < 8; ++c) {
                         const std::ptrdiff_t row = left ? y + 7 - c : y + c;
-                        const __m256i v = _mm256_permutevar8x32_epi32(
-                            _mm256_shuffle_epi8(left ? r[c]
-                                                     : _mm256_permutevar8x32_epi32(r[c], reverse),
-                                                narrowIdx),
-                            join);
-                        std::uint8_t* d = dst + row * dbpr + 3 * x;
-                        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(v));
-                        _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 16),
-                                         _mm256_extracti128_si256(v, 1));
+                        // Turning right reverses the order of the pixels within a block.
+                        pixels.store(dst + row * dbpr + 3 * x, left ? r[c] : pixels.reversed(r[c]));
                     }
                 }
             }
@@ -242,30 +255,13 @@ void quarterTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::pt
 void halfTurnRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff_t sbpr,
                       std::uint8_t* dst, std::ptrdiff_t dbpr, std::ptrdiff_t r0,
                       std::ptrdiff_t r1) {
-    const std::uint8_t widen[16] = {0, 1, 2, 0x80, 3, 4, 5, 0x80, 6, 7, 8, 0x80, 9, 10, 11, 0x80};
-    std::uint8_t narrow[16];
-    for (int j = 0; j < 16; ++j)
-        narrow[j] = j < 12 ? static_cast<std::uint8_t>(4 * (j / 3) + j % 3) : 0x80;
-    const __m256i widenIdx = bothLanes(widen), narrowIdx = bothLanes(narrow);
-    const __m256i spread = _mm256_setr_epi32(0, 1, 2, 2, 3, 4, 5, 5);
-    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
-    const __m256i reverse = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    const EightPixels pixels;
     for (std::ptrdiff_t y = r0; y < r1; ++y) {
         const std::uint8_t* s = src + (height - 1 - y) * sbpr;
         std::uint8_t* d = dst + y * dbpr;
         int x = 0;
         for (; x + 8 <= width; x += 8) {
-            const std::uint8_t* p = s + 3 * (width - 8 - x);
-            const __m256i raw = _mm256_inserti128_si256(
-                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p))),
-                _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 16)), 1);
-            const __m256i pixels =
-                _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(raw, spread), widenIdx);
-            const __m256i v = _mm256_permutevar8x32_epi32(
-                _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(pixels, reverse), narrowIdx), join);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 3 * x), _mm256_castsi256_si128(v));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 3 * x + 16),
-                             _mm256_extracti128_si256(v, 1));
+            pixels.store(d + 3 * x, pixels.reversed(pixels.load(s + 3 * (width - 8 - x))));
         }
         for (; x < width; ++x)
             copyPixel<3>(d + 3 * x, s + 3 * (width - 1 - x));
@@ -298,11 +294,8 @@ void rotateRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff
     const std::uint8_t pairs[16] = {0, 3, 1, 4, 2, 5, 0x80, 0x80, 8, 11, 9, 12, 10, 13, 0x80, 0x80};
     const std::uint8_t wxp[16] = {0, 1, 0, 1, 0, 1, 0x80, 0x80, 8, 9, 8, 9, 8, 9, 0x80, 0x80};
     const std::uint8_t wyp[16] = {0, 1, 0, 1, 0, 1, 0, 1, 8, 9, 8, 9, 8, 9, 8, 9};
-    const std::uint8_t narrow[16] = {0,  1,  2,  4,  5,    6,    8,    9,
-                                     10, 12, 13, 14, 0x80, 0x80, 0x80, 0x80};
     const __m256i shufPairs = bothLanes(pairs), shufWx = bothLanes(wxp), shufWy = bothLanes(wyp);
-    const __m256i narrowIdx = bothLanes(narrow);
-    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
+    const EightPixels pixels;
     const __m256i lanes = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
     const __m256 stepX = _mm256_set1_ps(m.stepX), stepY = _mm256_set1_ps(m.stepY);
     const __m256i sixtyFour = _mm256_set1_epi32(64), round = _mm256_set1_epi16(32);
@@ -418,11 +411,7 @@ void rotateRowsAvx2(const std::uint8_t* src, int width, int height, std::ptrdiff
                                                  wyB),
                             round),
                         6);
-                    const __m256i packed = _mm256_permutevar8x32_epi32(
-                        _mm256_shuffle_epi8(_mm256_packus_epi16(a, b), narrowIdx), join);
-                    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(packed));
-                    _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 16),
-                                     _mm256_extracti128_si256(packed, 1));
+                    pixels.store(d, _mm256_packus_epi16(a, b));
                 }
                 for (; i < iEnd; ++i, d += 3) {
                     const float fi = static_cast<float>(i);

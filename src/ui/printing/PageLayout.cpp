@@ -20,9 +20,14 @@ PageLayout::PageLayout(QWidget* parent)
 
 PageLayout::~PageLayout() = default;
 
+namespace {
+bool printsToPdf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
+} // namespace
+
 QRectF PageLayout::imageableRect(const QPrinter& printer) {
-    return PageGeometry::imageableRect(printer.pageLayout(),
-                                       printer.outputFormat() == QPrinter::PdfFormat);
+    return PageGeometry::imageableRect(printer.pageLayout(), printsToPdf(printer));
 }
 
 void PageLayout::calcPageRect(const std::shared_ptr<QPrinter>& settings, PrintLayout* layout) {
@@ -45,8 +50,7 @@ void PageLayout::calcPageRect(const std::shared_ptr<QPrinter>& settings, PrintLa
 
 PrintSheet PageLayout::printerLayout() const {
     PrintSheet sheet(printLayout_->interspace());
-    sheet.setPageRect(QRectF(QPointF(0, 0), PageGeometry::paperSize(info_->pageLayout())));
-    sheet.setLayoutRect(imageableRect(*info_));
+    sheet.setPage(info_->pageLayout(), printsToPdf(*info_));
     sheet.setFotinos(printLayout_->fotinos());
     sheet.setCount(printLayout_->count());
     return sheet;
