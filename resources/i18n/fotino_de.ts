@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
+                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
+                           verschieben (nichts wird gespeichert)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Befehle:
   export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH] [--quality Q]
                            exportiert das fertige Foto; PFAD erhält die Endung des Formats
                            (standardmäßig PNG mit 300 dpi; Qualität 0 bis 1 für JPEG)
+  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
+                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
+                           verschieben (nichts wird gespeichert)
   print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
                            Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,18 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino: unerwartetes Argument „%1“</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Gesicht</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino: view braucht ein Dokument</translation>
     </message>
 </context>
 </TS>

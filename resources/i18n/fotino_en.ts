@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,18 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino: unexpected argument “%1”</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Eyes</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino: view needs one document</translation>
     </message>
 </context>
 </TS>

@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
+                            sa photo avec les repères ; faites glisser l’image pour essayer
+                            un cadrage (rien n’est enregistré)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Commandes :
   export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH] [--quality Q]
                             exporte la photo finie ; CHEMIN prend l’extension du format
                             (PNG à 300 dpi par défaut ; qualité de 0 à 1 pour le JPEG)
+  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
+                            sa photo avec les repères ; faites glisser l’image pour essayer
+                            un cadrage (rien n’est enregistré)
   print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
                             papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,18 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino : argument inattendu « %1 »</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Visage</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Yeux</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino : view demande un document</translation>
     </message>
 </context>
 </TS>
