@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-std::vector<FramingGuides::Guide> FramingGuides::guidesInView(
-    const std::optional<QVariantMap>& guides, float widthInCm, float viewWidth) {
+std::vector<FramingGuides::Guide>
+FramingGuides::guidesInView(const std::optional<QVariantMap>& guides, float widthInCm,
+                            float viewWidth) {
     std::vector<Guide> placed;
     const float scale = viewWidth / widthInCm;
     if (!guides || !(widthInCm > 0) || !std::isfinite(scale)) {
@@ -16,10 +17,10 @@ std::vector<FramingGuides::Guide> FramingGuides::guidesInView(
             return;
         }
         const QRectF cm = Preset::rectFromGuide(value.toMap());
-        placed.push_back({name, QRectF(static_cast<float>(cm.x()) * scale,
-                                       static_cast<float>(cm.y()) * scale,
-                                       static_cast<float>(cm.width()) * scale,
-                                       static_cast<float>(cm.height()) * scale)});
+        placed.push_back(
+            {name, QRectF(static_cast<float>(cm.x()) * scale, static_cast<float>(cm.y()) * scale,
+                          static_cast<float>(cm.width()) * scale,
+                          static_cast<float>(cm.height()) * scale)});
     };
     if (const auto face = guides->constFind(Preset::kFaceGuide); face != guides->cend()) {
         add(face.key(), face.value());

@@ -1,5 +1,6 @@
 #include "ui/editor/PictureView.h"
 
+#include "core/document/AttributeKeys.h"
 #include "core/document/Fotino.h"
 #include "core/imaging/DefaultsExtension.h"
 #include "core/platform/GraphicsContext.h"
@@ -35,8 +36,8 @@ PictureView::PictureView(QWidget* parent)
 
 PictureView::~PictureView() = default;
 
-PictureView* PictureView::pictureViewWithFotino(std::shared_ptr<Fotino> fotino,
-                                                const QRect& frame, QWidget* parent) {
+PictureView* PictureView::pictureViewWithFotino(std::shared_ptr<Fotino> fotino, const QRect& frame,
+                                                QWidget* parent) {
     auto* view = new PictureView(parent);
     view->setGeometry(frame);
     view->setFotino(std::move(fotino));
@@ -59,33 +60,36 @@ void PictureView::drawRect(GraphicsContext& context) {
     const QRectF bounds(QPointF(0, 0), context.sizeInPoints());
     context.setFillColor(Qt::white);
     context.fillRect(bounds);
-    if (fotino_) {
-        fotino_->drawInFrame(bounds);
-    }
     if (generate_) {
+        if (fotino_) {
+            fotino_->drawInFrame(bounds);
+        }
         return;
     }
-    context.setFillColor(Qt::black);
-    context.frameRect(bounds, 1);
-    if (!fotino_ || fotino_->showFaceFrame()) {
-        const QImage& layer = guidesLayer();
-        QPainter* painter = context.painter();
-        if (painter != nullptr && !layer.isNull()) {
-            painter->save();
-            painter->resetTransform();
-            painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter->drawImage(QPointF(0, 0), layer);
-            painter->restore();
-        }
+    if (fotino_) {
+        fotino_->drawPictureInFrame(bounds);
+    }
+    // Everything laid over the picture stays the same while it is dragged: the mask, the
+    // outline and the guides are drawn once into a layer and laid over each new frame.
+    const QImage& layer = overlay(context.devicePixelsPerUnit().x());
+    QPainter* painter = context.painter();
+    if (painter != nullptr && !layer.isNull()) {
+        painter->save();
+        painter->resetTransform();
+        painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter->drawImage(QPointF(0, 0), layer);
+        painter->restore();
     }
 }
 
-PictureView::OverlayKey PictureView::overlayKey() const {
+PictureView::OverlayKey PictureView::overlayKey(qreal ratio) const {
     OverlayKey key;
     key.size = size();
-    key.ratio = devicePixelRatioF();
+    key.ratio = ratio;
     key.hasFotino = fotino_ != nullptr;
+    key.guidesShown = !fotino_ || fotino_->showFaceFrame();
     if (fotino_) {
+        key.mask = fotino_->objectForKey(AttributeKeys::kPresetMask);
         if (const auto guides = fotino_->guides()) {
             key.guides = *guides;
             for (auto it = guides->cbegin(); it != guides->cend(); ++it) {
@@ -97,8 +101,8 @@ PictureView::OverlayKey PictureView::overlayKey() const {
     return key;
 }
 
-const QImage& PictureView::guidesLayer() {
-    OverlayKey key = overlayKey();
+const QImage& PictureView::overlay(qreal ratio) {
+    OverlayKey key = overlayKey(ratio);
     if (key == overlayKey_ && !overlay_.isNull()) {
         return overlay_;
     }
@@ -110,18 +114,26 @@ const QImage& PictureView::guidesLayer() {
     }
     overlay_.setDevicePixelRatio(overlayKey_.ratio);
     overlay_.fill(Qt::transparent);
-    GraphicsContext context(&overlay_, QSizeF(width(), height()),
-                            QRectF(0, 0, width(), height()));
-    drawGuides(context);
+    const QRectF bounds(0, 0, width(), height());
+    GraphicsContext context(&overlay_, bounds.size(), bounds);
+    const GraphicsContext::CurrentScope current(context);
+    if (fotino_) {
+        fotino_->drawMaskInFrame(bounds);
+    }
+    context.setFillColor(Qt::black);
+    context.frameRect(bounds, 1);
+    if (overlayKey_.guidesShown) {
+        drawGuides(context);
+    }
     return overlay_;
 }
 
 void PictureView::drawGuides(GraphicsContext& context) {
     const QRectF bounds(QPointF(0, 0), context.sizeInPoints());
-    const auto guides =
-        fotino_ ? FramingGuides::guidesInView(fotino_->guides(), fotino_->widthInCm(),
-                                              static_cast<float>(bounds.width()))
-                : std::vector<FramingGuides::Guide>();
+    const auto guides = fotino_
+                            ? FramingGuides::guidesInView(fotino_->guides(), fotino_->widthInCm(),
+                                                          static_cast<float>(bounds.width()))
+                            : std::vector<FramingGuides::Guide>();
     qreal labelY = bounds.y();
     for (const FramingGuides::Guide& guide : guides) {
         const QPainterPath path = rectPath(guide.rect);
@@ -166,8 +178,8 @@ QByteArray PictureView::PDFCalibratedRepresentation() {
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
-        pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait,
-                                      QMarginsF()));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(points, QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (painter.begin(&pdf)) {
             const qreal pixelsPerPoint = kPdfResolution / Units::kPointsPerInch;

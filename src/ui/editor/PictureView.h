@@ -46,11 +46,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // What the guides layer depends on; it is drawn again only when one of these changes.
+    // What the layer over the picture depends on; it is drawn again only when one of these
+    // changes.
     struct OverlayKey {
         QSize size;
         qreal ratio = 0;
         bool hasFotino = false;
+        bool guidesShown = false;
+        QVariant mask;
         QVariant guides;
         float widthInCm = 0;
         QStringList labels;
@@ -58,11 +61,12 @@ private:
     };
 
     void drawRect(GraphicsContext& context);
-    // The guides and the centre line, with the veil over all but the face box, into the
-    // cached layer laid over the photo: they do not change while the picture moves.
+    // The guides and the centre line, with the veil over all but the face box.
     void drawGuides(GraphicsContext& context);
-    const QImage& guidesLayer();
-    OverlayKey overlayKey() const;
+    // The mask, the outline and (when shown) the guides, at that many device pixels a point
+    // (what the painter maps a point to, which a widget drawn into a picture may not report).
+    const QImage& overlay(qreal ratio);
+    OverlayKey overlayKey(qreal ratio) const;
     // The mouse location in points, y upward.
     QPointF location(const QMouseEvent* event) const;
 

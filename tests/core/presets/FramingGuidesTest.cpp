@@ -31,12 +31,12 @@ TEST_P(FramingGuidesScale, ScalesCentimetresByTheViewWidth) {
     EXPECT_EQ(placed[0].rect, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Views, FramingGuidesScale,
-    ::testing::Values(Case{"Worked", 3.5f, 350, QRectF(100, 100, 100, 200)},
-                      Case{"HalfSize", 3.5f, 175, QRectF(50, 50, 50, 100)},
-                      Case{"TwoInches", 5.08f, 508, QRectF(100, 100, 100, 200)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Views, FramingGuidesScale,
+                         ::testing::Values(Case{"Worked", 3.5f, 350, QRectF(100, 100, 100, 200)},
+                                           Case{"HalfSize", 3.5f, 175, QRectF(50, 50, 50, 100)},
+                                           Case{"TwoInches", 5.08f, 508,
+                                                QRectF(100, 100, 100, 200)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FramingGuides, TheFaceBoxComesFirstWhateverTheNamesOfTheOthers) {
     const QVariantMap guides{{QStringLiteral("!Chin"), guide(0, 0, 1, 1)},

@@ -113,8 +113,8 @@ TEST_F(FileDragAndDropCellTest, RefusesDragsWithoutLocalFiles) {
     const auto web = urls({QStringLiteral("https://example.org/photo.jpg")});
     QMimeData text;
     text.setText(QStringLiteral("/tmp/photo.jpg"));
-    for (const QMimeData* data : {static_cast<const QMimeData*>(web.get()),
-                                  static_cast<const QMimeData*>(&text)}) {
+    for (const QMimeData* data :
+         {static_cast<const QMimeData*>(web.get()), static_cast<const QMimeData*>(&text)}) {
         EXPECT_FALSE(enter(*data));
         EXPECT_FALSE(cell.highlite());
         EXPECT_FALSE(drop(*data));
@@ -124,8 +124,8 @@ TEST_F(FileDragAndDropCellTest, RefusesDragsWithoutLocalFiles) {
 }
 
 TEST_F(FileDragAndDropCellTest, TakesTheFirstLocalFileAfterWebAddresses) {
-    const auto mixed = urls(
-        {QStringLiteral("https://example.org/a.jpg"), QStringLiteral("file:///tmp/b c.jpg")});
+    const auto mixed =
+        urls({QStringLiteral("https://example.org/a.jpg"), QStringLiteral("file:///tmp/b c.jpg")});
     ASSERT_TRUE(enter(*mixed));
     EXPECT_TRUE(drop(*mixed));
     EXPECT_EQ(owner.loaded, QStringList{QStringLiteral("/tmp/b c.jpg")});

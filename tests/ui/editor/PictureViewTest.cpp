@@ -34,6 +34,37 @@ protected:
         return doc;
     }
 
+    // A picture dark on its left half and white on its right, wider than the view, shown
+    // without guides: the border between the halves lies near the middle of the view.
+    std::shared_ptr<Fotino> halvesDocument() {
+        auto doc = document({});
+        QImage halves(400, 400, QImage::Format_RGB888);
+        halves.fill(Qt::white);
+        for (int y = 0; y < 400; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                halves.setPixelColor(x, y, Qt::black);
+            }
+        }
+        halves.setDotsPerMeterX(2835);
+        halves.setDotsPerMeterY(2835);
+        // The document's picture is the file beside it with its base name.
+        EXPECT_TRUE(halves.save(home.filePath(QStringLiteral("photo.png"))));
+        doc->setPictureSize(100);
+        doc->setOffset(QPointF(45, 50));
+        doc->setShowFaceFrame(false);
+        return doc;
+    }
+
+    // The first column of that row, from the left, that is light.
+    static int border(const QImage& picture, int row) {
+        for (int x = 4; x < picture.width() - 4; ++x) {
+            if (picture.pixelColor(x, row).red() > 128) {
+                return x;
+            }
+        }
+        return -1;
+    }
+
     PictureView& show(std::shared_ptr<Fotino> doc, QSize size = QSize(350, 450)) {
         view.setFotino(std::move(doc));
         view.resize(size);
@@ -128,17 +159,23 @@ TEST_F(PictureViewTest, TheCentreLineRunsDownTheMiddleWithGuidesOn) {
 }
 
 TEST_F(PictureViewTest, IsSharpAtTwiceTheDevicePixels) {
-    show(document({{QStringLiteral("Band"), guide(1, 1, 2, 3)}}));
-    QImage grabbed(700, 900, QImage::Format_ARGB32_Premultiplied);
-    grabbed.setDevicePixelRatio(2);
-    grabbed.fill(Qt::transparent);
-    view.render(&grabbed);
-    // The one-point outline covers two device pixels, the wash starts at device pixel 200.
-    EXPECT_EQ(grabbed.pixelColor(0, 400), QColor(Qt::black));
-    EXPECT_EQ(grabbed.pixelColor(1, 400), QColor(Qt::black));
-    EXPECT_EQ(grabbed.pixelColor(2, 400), kPhoto);
-    EXPECT_GT(grabbed.pixelColor(220, 400).red(), kPhoto.red() + 20);
-    EXPECT_EQ(grabbed.pixelColor(180, 400), kPhoto);
+    show(halvesDocument());
+    const QImage single = view.grab().toImage();
+    QImage twice(700, 900, QImage::Format_ARGB32_Premultiplied);
+    twice.setDevicePixelRatio(2);
+    twice.fill(Qt::transparent);
+    view.render(&twice);
+    const int at = border(single, 225);
+    ASSERT_GT(at, 100);
+    ASSERT_LT(at, 250);
+    // The same picture at twice the pixels: the border twice as far, as sharp.
+    EXPECT_NEAR(border(twice, 450), 2 * at, 2);
+    EXPECT_LT(twice.pixelColor(2 * at - 3, 450).red(), 20);
+    EXPECT_GT(twice.pixelColor(2 * at + 3, 450).red(), 235);
+    // The one-point outline covers two device pixels (here over the white half).
+    EXPECT_EQ(twice.pixelColor(699, 400), QColor(Qt::black));
+    EXPECT_EQ(twice.pixelColor(698, 400), QColor(Qt::black));
+    EXPECT_EQ(twice.pixelColor(697, 400), QColor(Qt::white));
 }
 
 TEST_F(PictureViewTest, ThePdfHoldsThePhotoWithoutOverlays) {
@@ -202,44 +239,21 @@ TEST_P(PictureViewDrag, MovesTheOffsetOnePixelUnitAPoint) {
     EXPECT_EQ(doc->offset(), released);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Directions, PictureViewDrag,
-    ::testing::Values(Drag{"Right", QPoint(10, 0), 1, 0}, Drag{"Left", QPoint(-10, 0), -1, 0},
-                      Drag{"Up", QPoint(0, -10), 0, 1}, Drag{"Down", QPoint(0, 10), 0, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Directions, PictureViewDrag,
+                         ::testing::Values(Drag{"Right", QPoint(10, 0), 1, 0},
+                                           Drag{"Left", QPoint(-10, 0), -1, 0},
+                                           Drag{"Up", QPoint(0, -10), 0, 1},
+                                           Drag{"Down", QPoint(0, 10), 0, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PictureViewTest, ThePictureFollowsTheMouse) {
-    // A picture dark on its left half: the border between the halves moves with the mouse.
-    auto doc = document({});
-    QImage halves(400, 400, QImage::Format_RGB888);
-    halves.fill(Qt::white);
-    for (int y = 0; y < 400; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            halves.setPixelColor(x, y, Qt::black);
-        }
-    }
-    halves.setDotsPerMeterX(2835);
-    halves.setDotsPerMeterY(2835);
-    // The document's picture is the file beside it with its base name.
-    ASSERT_TRUE(halves.save(home.filePath(QStringLiteral("photo.png"))));
-    doc->setPictureSize(100);
-    doc->setShowFaceFrame(false);
-    show(doc);
-    const auto border = [&] {
-        image = view.grab().toImage();
-        for (int x = 2; x < 348; ++x) {
-            if (pixel(x, 225).red() > 128) {
-                return x;
-            }
-        }
-        return -1;
-    };
-    const int before = border();
-    ASSERT_GT(before, 2);
+    show(halvesDocument());
+    const int before = border(view.grab().toImage(), 225);
+    ASSERT_GT(before, 100);
     QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(&view, QPoint(130, 100));
     QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(130, 100));
-    EXPECT_GT(border(), before);
+    EXPECT_GT(border(view.grab().toImage(), 225), before);
 }
 
 TEST_F(PictureViewTest, APressWithoutMovementChangesNothing) {
