@@ -1,5 +1,6 @@
 #include "ui/editor/PictureView.h"
 #include "core/document/Fotino.h"
+#include "core/platform/GraphicsContext.h"
 #include "core/presets/Preset.h"
 #include "support/DocumentTestSupport.h"
 #include "support/TemporaryHome.h"
@@ -176,6 +177,43 @@ TEST_F(PictureViewTest, IsSharpAtTwiceTheDevicePixels) {
     EXPECT_EQ(twice.pixelColor(699, 400), QColor(Qt::black));
     EXPECT_EQ(twice.pixelColor(698, 400), QColor(Qt::black));
     EXPECT_EQ(twice.pixelColor(697, 400), QColor(Qt::white));
+}
+
+TEST_F(PictureViewTest, OnScreenAFarShrunkPictureLooksAsItsExactRendering) {
+    // Stripes one pixel wide over gradients, shrunk about eight times: the screen averages a
+    // halved copy, a rendering every pixel; both must show the same mid tones in the same
+    // places.
+    auto doc = document({});
+    QImage texture(2400, 2400, QImage::Format_RGB888);
+    for (int y = 0; y < 2400; ++y) {
+        for (int x = 0; x < 2400; ++x) {
+            const int stripe = x % 2 ? 80 : 0;
+            texture.setPixelColor(x, y, QColor(x / 12 + stripe / 2, y / 16 + stripe, 90));
+        }
+    }
+    texture.setDotsPerMeterX(2835);
+    texture.setDotsPerMeterY(2835);
+    ASSERT_TRUE(texture.save(home.filePath(QStringLiteral("photo.png"))));
+    doc->setPictureSize(10);
+    doc->setShowFaceFrame(false);
+    show(doc);
+    const QImage screen = view.grab().toImage();
+    QImage rendering(350, 450, QImage::Format_RGB888);
+    rendering.fill(Qt::white);
+    {
+        GraphicsContext context(&rendering, QSizeF(350, 450));
+        const GraphicsContext::CurrentScope current(context);
+        doc->drawInFrame(QRectF(0, 0, 350, 450));
+    }
+    int worst = 0;
+    for (int y = 2; y < 448; ++y) {
+        for (int x = 2; x < 348; ++x) {
+            const QColor a = screen.pixelColor(x, y);
+            const QColor b = rendering.pixelColor(x, y);
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green())});
+        }
+    }
+    EXPECT_LE(worst, 3);
 }
 
 TEST_F(PictureViewTest, ThePdfHoldsThePhotoWithoutOverlays) {
