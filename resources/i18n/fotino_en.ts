@@ -463,5 +463,133 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>fotino: view needs one document</source>
         <translation>fotino: view needs one document</translation>
     </message>
+    <message id="presetEditor">
+        <source>Edit Preset</source>
+        <translation>Edit Preset</translation>
+    </message>
+    <message id="generalLabel">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="printAreaLabel">
+        <source>Print Area</source>
+        <translation>Print Area</translation>
+    </message>
+    <message id="guidesLabel">
+        <source>Guides</source>
+        <translation>Guides</translation>
+    </message>
+    <message id="presetName">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="presetIcon">
+        <source>Icon:</source>
+        <translation>Icon:</translation>
+    </message>
+    <message id="widthLabel">
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message id="heightLabel">
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message id="printMask">
+        <source>Mask:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message id="faceLabel">
+        <source>Face box</source>
+        <translation>Face box</translation>
+    </message>
+    <message id="eyesLabel">
+        <source>Eye band</source>
+        <translation>Eye band</translation>
+    </message>
+    <message id="leftLabel">
+        <source>Left:</source>
+        <translation>Left:</translation>
+    </message>
+    <message id="topLabel">
+        <source>Top:</source>
+        <translation>Top:</translation>
+    </message>
+    <message id="rightLabel">
+        <source>Right:</source>
+        <translation>Right:</translation>
+    </message>
+    <message id="bottomLabel">
+        <source>Bottom:</source>
+        <translation>Bottom:</translation>
+    </message>
+    <message id="cancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="saveButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="centimetresUnit">
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message id="inchesUnit">
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message id="picturesFilter">
+        <source>Pictures (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message id="choosePicture">
+        <source>Choose a Picture</source>
+        <translation>Choose a Picture</translation>
+    </message>
+    <message id="unreadablePicture">
+        <source>“%1” is not a picture Fotino can read.</source>
+        <translation>“%1” is not a picture Fotino can read.</translation>
+    </message>
+    <message id="presetGuideField">
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="presetNameEmpty">
+        <source>“%1” is empty. Give the preset a name.</source>
+        <translation>“%1” is empty. Give the preset a name.</translation>
+    </message>
+    <message id="presetNameNotFileName">
+        <source>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</translation>
+    </message>
+    <message id="presetLengthEmpty">
+        <source>“%1” is empty. Enter a length.</source>
+        <translation>“%1” is empty. Enter a length.</translation>
+    </message>
+    <message id="presetLengthNotANumber">
+        <source>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</source>
+        <translation>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</translation>
+    </message>
+    <message id="presetSizeOutOfRange">
+        <source>“%1” must be more than 0 and at most 100 cm (39.37 in).</source>
+        <translation>“%1” must be more than 0 and at most 100 cm (39.37 in).</translation>
+    </message>
+    <message id="presetGuideNotRightOfLeft">
+        <source>“%1” must lie to the right of the left edge.</source>
+        <translation>“%1” must lie to the right of the left edge.</translation>
+    </message>
+    <message id="presetGuideNotAboveBottom">
+        <source>“%1” must lie above the bottom edge.</source>
+        <translation>“%1” must lie above the bottom edge.</translation>
+    </message>
+    <message id="presetGuideOutsidePhoto">
+        <source>“%1” lies outside the photo: guides must stay within its width and height.</source>
+        <translation>“%1” lies outside the photo: guides must stay within its width and height.</translation>
+    </message>
+    <message id="presetNotSaved">
+        <source>The preset could not be written to “%1”.</source>
+        <translation>The preset could not be written to “%1”.</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,133 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>fotino: view needs one document</source>
         <translation>fotino : view demande un document</translation>
     </message>
+    <message id="presetEditor">
+        <source>Edit Preset</source>
+        <translation>Modifier le format</translation>
+    </message>
+    <message id="generalLabel">
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message id="printAreaLabel">
+        <source>Print Area</source>
+        <translation>Zone d’impression</translation>
+    </message>
+    <message id="guidesLabel">
+        <source>Guides</source>
+        <translation>Repères</translation>
+    </message>
+    <message id="presetName">
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message id="presetIcon">
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message id="widthLabel">
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message id="heightLabel">
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message id="printMask">
+        <source>Mask:</source>
+        <translation>Masque :</translation>
+    </message>
+    <message id="faceLabel">
+        <source>Face box</source>
+        <translation>Cadre du visage</translation>
+    </message>
+    <message id="eyesLabel">
+        <source>Eye band</source>
+        <translation>Bande des yeux</translation>
+    </message>
+    <message id="leftLabel">
+        <source>Left:</source>
+        <translation>Gauche :</translation>
+    </message>
+    <message id="topLabel">
+        <source>Top:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message id="rightLabel">
+        <source>Right:</source>
+        <translation>Droite :</translation>
+    </message>
+    <message id="bottomLabel">
+        <source>Bottom:</source>
+        <translation>Bas :</translation>
+    </message>
+    <message id="cancelButton">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="saveButton">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="centimetresUnit">
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message id="inchesUnit">
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message id="picturesFilter">
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message id="choosePicture">
+        <source>Choose a Picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message id="unreadablePicture">
+        <source>“%1” is not a picture Fotino can read.</source>
+        <translation>« %1 » n’est pas une image que Fotino sait lire.</translation>
+    </message>
+    <message id="presetGuideField">
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="presetNameEmpty">
+        <source>“%1” is empty. Give the preset a name.</source>
+        <translation>« %1 » est vide. Donnez un nom au format.</translation>
+    </message>
+    <message id="presetNameNotFileName">
+        <source>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>Le nom saisi dans « %1 » ne peut pas servir de nom de fichier. Choisissez un nom plus court, sans « / », autre que « . » ou « .. ».</translation>
+    </message>
+    <message id="presetLengthEmpty">
+        <source>“%1” is empty. Enter a length.</source>
+        <translation>« %1 » est vide. Saisissez une longueur.</translation>
+    </message>
+    <message id="presetLengthNotANumber">
+        <source>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</source>
+        <translation>« %1 » n’est pas une longueur. Saisissez un nombre d’au plus deux décimales, par exemple 3,5.</translation>
+    </message>
+    <message id="presetSizeOutOfRange">
+        <source>“%1” must be more than 0 and at most 100 cm (39.37 in).</source>
+        <translation>« %1 » doit être supérieure à 0 et d’au plus 100 cm (39,37 po).</translation>
+    </message>
+    <message id="presetGuideNotRightOfLeft">
+        <source>“%1” must lie to the right of the left edge.</source>
+        <translation>« %1 » doit se trouver à droite du bord gauche.</translation>
+    </message>
+    <message id="presetGuideNotAboveBottom">
+        <source>“%1” must lie above the bottom edge.</source>
+        <translation>« %1 » doit se trouver au-dessus du bord bas.</translation>
+    </message>
+    <message id="presetGuideOutsidePhoto">
+        <source>“%1” lies outside the photo: guides must stay within its width and height.</source>
+        <translation>« %1 » sort de la photo : les repères doivent rester dans sa largeur et sa hauteur.</translation>
+    </message>
+    <message id="presetNotSaved">
+        <source>The preset could not be written to “%1”.</source>
+        <translation>Le format n’a pas pu être enregistré dans « %1 ».</translation>
+    </message>
 </context>
 </TS>
