@@ -591,5 +591,113 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>The preset could not be written to “%1”.</source>
         <translation>Das Format konnte nicht in „%1“ gespeichert werden.</translation>
     </message>
+    <message id="nameLabel">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="dropLabel">
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message id="pictureSizeLabel">
+        <source>Scale:</source>
+        <translation>Maßstab:</translation>
+    </message>
+    <message id="presetsLabel">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="pictureFrameLabel">
+        <source>Print size</source>
+        <translation>Druckgröße</translation>
+    </message>
+    <message id="faceFrameLabel">
+        <source>Face frame:</source>
+        <translation>Gesichtsrahmen:</translation>
+    </message>
+    <message id="contrastLabel">
+        <source>Contrast:</source>
+        <translation>Kontrast:</translation>
+    </message>
+    <message id="brightnessLabel">
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message id="importImageButton">
+        <source>Choose Picture…</source>
+        <translation>Bild wählen …</translation>
+    </message>
+    <message id="displayFaceFrameSwitch">
+        <source>Show guides</source>
+        <translation>Hilfslinien zeigen</translation>
+    </message>
+    <message id="editPresetsButton">
+        <source>Formats…</source>
+        <translation>Formate …</translation>
+    </message>
+    <message id="grayscale">
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message id="newPreset">
+        <source>New…</source>
+        <translation>Neu …</translation>
+    </message>
+    <message id="editPreset">
+        <source>Edit…</source>
+        <translation>Bearbeiten …</translation>
+    </message>
+    <message id="deletePreset">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="WARNING_IMAGE_NOT_COVERING">
+        <source>The picture does not fill the photo.</source>
+        <translation>Das Bild füllt das Foto nicht aus.</translation>
+    </message>
+    <message id="DuplicatePreset">
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message id="CreatePreset">
+        <source>New Format</source>
+        <translation>Neues Format</translation>
+    </message>
+    <message id="newPresetFromSelection">
+        <source>Start the new format from the selected one, or from a blank format?</source>
+        <translation>Das neue Format aus dem ausgewählten erstellen oder leer beginnen?</translation>
+    </message>
+    <message id="pictureSettingsWindow">
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message id="rotateLeftHint">
+        <source>Rotate left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message id="rotateRightHint">
+        <source>Rotate right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message id="saveFailed">
+        <source>The photo could not be saved: its files could not be written in “%1”. Your changes are still here.</source>
+        <translation>Das Foto konnte nicht gesichert werden: Seine Dateien ließen sich in „%1“ nicht schreiben. Ihre Änderungen bleiben erhalten.</translation>
+    </message>
+    <message id="presetSizeColumn">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="dropHint">
+        <source>Drop a picture here, or click to choose one</source>
+        <translation>Bild hier ablegen oder zum Auswählen klicken</translation>
+    </message>
+    <message id="badFrameSize">
+        <source>The width and height must be numbers above 0 and at most 100 cm (39.37 in).</source>
+        <translation>Breite und Höhe müssen Zahlen über 0 und höchstens 100 cm (39,37 Zoll) sein.</translation>
+    </message>
+    <message id="editPictureMenu">
+        <source>&amp;Edit Photo…</source>
+        <translation>Foto &amp;bearbeiten …</translation>
+    </message>
 </context>
 </TS>

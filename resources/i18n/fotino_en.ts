@@ -591,5 +591,113 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>The preset could not be written to “%1”.</source>
         <translation>The preset could not be written to “%1”.</translation>
     </message>
+    <message id="nameLabel">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="dropLabel">
+        <source>Picture:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message id="pictureSizeLabel">
+        <source>Scale:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message id="presetsLabel">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="pictureFrameLabel">
+        <source>Print size</source>
+        <translation>Print size</translation>
+    </message>
+    <message id="faceFrameLabel">
+        <source>Face frame:</source>
+        <translation>Face frame:</translation>
+    </message>
+    <message id="contrastLabel">
+        <source>Contrast:</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message id="brightnessLabel">
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message id="importImageButton">
+        <source>Choose Picture…</source>
+        <translation>Choose Picture…</translation>
+    </message>
+    <message id="displayFaceFrameSwitch">
+        <source>Show guides</source>
+        <translation>Show guides</translation>
+    </message>
+    <message id="editPresetsButton">
+        <source>Formats…</source>
+        <translation>Formats…</translation>
+    </message>
+    <message id="grayscale">
+        <source>Black and white</source>
+        <translation>Black and white</translation>
+    </message>
+    <message id="newPreset">
+        <source>New…</source>
+        <translation>New…</translation>
+    </message>
+    <message id="editPreset">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="deletePreset">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="WARNING_IMAGE_NOT_COVERING">
+        <source>The picture does not fill the photo.</source>
+        <translation>The picture does not fill the photo.</translation>
+    </message>
+    <message id="DuplicatePreset">
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message id="CreatePreset">
+        <source>New Format</source>
+        <translation>New Format</translation>
+    </message>
+    <message id="newPresetFromSelection">
+        <source>Start the new format from the selected one, or from a blank format?</source>
+        <translation>Start the new format from the selected one, or from a blank format?</translation>
+    </message>
+    <message id="pictureSettingsWindow">
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message id="rotateLeftHint">
+        <source>Rotate left</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message id="rotateRightHint">
+        <source>Rotate right</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message id="saveFailed">
+        <source>The photo could not be saved: its files could not be written in “%1”. Your changes are still here.</source>
+        <translation>The photo could not be saved: its files could not be written in “%1”. Your changes are still here.</translation>
+    </message>
+    <message id="presetSizeColumn">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="dropHint">
+        <source>Drop a picture here, or click to choose one</source>
+        <translation>Drop a picture here, or click to choose one</translation>
+    </message>
+    <message id="badFrameSize">
+        <source>The width and height must be numbers above 0 and at most 100 cm (39.37 in).</source>
+        <translation>The width and height must be numbers above 0 and at most 100 cm (39.37 in).</translation>
+    </message>
+    <message id="editPictureMenu">
+        <source>&amp;Edit Photo…</source>
+        <translation>&amp;Edit Photo…</translation>
+    </message>
 </context>
 </TS>

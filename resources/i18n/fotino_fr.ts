@@ -591,5 +591,113 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>The preset could not be written to “%1”.</source>
         <translation>Le format n’a pas pu être enregistré dans « %1 ».</translation>
     </message>
+    <message id="nameLabel">
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message id="dropLabel">
+        <source>Picture:</source>
+        <translation>Image :</translation>
+    </message>
+    <message id="pictureSizeLabel">
+        <source>Scale:</source>
+        <translation>Échelle :</translation>
+    </message>
+    <message id="presetsLabel">
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message id="pictureFrameLabel">
+        <source>Print size</source>
+        <translation>Taille d’impression</translation>
+    </message>
+    <message id="faceFrameLabel">
+        <source>Face frame:</source>
+        <translation>Cadre du visage :</translation>
+    </message>
+    <message id="contrastLabel">
+        <source>Contrast:</source>
+        <translation>Contraste :</translation>
+    </message>
+    <message id="brightnessLabel">
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message id="importImageButton">
+        <source>Choose Picture…</source>
+        <translation>Choisir une image…</translation>
+    </message>
+    <message id="displayFaceFrameSwitch">
+        <source>Show guides</source>
+        <translation>Afficher les repères</translation>
+    </message>
+    <message id="editPresetsButton">
+        <source>Formats…</source>
+        <translation>Formats…</translation>
+    </message>
+    <message id="grayscale">
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message id="newPreset">
+        <source>New…</source>
+        <translation>Nouveau…</translation>
+    </message>
+    <message id="editPreset">
+        <source>Edit…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message id="deletePreset">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="WARNING_IMAGE_NOT_COVERING">
+        <source>The picture does not fill the photo.</source>
+        <translation>L’image ne remplit pas la photo.</translation>
+    </message>
+    <message id="DuplicatePreset">
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message id="CreatePreset">
+        <source>New Format</source>
+        <translation>Nouveau format</translation>
+    </message>
+    <message id="newPresetFromSelection">
+        <source>Start the new format from the selected one, or from a blank format?</source>
+        <translation>Partir du format sélectionné, ou d’un format vierge ?</translation>
+    </message>
+    <message id="pictureSettingsWindow">
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message id="rotateLeftHint">
+        <source>Rotate left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message id="rotateRightHint">
+        <source>Rotate right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message id="saveFailed">
+        <source>The photo could not be saved: its files could not be written in “%1”. Your changes are still here.</source>
+        <translation>La photo n’a pas pu être enregistrée : ses fichiers n’ont pas pu être écrits dans « %1 ». Vos modifications sont conservées.</translation>
+    </message>
+    <message id="presetSizeColumn">
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message id="dropHint">
+        <source>Drop a picture here, or click to choose one</source>
+        <translation>Déposez une image ici, ou cliquez pour en choisir une</translation>
+    </message>
+    <message id="badFrameSize">
+        <source>The width and height must be numbers above 0 and at most 100 cm (39.37 in).</source>
+        <translation>La largeur et la hauteur doivent être des nombres supérieurs à 0 et d’au plus 100 cm (39,37 po).</translation>
+    </message>
+    <message id="editPictureMenu">
+        <source>&amp;Edit Photo…</source>
+        <translation>&amp;Modifier la photo…</translation>
+    </message>
 </context>
 </TS>

@@ -41,8 +41,34 @@ QCommandLineOption valued(const QStringList& names) {
 }
 } // namespace
 
+namespace {
+const QStringList& commandWords() {
+    static const QStringList words = {QStringLiteral("list"),   QStringLiteral("presets"),
+                                      QStringLiteral("print"),  QStringLiteral("render"),
+                                      QStringLiteral("export"), QStringLiteral("view"),
+                                      QStringLiteral("help")};
+    return words;
+}
+} // namespace
+
 bool CommandLine::wantsCommand(const QStringList& arguments) {
-    return arguments.size() > 1;
+    return arguments.size() > 1 && filesToOpen(arguments).isEmpty();
+}
+
+QStringList CommandLine::filesToOpen(const QStringList& arguments) {
+    // `fotino FILE...`: documents and pictures to open in editors. A command word or an
+    // option first makes it a command, as does a name that is no file.
+    const QStringList words = arguments.mid(1);
+    if (words.isEmpty() || commandWords().contains(words.first()) ||
+        words.first().startsWith(QLatin1Char('-'))) {
+        return {};
+    }
+    for (const QString& word : words) {
+        if (!FileManager::isRegularFileAtPath(word)) {
+            return {};
+        }
+    }
+    return words;
 }
 
 int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {

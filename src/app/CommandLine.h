@@ -18,6 +18,9 @@ public:
     // True when the arguments (the program name first) ask for a command rather than the
     // application window.
     static bool wantsCommand(const QStringList& arguments);
+    // The files the arguments name when they are files to open in the application rather
+    // than a command (every one an existing file); empty otherwise.
+    static QStringList filesToOpen(const QStringList& arguments);
     // Whether the command shows a window (it then runs the application's event loop).
     static bool opensWindow(const QStringList& arguments);
     // Whether the command draws (it then needs a GUI application, on the offscreen platform).

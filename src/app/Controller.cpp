@@ -9,6 +9,7 @@
 #include "core/platform/FileManager.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
+#include "ui/editor/PictureSettingsWindow.h"
 #include "ui/export/ImageOptions.h"
 #include "ui/platform/KtObject.h"
 #include "ui/printing/PageLayout.h"
@@ -92,11 +93,18 @@ void Controller::connectCommands() {
     // The library commands still to come (new, preferences, about, help) are shown disabled
     // rather than doing nothing.
     for (QAction* action :
-         {ui_->newMenu, ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu,
+         {ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu,
           ui_->selectAllMenu, ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
         action->setEnabled(false);
     }
-    ui_->newPictureButton->setEnabled(false);
+    connect(ui_->newPictureButton, &QPushButton::clicked, this, &Controller::newPicture);
+    connect(ui_->newMenu, &QAction::triggered, this, &Controller::newPicture);
+    connect(ui_->editPictureMenu, &QAction::triggered, this, &Controller::editPicture);
+    connect(ui_->picturesTableView, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) {
+                highlightRow(index.row());
+                editPicture();
+            });
     connect(ui_->deleteButton, &QPushButton::clicked, this, &Controller::deleteSelection);
     connect(ui_->deleteMenu, &QAction::triggered, this, &Controller::deleteSelection);
     connect(ui_->exportMenu, &QAction::triggered, this, &Controller::exportSelection);
@@ -131,6 +139,34 @@ void Controller::connectCommands() {
         mainWindow_->raise();
         mainWindow_->activateWindow();
     });
+}
+
+PictureSettingsWindow* Controller::newPicture() {
+    return adopt(PictureSettingsWindow::pictureSettingsWindow());
+}
+
+PictureSettingsWindow* Controller::editPicture() {
+    const auto document = selectedItem();
+    if (!document) {
+        return nullptr;
+    }
+    return adopt(PictureSettingsWindow::pictureSettingsWindowWithPath(document->filePath()));
+}
+
+PictureSettingsWindow* Controller::openFile(const QString& path) {
+    if (FileManager::pathExtension(path) == Fotino::kFileType) {
+        return adopt(PictureSettingsWindow::pictureSettingsWindowWithPath(path));
+    }
+    PictureSettingsWindow* editor = newPicture();
+    // An empty name takes the picture's.
+    editor->setDocumentName(QString());
+    editor->loadImage(path);
+    return editor;
+}
+
+PictureSettingsWindow* Controller::adopt(PictureSettingsWindow* editor) {
+    connect(editor, &PictureSettingsWindow::documentSaved, this, &Controller::refreshPictureList);
+    return editor;
 }
 
 void Controller::refreshPictureList() {
@@ -255,6 +291,7 @@ void Controller::localizePanel() {
     KtObject::localize(mainWindow_.get(), QStringLiteral("mainWindow"));
     KtObject::localize(ui_->fileMenu, QStringLiteral("fileMenu"));
     KtObject::localize(ui_->newMenu, QStringLiteral("newMenu"));
+    KtObject::localize(ui_->editPictureMenu, QStringLiteral("editPictureMenu"));
     KtObject::localize(ui_->pageSetupMenu, QStringLiteral("pageSetupMenu"));
     KtObject::localize(ui_->printMenu, QStringLiteral("printMenu"));
     KtObject::localize(ui_->exportMenu, QStringLiteral("exportMenu"));

@@ -12,6 +12,7 @@
 #include <vector>
 
 class PageLayoutWindow;
+class PictureSettingsWindow;
 class PictureListModel;
 class QMainWindow;
 class UserDefaults;
@@ -34,6 +35,13 @@ public:
     QMainWindow* mainWindow() const;
     Ui::MainWindow* outlets() const { return ui_.get(); }
 
+    // A new editor on a fresh document; and one on the highlighted document (none without
+    // one). The list is read again after each of their saves.
+    PictureSettingsWindow* newPicture();
+    PictureSettingsWindow* editPicture();
+    // A document file in an editor on it; any other file as the picture of a new editor,
+    // named after it.
+    PictureSettingsWindow* openFile(const QString& path);
     // Re-reads every document of the documents folder and reloads the table.
     void refreshPictureList();
     // Toggles the tick of the highlighted document; nothing without one.
@@ -66,6 +74,7 @@ private:
     // The main window closes: write the defaults and quit.
     void windowWillClose();
     void highlightRow(int row);
+    PictureSettingsWindow* adopt(PictureSettingsWindow* editor);
     // Export needs a highlighted document; every other command is always available.
     void validateMenuItems();
 

@@ -82,5 +82,8 @@ int main(int argc, char* argv[]) {
 
     Controller controller;
     controller.mainWindow()->show();
+    for (const QString& file : CommandLine::filesToOpen(arguments)) {
+        controller.openFile(file);
+    }
     return QApplication::exec();
 }

@@ -11,6 +11,8 @@ public:
     static constexpr double kInchesPerCentimetre = 0.39370078740157477; // the double nearest 1/2.54
     static constexpr double kPointsPerCentimetre = 28.35;
 
+    // Posted by the preferences when the unit changes.
+    static inline const QString kUnitChanged = QStringLiteral("unitChanged");
     // The "ftoUnits" value of centimetres.
     static inline const QString kMetric = QStringLiteral("Metric");
     // True when the defaults' "ftoUnits" is "Metric".

@@ -413,13 +413,14 @@ void GraphicsContext::paintScaledImage(QPainter& painter, const QRectF& target, 
             resampled = resampled.mirrored(t.m11() < 0, t.m22() < 0);
         }
         painter.save();
-        // One unit a device pixel, whatever scale the device adds below the painter's own.
-        painter.resetTransform();
-        painter.setTransform(painter.deviceTransform().inverted());
+        // One unit a device pixel from the origin: the world transform that makes the
+        // combined one a plain translation, whatever the view and the device add below it.
+        painter.setWorldTransform(QTransform::fromTranslate(origin.x(), origin.y()) * t.inverted() *
+                                  painter.worldTransform());
         // Edge pixels carry their coverage as alpha: blended, they come out as an exact
         // copy of an opaque picture would.
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(QPointF(origin), resampled);
+        painter.drawImage(QPointF(0, 0), resampled);
         painter.restore();
         return;
     }

@@ -10,11 +10,13 @@
 #include "ui/platform/KtObject.h"
 
 #include <QBuffer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QWheelEvent>
 
 namespace {
 constexpr qreal kLabelSize = 22;
@@ -229,4 +231,47 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event) {
         drag_.reset();
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void PictureView::wheelEvent(QWheelEvent* event) {
+    // A notch is 120; touchpads send fractions of one, which add up.
+    wheelRemainder_ += event->angleDelta().y();
+    const int steps = wheelRemainder_ / 120;
+    wheelRemainder_ -= steps * 120;
+    if (steps != 0) {
+        Q_EMIT scaleStepped(steps);
+    }
+    event->accept();
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    QPointF by;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        by = QPointF(-1, 0);
+        break;
+    case Qt::Key_Right:
+        by = QPointF(1, 0);
+        break;
+    case Qt::Key_Up:
+        by = QPointF(0, 1);
+        break;
+    case Qt::Key_Down:
+        by = QPointF(0, -1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (fotino_) {
+        // As a drag of one point in that direction.
+        if (const auto nudge = FramingDrag::begin(*fotino_, QPointF(0, 0))) {
+            if (const auto offset = nudge->offsetAt(fotino_->pictureSize(), by)) {
+                fotino_->setOffset(*offset);
+                update();
+                Q_EMIT offsetChanged();
+            }
+        }
+    }
+    event->accept();
 }

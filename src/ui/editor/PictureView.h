@@ -38,12 +38,17 @@ public:
 Q_SIGNALS:
     // The user moved the picture: the document's offset has changed.
     void offsetChanged();
+    // The mouse wheel turned over the view: steps up to enlarge the picture, down to shrink.
+    void scaleStepped(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // The arrow keys move the picture by one point.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // What the layer over the picture depends on; it is drawn again only when one of these
@@ -73,6 +78,7 @@ private:
     std::shared_ptr<Fotino> fotino_;
     bool generate_ = false;
     std::optional<FramingDrag> drag_;
+    int wheelRemainder_ = 0;
     QImage overlay_;
     OverlayKey overlayKey_;
 };

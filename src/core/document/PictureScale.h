@@ -1,0 +1,26 @@
+#pragma once
+// The editor's scale slider: positions spread evenly over the ratio of scales rather than
+// their difference, so that one slider reaches from a whole 50-megapixel photo in the frame
+// to a face filling it from a 640 x 480 camera frame, with the same fine steps everywhere.
+
+#include <QSizeF>
+
+namespace PictureScale {
+
+inline constexpr int kPositions = 1000;
+inline constexpr float kMinimum = 0.5f;
+inline constexpr float kMaximum = 3000.0f;
+
+// The picture scale ("FTSize", a percentage) at a slider position, and back (the nearest
+// position, clamped to the slider).
+float scaleForPosition(int position);
+int positionForScale(float scale);
+// The offset (in percent, both ways) that puts the middle of the picture in the middle of the
+// frame: the framing places the picture by its size at three quarters of the scale it draws
+// it at, so a third rather than a half.
+inline constexpr float kCentredOffset = 100.0f / 3.0f;
+// The smallest scale at which a picture of that point size, centred, covers a frame of these
+// proportions (width over height); 0 without a picture.
+float coveringScale(QSizeF pictureSize, float frameAspect);
+
+} // namespace PictureScale
