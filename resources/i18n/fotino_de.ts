@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
+                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
+                           verschieben (nichts wird gespeichert)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Befehle:
   export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH] [--quality Q]
                            exportiert das fertige Foto; PFAD erhält die Endung des Formats
                            (standardmäßig PNG mit 300 dpi; Qualität 0 bis 1 für JPEG)
+  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
+                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
+                           verschieben (nichts wird gespeichert)
   print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
                            Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,146 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino: unerwartetes Argument „%1“</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Gesicht</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Augen</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino: view braucht ein Dokument</translation>
+    </message>
+    <message id="presetEditor">
+        <source>Edit Preset</source>
+        <translation>Format bearbeiten</translation>
+    </message>
+    <message id="generalLabel">
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message id="printAreaLabel">
+        <source>Print Area</source>
+        <translation>Druckbereich</translation>
+    </message>
+    <message id="guidesLabel">
+        <source>Guides</source>
+        <translation>Hilfslinien</translation>
+    </message>
+    <message id="presetName">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="presetIcon">
+        <source>Icon:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message id="widthLabel">
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message id="heightLabel">
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message id="printMask">
+        <source>Mask:</source>
+        <translation>Maske:</translation>
+    </message>
+    <message id="faceLabel">
+        <source>Face box</source>
+        <translation>Gesichtsrahmen</translation>
+    </message>
+    <message id="eyesLabel">
+        <source>Eye band</source>
+        <translation>Augenbereich</translation>
+    </message>
+    <message id="leftLabel">
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message id="topLabel">
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message id="rightLabel">
+        <source>Right:</source>
+        <translation>Rechts:</translation>
+    </message>
+    <message id="bottomLabel">
+        <source>Bottom:</source>
+        <translation>Unten:</translation>
+    </message>
+    <message id="cancelButton">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="saveButton">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="centimetresUnit">
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message id="inchesUnit">
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
+    <message id="picturesFilter">
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message id="choosePicture">
+        <source>Choose a Picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message id="unreadablePicture">
+        <source>“%1” is not a picture Fotino can read.</source>
+        <translation>„%1“ ist kein Bild, das Fotino lesen kann.</translation>
+    </message>
+    <message id="presetGuideField">
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="presetNameEmpty">
+        <source>“%1” is empty. Give the preset a name.</source>
+        <translation>„%1“ ist leer. Geben Sie dem Format einen Namen.</translation>
+    </message>
+    <message id="presetNameNotFileName">
+        <source>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>Der Name unter „%1“ kann nicht als Dateiname dienen. Wählen Sie einen kürzeren Namen ohne „/“, der nicht „.“ oder „..“ lautet.</translation>
+    </message>
+    <message id="presetLengthEmpty">
+        <source>“%1” is empty. Enter a length.</source>
+        <translation>„%1“ ist leer. Geben Sie eine Länge ein.</translation>
+    </message>
+    <message id="presetLengthNotANumber">
+        <source>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</source>
+        <translation>„%1“ ist keine Länge. Geben Sie eine Zahl mit höchstens zwei Nachkommastellen ein, zum Beispiel 3,5.</translation>
+    </message>
+    <message id="presetSizeOutOfRange">
+        <source>“%1” must be more than 0 and at most 100 cm (39.37 in).</source>
+        <translation>„%1“ muss größer als 0 und höchstens 100 cm (39,37 Zoll) sein.</translation>
+    </message>
+    <message id="presetGuideNotRightOfLeft">
+        <source>“%1” must lie to the right of the left edge.</source>
+        <translation>„%1“ muss rechts vom linken Rand liegen.</translation>
+    </message>
+    <message id="presetGuideNotAboveBottom">
+        <source>“%1” must lie above the bottom edge.</source>
+        <translation>„%1“ muss über dem unteren Rand liegen.</translation>
+    </message>
+    <message id="presetGuideOutsidePhoto">
+        <source>“%1” lies outside the photo: guides must stay within its width and height.</source>
+        <translation>„%1“ liegt außerhalb des Fotos: Hilfslinien müssen innerhalb seiner Breite und Höhe bleiben.</translation>
+    </message>
+    <message id="presetNotSaved">
+        <source>The preset could not be written to “%1”.</source>
+        <translation>Das Format konnte nicht in „%1“ gespeichert werden.</translation>
     </message>
     <message id="Preferences">
         <source>Preferences</source>

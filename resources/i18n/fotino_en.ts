@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,146 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino: unexpected argument “%1”</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Eyes</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino: view needs one document</translation>
+    </message>
+    <message id="presetEditor">
+        <source>Edit Preset</source>
+        <translation>Edit Preset</translation>
+    </message>
+    <message id="generalLabel">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="printAreaLabel">
+        <source>Print Area</source>
+        <translation>Print Area</translation>
+    </message>
+    <message id="guidesLabel">
+        <source>Guides</source>
+        <translation>Guides</translation>
+    </message>
+    <message id="presetName">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="presetIcon">
+        <source>Icon:</source>
+        <translation>Icon:</translation>
+    </message>
+    <message id="widthLabel">
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message id="heightLabel">
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message id="printMask">
+        <source>Mask:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message id="faceLabel">
+        <source>Face box</source>
+        <translation>Face box</translation>
+    </message>
+    <message id="eyesLabel">
+        <source>Eye band</source>
+        <translation>Eye band</translation>
+    </message>
+    <message id="leftLabel">
+        <source>Left:</source>
+        <translation>Left:</translation>
+    </message>
+    <message id="topLabel">
+        <source>Top:</source>
+        <translation>Top:</translation>
+    </message>
+    <message id="rightLabel">
+        <source>Right:</source>
+        <translation>Right:</translation>
+    </message>
+    <message id="bottomLabel">
+        <source>Bottom:</source>
+        <translation>Bottom:</translation>
+    </message>
+    <message id="cancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="saveButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="centimetresUnit">
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message id="inchesUnit">
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message id="picturesFilter">
+        <source>Pictures (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message id="choosePicture">
+        <source>Choose a Picture</source>
+        <translation>Choose a Picture</translation>
+    </message>
+    <message id="unreadablePicture">
+        <source>“%1” is not a picture Fotino can read.</source>
+        <translation>“%1” is not a picture Fotino can read.</translation>
+    </message>
+    <message id="presetGuideField">
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="presetNameEmpty">
+        <source>“%1” is empty. Give the preset a name.</source>
+        <translation>“%1” is empty. Give the preset a name.</translation>
+    </message>
+    <message id="presetNameNotFileName">
+        <source>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</translation>
+    </message>
+    <message id="presetLengthEmpty">
+        <source>“%1” is empty. Enter a length.</source>
+        <translation>“%1” is empty. Enter a length.</translation>
+    </message>
+    <message id="presetLengthNotANumber">
+        <source>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</source>
+        <translation>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</translation>
+    </message>
+    <message id="presetSizeOutOfRange">
+        <source>“%1” must be more than 0 and at most 100 cm (39.37 in).</source>
+        <translation>“%1” must be more than 0 and at most 100 cm (39.37 in).</translation>
+    </message>
+    <message id="presetGuideNotRightOfLeft">
+        <source>“%1” must lie to the right of the left edge.</source>
+        <translation>“%1” must lie to the right of the left edge.</translation>
+    </message>
+    <message id="presetGuideNotAboveBottom">
+        <source>“%1” must lie above the bottom edge.</source>
+        <translation>“%1” must lie above the bottom edge.</translation>
+    </message>
+    <message id="presetGuideOutsidePhoto">
+        <source>“%1” lies outside the photo: guides must stay within its width and height.</source>
+        <translation>“%1” lies outside the photo: guides must stay within its width and height.</translation>
+    </message>
+    <message id="presetNotSaved">
+        <source>The preset could not be written to “%1”.</source>
+        <translation>The preset could not be written to “%1”.</translation>
     </message>
     <message id="Preferences">
         <source>Preferences</source>

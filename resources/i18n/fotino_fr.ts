@@ -150,6 +150,9 @@ Commands:
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
                         export the finished photo; PATH gets the format's extension
                         (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
+                            sa photo avec les repères ; faites glisser l’image pour essayer
+                            un cadrage (rien n’est enregistré)
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -169,6 +172,9 @@ Commandes :
   export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH] [--quality Q]
                             exporte la photo finie ; CHEMIN prend l’extension du format
                             (PNG à 300 dpi par défaut ; qualité de 0 à 1 pour le JPEG)
+  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
+                            sa photo avec les repères ; faites glisser l’image pour essayer
+                            un cadrage (rien n’est enregistré)
   print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
                             papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -444,6 +450,146 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="cliUnexpectedArgument">
         <source>fotino: unexpected argument “%1”</source>
         <translation>fotino : argument inattendu « %1 »</translation>
+    </message>
+    <message id="0_Face">
+        <source>Face</source>
+        <translation>Visage</translation>
+    </message>
+    <message id="Eyes">
+        <source>Eyes</source>
+        <translation>Yeux</translation>
+    </message>
+    <message id="cliViewUsage">
+        <source>fotino: view needs one document</source>
+        <translation>fotino : view demande un document</translation>
+    </message>
+    <message id="presetEditor">
+        <source>Edit Preset</source>
+        <translation>Modifier le format</translation>
+    </message>
+    <message id="generalLabel">
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message id="printAreaLabel">
+        <source>Print Area</source>
+        <translation>Zone d’impression</translation>
+    </message>
+    <message id="guidesLabel">
+        <source>Guides</source>
+        <translation>Repères</translation>
+    </message>
+    <message id="presetName">
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message id="presetIcon">
+        <source>Icon:</source>
+        <translation>Icône :</translation>
+    </message>
+    <message id="widthLabel">
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message id="heightLabel">
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
+    </message>
+    <message id="printMask">
+        <source>Mask:</source>
+        <translation>Masque :</translation>
+    </message>
+    <message id="faceLabel">
+        <source>Face box</source>
+        <translation>Cadre du visage</translation>
+    </message>
+    <message id="eyesLabel">
+        <source>Eye band</source>
+        <translation>Bande des yeux</translation>
+    </message>
+    <message id="leftLabel">
+        <source>Left:</source>
+        <translation>Gauche :</translation>
+    </message>
+    <message id="topLabel">
+        <source>Top:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message id="rightLabel">
+        <source>Right:</source>
+        <translation>Droite :</translation>
+    </message>
+    <message id="bottomLabel">
+        <source>Bottom:</source>
+        <translation>Bas :</translation>
+    </message>
+    <message id="cancelButton">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="saveButton">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="centimetresUnit">
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message id="inchesUnit">
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message id="picturesFilter">
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message id="choosePicture">
+        <source>Choose a Picture</source>
+        <translation>Choisir une image</translation>
+    </message>
+    <message id="unreadablePicture">
+        <source>“%1” is not a picture Fotino can read.</source>
+        <translation>« %1 » n’est pas une image que Fotino sait lire.</translation>
+    </message>
+    <message id="presetGuideField">
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="presetNameEmpty">
+        <source>“%1” is empty. Give the preset a name.</source>
+        <translation>« %1 » est vide. Donnez un nom au format.</translation>
+    </message>
+    <message id="presetNameNotFileName">
+        <source>The name in “%1” cannot be used for a file. Use a shorter name without “/” that is not “.” or “..”.</source>
+        <translation>Le nom saisi dans « %1 » ne peut pas servir de nom de fichier. Choisissez un nom plus court, sans « / », autre que « . » ou « .. ».</translation>
+    </message>
+    <message id="presetLengthEmpty">
+        <source>“%1” is empty. Enter a length.</source>
+        <translation>« %1 » est vide. Saisissez une longueur.</translation>
+    </message>
+    <message id="presetLengthNotANumber">
+        <source>“%1” is not a length. Enter a number with at most two decimals, such as 3.5.</source>
+        <translation>« %1 » n’est pas une longueur. Saisissez un nombre d’au plus deux décimales, par exemple 3,5.</translation>
+    </message>
+    <message id="presetSizeOutOfRange">
+        <source>“%1” must be more than 0 and at most 100 cm (39.37 in).</source>
+        <translation>« %1 » doit être supérieure à 0 et d’au plus 100 cm (39,37 po).</translation>
+    </message>
+    <message id="presetGuideNotRightOfLeft">
+        <source>“%1” must lie to the right of the left edge.</source>
+        <translation>« %1 » doit se trouver à droite du bord gauche.</translation>
+    </message>
+    <message id="presetGuideNotAboveBottom">
+        <source>“%1” must lie above the bottom edge.</source>
+        <translation>« %1 » doit se trouver au-dessus du bord bas.</translation>
+    </message>
+    <message id="presetGuideOutsidePhoto">
+        <source>“%1” lies outside the photo: guides must stay within its width and height.</source>
+        <translation>« %1 » sort de la photo : les repères doivent rester dans sa largeur et sa hauteur.</translation>
+    </message>
+    <message id="presetNotSaved">
+        <source>The preset could not be written to “%1”.</source>
+        <translation>Le format n’a pas pu être enregistré dans « %1 ».</translation>
     </message>
     <message id="Preferences">
         <source>Preferences</source>

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/FramingWindow.h"
 #include "app/Version.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
@@ -13,6 +14,7 @@
 #include "core/printing/PageGeometry.h"
 #include "core/printing/PrintSheet.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <optional>
 
@@ -74,7 +76,16 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (command == QLatin1String("export")) {
         return exportPhoto(words.mid(1), out, err);
     }
+    if (command == QLatin1String("view")) {
+        int exitCode = Failure;
+        const auto fotino = documentToView(arguments, err, &exitCode);
+        return fotino ? view(fotino) : exitCode;
+    }
     return usageError(text("cliUnknownCommand").arg(command), err);
+}
+
+bool CommandLine::opensWindow(const QStringList& arguments) {
+    return arguments.size() > 1 && arguments.at(1) == QLatin1String("view");
 }
 
 bool CommandLine::drawsPictures(const QStringList& arguments) {
@@ -351,6 +362,43 @@ int CommandLine::presets(const QStringList& options, QTextStream& out, QTextStre
     }
     out.flush();
     return Success;
+}
+
+std::shared_ptr<Fotino> CommandLine::documentToView(const QStringList& arguments, QTextStream& err,
+                                                    int* exitCode) {
+    *exitCode = Failure;
+    QCommandLineParser parser;
+    if (const auto failed = parse(parser, arguments.mid(2), err)) {
+        *exitCode = *failed;
+        return nullptr;
+    }
+    const QStringList documents = parser.positionalArguments();
+    if (documents.size() != 1) {
+        *exitCode = usageError(text("cliViewUsage"), err);
+        return nullptr;
+    }
+    const QString& document = documents.first();
+    auto fotino = Fotino::initWithPath(document);
+    if (!fotino) {
+        err << text("cliUnreadableDocument").arg(document) << Qt::endl;
+        return nullptr;
+    }
+    *exitCode = Success;
+    return fotino;
+}
+
+int CommandLine::view(const std::shared_ptr<Fotino>& fotino) {
+    if (!fotino || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return Failure;
+    }
+    // The picture is taken now; without its path the document can never be written back,
+    // not even by the conversion of an old framing on first drawing.
+    fotino->originalPicture();
+    fotino->setFilePath(QString());
+    auto* window = new FramingWindow(fotino);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return QApplication::exec();
 }
 
 int CommandLine::usageError(const QString& detail, QTextStream& err) {

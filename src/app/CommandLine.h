@@ -1,12 +1,14 @@
 #pragma once
-// The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `export`, `--help`,
-// `--version`. It never needs a display. Exit codes: 0 success, 1 failure (one line on the error
-// stream), 2 usage error.
+// The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `export`,
+// `view`, `--help`, `--version`. Only `view` needs a display (it shows a window). Exit codes:
+// 0 success, 1 failure (one line on the error stream), 2 usage error.
 
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 #include <optional>
 
+class Fotino;
 class QCommandLineParser;
 
 class CommandLine {
@@ -16,9 +18,18 @@ public:
     // True when the arguments (the program name first) ask for a command rather than the
     // application window.
     static bool wantsCommand(const QStringList& arguments);
+    // Whether the command shows a window (it then runs the application's event loop).
+    static bool opensWindow(const QStringList& arguments);
     // Whether the command draws (it then needs a GUI application, on the offscreen platform).
     static bool drawsPictures(const QStringList& arguments);
     static int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    // `view`: reads the document the arguments name, before any display is needed; none
+    // (with the exit code and one line on the error stream) when that fails.
+    static std::shared_ptr<Fotino> documentToView(const QStringList& arguments, QTextStream& err,
+                                                  int* exitCode);
+    // Shows the document's framing view until the window is closed (an application with
+    // widgets must exist).
+    static int view(const std::shared_ptr<Fotino>& fotino);
 
 private:
     static int list(const QStringList& options, QTextStream& out, QTextStream& err);

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Controller.h"
 #include "app/Version.h"
+#include "core/document/Fotino.h"
 #include "core/platform/StringTable.h"
 #include "core/platform/TerminationSignals.h"
 #include "ui/platform/DialogPanels.h"
@@ -32,7 +33,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (CommandLine::wantsCommand(arguments)) {
+    if (CommandLine::wantsCommand(arguments) && !CommandLine::opensWindow(arguments)) {
         qInstallMessageHandler(commandLineMessages);
         // Commands never need a display: those that draw use the offscreen platform, and none
         // has a window (a widget would stop the program).
@@ -49,6 +50,17 @@ int main(int argc, char* argv[]) {
         return CommandLine::run(QCoreApplication::arguments(), out, err);
     }
 
+    // `view` reads its document first, so that a wrong argument needs no display.
+    std::shared_ptr<Fotino> viewed;
+    if (CommandLine::opensWindow(arguments)) {
+        QTextStream err(stderr);
+        int exitCode = CommandLine::Failure;
+        viewed = CommandLine::documentToView(arguments, err, &exitCode);
+        if (!viewed) {
+            return exitCode;
+        }
+    }
+
     QApplication app(argc, argv);
     setIdentity();
     QApplication::setApplicationDisplayName(QStringLiteral("Fotino"));
@@ -63,6 +75,10 @@ int main(int argc, char* argv[]) {
     }
     DialogPanels::install();
     TerminationSignals::install();
+
+    if (viewed) {
+        return CommandLine::view(viewed);
+    }
 
     Controller controller;
     controller.mainWindow()->show();

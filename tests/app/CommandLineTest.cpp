@@ -104,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"export without output", "export d.ftoct", 2, true},
         ExitCase{"export zero pixels", "export d.ftoct -o p --pixels 0x800", 2, true},
         ExitCase{"export two sizes", "export d.ftoct -o p --dpi 300 --pixels 10x10", 2, true},
-        ExitCase{"export unknown format", "export d.ftoct -o p --format gif", 2, true}),
+        ExitCase{"export unknown format", "export d.ftoct -o p --format gif", 2, true},
+        ExitCase{"view without document", "view", 2, true},
+        ExitCase{"view two documents", "view a.ftoct b.ftoct", 2, true},
+        ExitCase{"view unknown option", "view --zoom 2 a.ftoct", 2, true},
+        ExitCase{"view unreadable document", "view /no/such.ftoct", 1, true}),
     NameOfParam());
 
 TEST_F(CommandLineTest, ListsBuiltInPresetsThenTheUsersOwn) {

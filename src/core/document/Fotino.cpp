@@ -370,34 +370,58 @@ void Fotino::convertOldOffset() {
 }
 
 void Fotino::drawInFrame(QRectF frame) {
-    GraphicsContext* context = GraphicsContext::current();
-    if (!context) {
+    drawPictureInFrame(frame);
+    drawMaskInFrame(frame);
+}
+
+void Fotino::drawPictureInFrame(QRectF frame) {
+    if (GraphicsContext::current() == nullptr) {
         return;
     }
     const auto picture = originalPicture();
-    const QVariant mask = objectForKey(kPresetMask);
-    if (picture) {
-        const QSizeF original = picture->size();
-        convertOldOffset();
-        const auto frameWidth = static_cast<float>(frame.width());
-        const float k = drawingScaleFactor(frameWidth);
-        const QRectF source = calibratedSourceRectangleForImageSize(frame.size());
-        if (k > 0 && std::isfinite(k) && !original.isEmpty()) {
-            // The part `source` of the picture drawn at k, in the picture's own points.
-            const QRectF fromRect(source.x() / k, source.y() / k, source.width() / k,
-                                  source.height() / k);
-            picture->drawInRect(QRectF(frame.x(), frame.y(), source.width(), source.height()),
-                                fromRect, GraphicsContext::CompositingOperation::Copy, 1.0);
-        }
+    if (!picture) {
+        return;
     }
-    if (mask.typeId() == QMetaType::QByteArray) {
-        if (const auto maskImage = Image::initWithData(mask.toByteArray())) {
-            const QSizeF size(frame.width() + 2, frame.height() + 2);
-            maskImage->setSize(size);
-            maskImage->drawInRect(QRectF(QPointF(frame.x() - 1, frame.y() - 1), size), QRectF(),
-                                  GraphicsContext::CompositingOperation::SourceOver, 1.0);
-        }
+    const QSizeF original = picture->size();
+    convertOldOffset();
+    const auto frameWidth = static_cast<float>(frame.width());
+    const float k = drawingScaleFactor(frameWidth);
+    const QRectF source = calibratedSourceRectangleForImageSize(frame.size());
+    if (k > 0 && std::isfinite(k) && !original.isEmpty()) {
+        // The part `source` of the picture drawn at k, in the picture's own points.
+        const QRectF fromRect(source.x() / k, source.y() / k, source.width() / k,
+                              source.height() / k);
+        picture->drawInRect(QRectF(frame.x(), frame.y(), source.width(), source.height()), fromRect,
+                            GraphicsContext::CompositingOperation::Copy, 1.0);
     }
+}
+
+void Fotino::drawMaskInFrame(QRectF frame) {
+    if (GraphicsContext::current() == nullptr) {
+        return;
+    }
+    const auto maskImage = mask();
+    if (!maskImage) {
+        return;
+    }
+    const QSizeF size(frame.width() + 2, frame.height() + 2);
+    maskImage->setSize(size);
+    maskImage->drawInRect(QRectF(QPointF(frame.x() - 1, frame.y() - 1), size), QRectF(),
+                          GraphicsContext::CompositingOperation::SourceOver, 1.0);
+}
+
+std::shared_ptr<Image> Fotino::mask() {
+    const QVariant value = objectForKey(kPresetMask);
+    if (value.typeId() != QMetaType::QByteArray) {
+        return nullptr;
+    }
+    const QByteArray data = value.toByteArray();
+    // Decoded once for as long as the preset's mask stays the same.
+    if (!mask_ || data != maskData_) {
+        mask_ = Image::initWithData(data);
+        maskData_ = data;
+    }
+    return mask_;
 }
 
 void Fotino::drawInView(QPaintDevice* view, QRectF frame) {

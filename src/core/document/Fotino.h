@@ -6,6 +6,7 @@
 #include "core/document/AbstractResource.h"
 #include "core/document/AttributeKeys.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
@@ -128,6 +129,12 @@ public:
     // destination keeps what it had), then lays the preset's mask one unit larger on each
     // side over it. Without a picture only the mask is drawn.
     void drawInFrame(QRectF frame);
+    // Its two layers: the picture alone, then the mask over it (what a view that keeps the
+    // mask with its other overlays draws separately).
+    void drawPictureInFrame(QRectF frame);
+    void drawMaskInFrame(QRectF frame);
+    // The preset's mask, decoded once; none without one or when it cannot be read.
+    std::shared_ptr<Image> mask();
     // The same with the device as the destination; the frame is in the device's pixels.
     void drawInView(QPaintDevice* view, QRectF frame);
     void drawInImage(Image& image);
@@ -163,4 +170,6 @@ private:
 
     std::shared_ptr<ImagePrintSpecs> originalPicture_;
     std::shared_ptr<Image> cachedImage_;
+    std::shared_ptr<Image> mask_;
+    QByteArray maskData_;
 };

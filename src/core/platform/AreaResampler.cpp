@@ -274,6 +274,35 @@ void runRows(int channels, const QImage& source, const Axis& xs, const Axis& ys,
     }
 }
 
+// Rows [begin, end) of the halved picture: sums of up to four pixels, rounded to nearest.
+template <int Channels> void halveRows(const QImage& source, QImage& out, int begin, int end) {
+    const int w = source.width();
+    const int h = source.height();
+    for (int r = begin; r < end; ++r) {
+        const uchar* top = source.constScanLine(2 * r);
+        const uchar* bottom = 2 * r + 1 < h ? source.constScanLine(2 * r + 1) : nullptr;
+        uchar* dst = out.scanLine(r);
+        const int pairs = w / 2;
+        for (int c = 0; c < pairs; ++c) {
+            const uchar* a = top + 2 * c * Channels;
+            const uchar* b = bottom ? bottom + 2 * c * Channels : a;
+            const unsigned n = bottom ? 4 : 2;
+            for (int ch = 0; ch < Channels; ++ch) {
+                const unsigned sum =
+                    a[ch] + a[ch + Channels] + (bottom ? b[ch] + b[ch + Channels] : 0u);
+                dst[c * Channels + ch] = static_cast<uchar>((sum + n / 2) / n);
+            }
+        }
+        if (w % 2 != 0) {
+            const uchar* a = top + (w - 1) * Channels;
+            for (int ch = 0; ch < Channels; ++ch) {
+                const unsigned sum = a[ch] + (bottom ? bottom[(w - 1) * Channels + ch] : a[ch]);
+                dst[pairs * Channels + ch] = static_cast<uchar>((sum + 1) / 2);
+            }
+        }
+    }
+}
+
 bool usable(const QImage& picture, const QRectF& from, const QRectF& to) {
     return !picture.isNull() && from.width() > 0 && from.height() > 0 && to.width() > 0 &&
            to.height() > 0;
@@ -306,6 +335,40 @@ QImage AreaResampler::resample(const QImage& picture, const QRectF& from, const 
     runRows<Output::Picture>(channels, source, xs, ys, out, 0, 0, threads);
     if (origin) {
         *origin = QPoint(x0, y0);
+    }
+    return out;
+}
+
+QImage AreaResampler::halved(const QImage& picture, int threads) {
+    if (picture.isNull()) {
+        return {};
+    }
+    int channels = 0;
+    const QImage source = readable(picture, &channels);
+    QImage out((source.width() + 1) / 2, (source.height() + 1) / 2, source.format());
+    if (out.isNull()) {
+        return {};
+    }
+    const auto run = [&](int begin, int end) {
+        switch (channels) {
+        case 1:
+            halveRows<1>(source, out, begin, end);
+            break;
+        case 3:
+            halveRows<3>(source, out, begin, end);
+            break;
+        default:
+            halveRows<4>(source, out, begin, end);
+            break;
+        }
+    };
+    const int rows = out.height();
+    if (threads >= 2 && static_cast<qint64>(rows) * out.width() >= 65536) {
+        std::thread second(run, rows / 2, rows);
+        run(0, rows / 2);
+        second.join();
+    } else {
+        run(0, rows);
     }
     return out;
 }

@@ -20,6 +20,10 @@ public:
     // its coverage, without a picture in between. False when the canvas has another format.
     static bool resampleOnto(const QImage& picture, const QRectF& from, const QRectF& to,
                              QImage& canvas, int threads = 1);
+    // The picture at half its width and height (rounded up), each pixel the exact mean of the
+    // two by two pixels it replaces (fewer at an odd edge), in the layout the loops read
+    // (gray, packed RGB or premultiplied RGBA). A null picture for a null one.
+    static QImage halved(const QImage& picture, int threads = 1);
     // The threads drawing uses (1 or 2; 2 by default).
     static int drawingThreads();
     static void setDrawingThreads(int threads);

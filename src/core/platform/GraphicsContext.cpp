@@ -136,6 +136,14 @@ void GraphicsContext::popContext() {
     }
 }
 
+QPointF GraphicsContext::devicePixelsPerUnit() const {
+    if (!isActive()) {
+        return {};
+    }
+    const QTransform t = painter_->combinedTransform();
+    return {std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22())};
+}
+
 void GraphicsContext::saveGraphicsState() {
     states_.push_back(states_.back());
     if (isActive()) {
@@ -380,12 +388,13 @@ void GraphicsContext::paintScaledImage(QPainter& painter, const QRectF& target, 
     const bool copyWithAlpha =
         painter.compositionMode() == QPainter::CompositionMode_Source && image.hasAlphaChannel();
     if (onPixels && axisAligned && !copyWithAlpha) {
-        const qreal ratio = device->devicePixelRatioF();
-        const QRectF logical = t.mapRect(target);
-        const QRectF pixels(logical.topLeft() * ratio, logical.size() * ratio);
+        // The combined transform carries the device pixel ratio too (which the device does
+        // not always report, as when a widget is rendered into a picture): these are device
+        // pixels.
+        const QRectF pixels = t.mapRect(target);
         // An opaque RGB canvas (renderings, thumbnails) takes the rows straight, with no
         // picture in between.
-        const bool plain = kind == QInternal::Image && ratio == 1 && t.m11() > 0 && t.m22() > 0 &&
+        const bool plain = kind == QInternal::Image && t.m11() > 0 && t.m22() > 0 &&
                            painter.opacity() >= 1 && !painter.hasClipping() &&
                            (painter.compositionMode() == QPainter::CompositionMode_Source ||
                             painter.compositionMode() == QPainter::CompositionMode_SourceOver);
@@ -403,13 +412,14 @@ void GraphicsContext::paintScaledImage(QPainter& painter, const QRectF& target, 
         if (t.m11() < 0 || t.m22() < 0) {
             resampled = resampled.mirrored(t.m11() < 0, t.m22() < 0);
         }
-        resampled.setDevicePixelRatio(ratio);
         painter.save();
+        // One unit a device pixel, whatever scale the device adds below the painter's own.
         painter.resetTransform();
+        painter.setTransform(painter.deviceTransform().inverted());
         // Edge pixels carry their coverage as alpha: blended, they come out as an exact
         // copy of an opaque picture would.
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(QPointF(origin) / ratio, resampled);
+        painter.drawImage(QPointF(origin), resampled);
         painter.restore();
         return;
     }

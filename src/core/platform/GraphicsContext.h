@@ -58,6 +58,9 @@ public:
     };
 
     bool isDrawingToScreen() const { return toScreen_; }
+    // Device pixels a unit of the current coordinates spans, across and up (the device pixel
+    // ratio included); (0, 0) when nothing can be drawn.
+    QPointF devicePixelsPerUnit() const;
     QSizeF sizeInPoints() const { return size_; }
     QPainter* painter() { return painter_; }
 

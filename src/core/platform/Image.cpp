@@ -1,5 +1,6 @@
 #include "core/platform/Image.h"
 
+#include "core/platform/AreaResampler.h"
 #include "core/platform/Log.h"
 
 #include <QPainter>
@@ -7,6 +8,8 @@
 #include <cmath>
 
 namespace {
+// Halving beyond this gains little: the picture is then small already.
+constexpr int kMaxHalvings = 4;
 
 // Whole pixels that cover a length in points; float noise (400.00001) does not add a pixel.
 int coveringPixels(qreal points) {
@@ -50,11 +53,13 @@ std::shared_ptr<Image> Image::initWithData(const QByteArray& data) {
 
 void Image::addRepresentation(std::shared_ptr<BitmapImageRep> rep) {
     if (rep) {
+        halvings_.clear();
         reps_.push_back(std::move(rep));
     }
 }
 
 void Image::removeRepresentation(const std::shared_ptr<BitmapImageRep>& rep) {
+    halvings_.clear();
     reps_.erase(std::remove(reps_.begin(), reps_.end(), rep), reps_.end());
 }
 
@@ -66,6 +71,7 @@ QRectF Image::pictureArea(int pixelsWide, int pixelsHigh) const {
 }
 
 void Image::lockFocus() {
+    halvings_.clear();
     if (isFocused()) {
         GraphicsContext::pushContext(context_.get());
         return;
@@ -144,9 +150,45 @@ void Image::drawInRect(QRectF rect, QRectF fromRect, CompositingOperation operat
     const std::shared_ptr<BitmapImageRep>& rep = reps_.front();
     const qreal kx = rep->pixelsWide() / size_.width();
     const qreal ky = rep->pixelsHigh() / size_.height();
-    const QRectF source(visible.x() * kx, (size_.height() - visible.y() - visible.height()) * ky,
-                        visible.width() * kx, visible.height() * ky);
+    QRectF source(visible.x() * kx, (size_.height() - visible.y() - visible.height()) * ky,
+                  visible.width() * kx, visible.height() * ky);
+    // On screen a picture shrunk four times or more is averaged from a copy halved beforehand,
+    // which reads a quarter of the memory and looks the same; printing and rendering read
+    // every pixel.
+    int level = 0;
+    if (context->isDrawingToScreen()) {
+        const QPointF device = context->devicePixelsPerUnit();
+        const qreal shrink = std::min(source.width() / (destination.width() * device.x()),
+                                      source.height() / (destination.height() * device.y()));
+        while (level < kMaxHalvings && shrink >= qreal(4 << level)) {
+            ++level;
+        }
+    }
+    if (level > 0) {
+        const QImage& halved = halvedBitmap(level);
+        if (!halved.isNull()) {
+            const qreal f = 1.0 / (1 << level);
+            source =
+                QRectF(source.x() * f, source.y() * f, source.width() * f, source.height() * f);
+            context->drawImage(halved, source, destination, operation, fraction);
+            return;
+        }
+    }
     context->drawImage(rep->toQImage(), source, destination, operation, fraction);
+}
+
+const QImage& Image::halvedBitmap(int level) {
+    while (static_cast<int>(halvings_.size()) < level) {
+        const QImage& larger = halvings_.empty() ? reps_.front()->toQImage() : halvings_.back();
+        QImage next = AreaResampler::halved(larger, AreaResampler::drawingThreads());
+        if (next.isNull()) {
+            halvings_.clear();
+            static const QImage none;
+            return none;
+        }
+        halvings_.push_back(std::move(next));
+    }
+    return halvings_[static_cast<size_t>(level - 1)];
 }
 
 QByteArray Image::TIFFRepresentation(bool compressed) const {

@@ -61,9 +61,13 @@ public:
 
 private:
     QRectF pictureArea(int pixelsWide, int pixelsHigh) const;
+    // The first bitmap halved `level` times, made on first use and kept with the picture.
+    const QImage& halvedBitmap(int level);
 
     QSizeF size_;
     std::vector<std::shared_ptr<BitmapImageRep>> reps_;
+    // Copies of the first bitmap at half, a quarter... of its size, for the screen.
+    std::vector<QImage> halvings_;
     QColor backgroundColor_ = Qt::transparent;
 
     std::shared_ptr<BitmapImageRep> canvas_;

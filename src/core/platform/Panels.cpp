@@ -84,3 +84,18 @@ std::optional<QString> Panels::runSavePanel(const QString& directory, QWidget* a
     }
     return chosen;
 }
+
+std::optional<QString> Panels::runOpenPanel(const QString& title, const QString& directory,
+                                            const QStringList& nameFilters) {
+    QString chosen;
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::Open;
+    request.title = title;
+    request.directory = directory;
+    request.nameFilters = nameFilters;
+    request.chosenPath = &chosen;
+    if (run(request) != 0 || chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen;
+}

@@ -1,8 +1,8 @@
 #pragma once
-// Modal alerts, the system beep, and the page setup and print dialogs. The window layer installs
-// the real dialogs; a test installs a hook that answers every modal instead of a person and records
-// what was asked. With neither (the command line), an alert is written to the log and answers
-// "closed".
+// Modal alerts, the system beep, the open and save panels, and the page setup and print dialogs.
+// The window layer installs the real dialogs; a test installs a hook that answers every modal
+// instead of a person and records what was asked. With neither (the command line), an alert is
+// written to the log and answers "closed".
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +13,7 @@ class QPrinter;
 class QWidget;
 
 struct PanelRequest {
-    enum class Kind { Alert, Beep, PageSetup, Print, Save };
+    enum class Kind { Alert, Beep, PageSetup, Print, Save, Open };
     Kind kind = Kind::Alert;
     // Page setup and print dialogs work on these print settings.
     QPrinter* printer = nullptr;
@@ -22,6 +22,9 @@ struct PanelRequest {
     QString directory;
     QWidget* accessory = nullptr;
     QString* chosenPath = nullptr;
+    // Open panel: the same folder and chosen path, and the files it offers ("Pictures (*.png
+    // *.jpg)"); its title is the title.
+    QStringList nameFilters;
     QString title;
     QString message;
     QString informativeText;
@@ -46,6 +49,9 @@ public:
     static bool runPrintDialog(QPrinter* printer);
     // A save panel with no file type imposed; the chosen path, or none when cancelled.
     static std::optional<QString> runSavePanel(const QString& directory, QWidget* accessory);
+    // An open panel for one existing file; the chosen path, or none when cancelled.
+    static std::optional<QString> runOpenPanel(const QString& title, const QString& directory,
+                                               const QStringList& nameFilters);
 
 private:
     static int run(const PanelRequest& request);

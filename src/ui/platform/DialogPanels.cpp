@@ -70,6 +70,21 @@ int showSavePanel(const PanelRequest& request) {
     }
     return 0;
 }
+int showOpenPanel(const PanelRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.nameFilters.isEmpty()) {
+        dialog.setNameFilters(request.nameFilters);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return -1;
+    }
+    if (request.chosenPath) {
+        *request.chosenPath = dialog.selectedFiles().constFirst();
+    }
+    return 0;
+}
 } // namespace
 
 void DialogPanels::install() {
@@ -88,6 +103,8 @@ void DialogPanels::install() {
         }
         case PanelRequest::Kind::Save:
             return showSavePanel(request);
+        case PanelRequest::Kind::Open:
+            return showOpenPanel(request);
         case PanelRequest::Kind::Alert:
             break;
         }

@@ -136,4 +136,57 @@ TEST(AreaResampler, NothingToDrawIsANullPicture) {
                     .isNull());
 }
 
+struct HalvingCase {
+    const char* name;
+    QImage::Format format;
+};
+
+class AreaResamplerHalving : public ::testing::TestWithParam<HalvingCase> {};
+
+// Each pixel of the half-size copy is the rounded mean of the (up to) four it replaces, in
+// every layout, with an odd last column and row halved on their own.
+TEST_P(AreaResamplerHalving, AveragesTwoByTwoBlocksExactly) {
+    QImage picture(5, 3, QImage::Format_RGB888);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            picture.setPixelColor(x, y, QColor(x * 50 + y * 7, 255 - x * 40, y * 100));
+        }
+    }
+    picture = picture.convertToFormat(GetParam().format);
+    const QImage half = AreaResampler::halved(picture, 2);
+    ASSERT_EQ(half.size(), QSize(3, 2));
+    const auto mean = [&](int x0, int y0, auto channel) {
+        int sum = 0;
+        int n = 0;
+        for (int y = y0; y < std::min(y0 + 2, 3); ++y) {
+            for (int x = x0; x < std::min(x0 + 2, 5); ++x) {
+                sum += channel(picture.pixelColor(x, y));
+                ++n;
+            }
+        }
+        return (sum + n / 2) / n;
+    };
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            const QColor c = half.pixelColor(x, y);
+            EXPECT_EQ(c.red(), mean(2 * x, 2 * y, [](QColor p) { return p.red(); })) << x << y;
+            EXPECT_EQ(c.blue(), mean(2 * x, 2 * y, [](QColor p) { return p.blue(); })) << x << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, AreaResamplerHalving,
+                         ::testing::Values(HalvingCase{"Rgb", QImage::Format_RGB888},
+                                           HalvingCase{"Gray", QImage::Format_Grayscale8},
+                                           HalvingCase{"Rgba",
+                                                       QImage::Format_RGBA8888_Premultiplied},
+                                           HalvingCase{"Argb", QImage::Format_ARGB32}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AreaResampler, HalvingALargePictureOnTwoThreadsMatchesOneThread) {
+    const QImage picture = stripes(601, 517);
+    EXPECT_EQ(AreaResampler::halved(picture, 2), AreaResampler::halved(picture, 1));
+    EXPECT_TRUE(AreaResampler::halved(QImage(), 2).isNull());
+}
+
 } // namespace
