@@ -699,5 +699,41 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>&amp;Edit Photo…</source>
         <translation>Foto &amp;bearbeiten …</translation>
     </message>
+    <message id="Preferences">
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="unitLabel">
+        <source>Show sizes &amp;in:</source>
+        <translation>Größen anzeigen &amp;in:</translation>
+    </message>
+    <message id="Inches">
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message id="Centimeters">
+        <source>Centimetres</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message id="versionSwitch">
+        <source>Check for a new version at &amp;start-up</source>
+        <translation>Beim &amp;Start nach einer neuen Version suchen</translation>
+    </message>
+    <message id="chekNowButton">
+        <source>Check &amp;Now</source>
+        <translation>&amp;Jetzt suchen</translation>
+    </message>
+    <message id="aboutWindow">
+        <source>About Fotino</source>
+        <translation>Über Fotino</translation>
+    </message>
+    <message id="closeMenu">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="aboutDocument">
+        <source>about/about_en.html</source>
+        <translation>about/about_de.html</translation>
+    </message>
 </context>
 </TS>

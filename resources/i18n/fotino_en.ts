@@ -699,5 +699,41 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>&amp;Edit Photo…</source>
         <translation>&amp;Edit Photo…</translation>
     </message>
+    <message id="Preferences">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="unitLabel">
+        <source>Show sizes &amp;in:</source>
+        <translation>Show sizes &amp;in:</translation>
+    </message>
+    <message id="Inches">
+        <source>Inches</source>
+        <translation>Inches</translation>
+    </message>
+    <message id="Centimeters">
+        <source>Centimetres</source>
+        <translation>Centimetres</translation>
+    </message>
+    <message id="versionSwitch">
+        <source>Check for a new version at &amp;start-up</source>
+        <translation>Check for a new version at &amp;start-up</translation>
+    </message>
+    <message id="chekNowButton">
+        <source>Check &amp;Now</source>
+        <translation>Check &amp;Now</translation>
+    </message>
+    <message id="aboutWindow">
+        <source>About Fotino</source>
+        <translation>About Fotino</translation>
+    </message>
+    <message id="closeMenu">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="aboutDocument">
+        <source>about/about_en.html</source>
+        <translation>about/about_en.html</translation>
+    </message>
 </context>
 </TS>

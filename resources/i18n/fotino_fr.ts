@@ -699,5 +699,41 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>&amp;Edit Photo…</source>
         <translation>&amp;Modifier la photo…</translation>
     </message>
+    <message id="Preferences">
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message id="unitLabel">
+        <source>Show sizes &amp;in:</source>
+        <translation>Afficher les tailles &amp;en :</translation>
+    </message>
+    <message id="Inches">
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message id="Centimeters">
+        <source>Centimetres</source>
+        <translation>Centimètres</translation>
+    </message>
+    <message id="versionSwitch">
+        <source>Check for a new version at &amp;start-up</source>
+        <translation>Rechercher une nouvelle version au &amp;démarrage</translation>
+    </message>
+    <message id="chekNowButton">
+        <source>Check &amp;Now</source>
+        <translation>Rechercher &amp;maintenant</translation>
+    </message>
+    <message id="aboutWindow">
+        <source>About Fotino</source>
+        <translation>À propos de Fotino</translation>
+    </message>
+    <message id="closeMenu">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="aboutDocument">
+        <source>about/about_en.html</source>
+        <translation>about/about_fr.html</translation>
+    </message>
 </context>
 </TS>

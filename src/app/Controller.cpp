@@ -1,12 +1,16 @@
 #include "app/Controller.h"
 
+#include "app/About.h"
 #include "app/PictureListModel.h"
+#include "app/PreferenceWindow.h"
+#include "app/VersionChecker.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/document/DocumentStorage.h"
 #include "core/platform/Alerts.h"
 #include "core/platform/FileManager.h"
+#include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
 #include "ui/editor/PictureSettingsWindow.h"
@@ -86,17 +90,34 @@ void Controller::awakeFromNib() {
     connectCommands();
 
     refreshPictureList();
+    // The size column follows the unit chosen in the preferences.
+    NotificationCenter::defaultCenter().addObserver(
+        this, DisplayUnits::kUnitChanged, [this](const Notification&) { refreshPictureList(); });
+    if (ud_.boolForKey(VersionChecker::kCheckVersionKey)) {
+        checkVersionAtStart();
+    }
     localizePanel();
 }
 
+void Controller::checkVersionAtStart() {
+    // The answer comes later; a failure is only logged.
+    VersionChecker::sharedVersionChecker()->isNewVersionAvailable(this, [](int result) {
+        if (result == 1 &&
+            Alerts::confirm(QStringLiteral("newversionLong"), QStringLiteral("newversion"))) {
+            VersionChecker::loadWebSite();
+        }
+    });
+}
+
 void Controller::connectCommands() {
-    // The library commands still to come (new, preferences, about, help) are shown disabled
-    // rather than doing nothing.
-    for (QAction* action :
-         {ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu, ui_->pasteMenu,
-          ui_->selectAllMenu, ui_->preferencesMenu, ui_->helpMenuItem, ui_->aboutMenu}) {
+    // The library commands still to come (help) are shown disabled rather than doing
+    // nothing.
+    for (QAction* action : {ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu,
+                            ui_->pasteMenu, ui_->selectAllMenu, ui_->helpMenuItem}) {
         action->setEnabled(false);
     }
+    connect(ui_->preferencesMenu, &QAction::triggered, this, [] { PreferenceWindow::pv(); });
+    connect(ui_->aboutMenu, &QAction::triggered, this, [] { About::about(); });
     connect(ui_->newPictureButton, &QPushButton::clicked, this, &Controller::newPicture);
     connect(ui_->newMenu, &QAction::triggered, this, &Controller::newPicture);
     connect(ui_->editPictureMenu, &QAction::triggered, this, &Controller::editPicture);

@@ -71,6 +71,8 @@ protected:
 private:
     void awakeFromNib();
     void connectCommands();
+    // Asks our web site for a newer version, without blocking the start.
+    void checkVersionAtStart();
     // The main window closes: write the defaults and quit.
     void windowWillClose();
     void highlightRow(int row);

@@ -59,8 +59,7 @@ QPixmap pixmapOf(const std::shared_ptr<Image>& image, QSize size) {
         return {};
     }
     const QImage bitmap = image->representations().front()->toQImage();
-    return QPixmap::fromImage(
-        bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return QPixmap::fromImage(bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // The picture files the open panel offers.
@@ -153,19 +152,19 @@ void PictureSettingsWindow::connectControls() {
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PictureSettingsWindow::cancel);
     connect(ui_->saveButton, &QPushButton::clicked, this, &PictureSettingsWindow::saveAs);
     connect(ui_->presetsPopup, &QComboBox::activated, this, &PictureSettingsWindow::presetChanged);
-    connect(ui_->editPresetsButton, &QPushButton::toggled, ui_->presetDrawer,
-            &QWidget::setVisible);
+    connect(ui_->editPresetsButton, &QPushButton::toggled, ui_->presetDrawer, &QWidget::setVisible);
     connect(ui_->newPreset, &QPushButton::clicked, this,
             &PictureSettingsWindow::newPresetFromSettings);
     connect(ui_->editPreset, &QPushButton::clicked, this,
             &PictureSettingsWindow::modifySelectedPresetFromSetting);
     connect(ui_->deletePreset, &QPushButton::clicked, this,
             &PictureSettingsWindow::deleteSelectedPreset);
-    connect(ui_->presetsTableView, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!rebuilding_ && item->column() == kNameColumn) {
-            presetNameEdited(item->row(), item->text());
-        }
-    });
+    connect(ui_->presetsTableView, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem* item) {
+                if (!rebuilding_ && item->column() == kNameColumn) {
+                    presetNameEdited(item->row(), item->text());
+                }
+            });
     // Picture moved or scaled with the mouse: the slider follows the wheel.
     connect(pictureView_, &PictureView::scaleStepped, this, [this](int steps) {
         ui_->sizeSlider->setValue(ui_->sizeSlider->value() + steps * 10);
@@ -261,8 +260,8 @@ void PictureSettingsWindow::loadFotino() {
     if (stored && !fotino_->imageName().isEmpty()) {
         const QString path = *stored;
         originalPicturePath_ = path;
-        if (fotino_->imageName() != FileManager::pathWithoutExtension(
-                                        FileManager::lastPathComponent(path))) {
+        if (fotino_->imageName() !=
+            FileManager::pathWithoutExtension(FileManager::lastPathComponent(path))) {
             ftPath_ = path;
         }
         fotino_->purgeCachedImage();
@@ -301,9 +300,8 @@ void PictureSettingsWindow::loadImage(const QString& path) {
     }
     // A document without a scale yet starts with the picture covering the frame.
     if (!(fotino_->pictureSize() > 0)) {
-        const float aspect = fotino_->heightInCm() > 0
-                                 ? fotino_->widthInCm() / fotino_->heightInCm()
-                                 : 1.0f;
+        const float aspect =
+            fotino_->heightInCm() > 0 ? fotino_->widthInCm() / fotino_->heightInCm() : 1.0f;
         const float scale = PictureScale::coveringScale(fotino_->originalPictureSize(), aspect);
         if (scale > 0) {
             fotino_->setPictureSize(scale);
@@ -385,8 +383,7 @@ void PictureSettingsWindow::calcRatio() {
     // The photo's proportions, as large as the container allows, centred.
     const QSizeF view = proportions.scaled(QSizeF(box.size()), Qt::KeepAspectRatio);
     pictureView_->setGeometry(
-        QRectF(QPointF((box.width() - view.width()) / 2, (box.height() - view.height()) / 2),
-               view)
+        QRectF(QPointF((box.width() - view.width()) / 2, (box.height() - view.height()) / 2), view)
             .toRect());
     ui_->containerView->update();
 }
@@ -426,8 +423,7 @@ bool PictureSettingsWindow::isPolling() const {
 
 void PictureSettingsWindow::importImageButton() {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const auto chosen = Panels::runOpenPanel(text("importImageButton"), pictures,
-                                             pictureFilters());
+    const auto chosen = Panels::runOpenPanel(text("importImageButton"), pictures, pictureFilters());
     if (chosen) {
         loadImage(*chosen);
     }
@@ -443,10 +439,9 @@ void PictureSettingsWindow::open() {
 bool PictureSettingsWindow::readFrameFields(float* widthCm, float* heightCm) {
     const bool m = displayMetric();
     bool ok = true;
-    for (auto [field, value] : {std::pair{ui_->frameWidth, widthCm},
-                                std::pair{ui_->frameHeight, heightCm}}) {
-        const float shown = field == ui_->frameWidth ? fotino_->widthInCm()
-                                                     : fotino_->heightInCm();
+    for (auto [field, value] :
+         {std::pair{ui_->frameWidth, widthCm}, std::pair{ui_->frameHeight, heightCm}}) {
+        const float shown = field == ui_->frameWidth ? fotino_->widthInCm() : fotino_->heightInCm();
         // A field left as shown keeps the exact stored length.
         std::optional<double> number;
         if (field->text() == PresetForm::lengthText(shown, m)) {
@@ -465,8 +460,7 @@ bool PictureSettingsWindow::readFrameFields(float* widthCm, float* heightCm) {
             ok = false;
             continue;
         }
-        *value = field->text() == PresetForm::lengthText(shown, m) ? shown
-                                                                    : static_cast<float>(cm);
+        *value = field->text() == PresetForm::lengthText(shown, m) ? shown : static_cast<float>(cm);
     }
     return ok;
 }
@@ -584,8 +578,8 @@ void PictureSettingsWindow::reloadPresetTable() {
     const bool m = displayMetric();
     for (int row = 0; row < static_cast<int>(presetList_.size()); ++row) {
         const auto& preset = presetList_[static_cast<size_t>(row)];
-        auto* name = new QTableWidgetItem(QIcon(pixmapOf(preset->icon(), kPresetIconSize)),
-                                          preset->name());
+        auto* name =
+            new QTableWidgetItem(QIcon(pixmapOf(preset->icon(), kPresetIconSize)), preset->name());
         // Built-in formats are the program's: their names cannot be edited.
         name->setFlags(preset->builtIn() ? name->flags() & ~Qt::ItemIsEditable
                                          : name->flags() | Qt::ItemIsEditable);
@@ -596,8 +590,7 @@ void PictureSettingsWindow::reloadPresetTable() {
         table->setItem(row, kSizeColumn, size);
     }
     table->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
-    table->horizontalHeader()->setSectionResizeMode(kSizeColumn,
-                                                    QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(kSizeColumn, QHeaderView::ResizeToContents);
     table->verticalHeader()->hide();
     if (selected >= 0 && selected < table->rowCount()) {
         table->selectRow(selected);
@@ -627,8 +620,7 @@ void PictureSettingsWindow::presetNameEdited(int row, const QString& name) {
 }
 
 void PictureSettingsWindow::selectPicturePreset() {
-    const auto preset =
-        Preset::presetWithUUID(fotino_->stringForKey(AttributeKeys::kPresetUUID));
+    const auto preset = Preset::presetWithUUID(fotino_->stringForKey(AttributeKeys::kPresetUUID));
     if (!preset) {
         ui_->presetsPopup->setCurrentIndex(-1);
         return;

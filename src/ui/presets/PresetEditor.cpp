@@ -15,7 +15,6 @@
 #include <QStyle>
 
 namespace {
-const QString kUnitChanged = QStringLiteral("unitChanged");
 const char* const kInvalidProperty = "invalid";
 
 QString problemKey(PresetForm::Problem problem) {
@@ -101,7 +100,7 @@ void PresetEditor::awakeFromNib() {
     ui_->presetIcon->setPreparation(&PresetIcon::fromPicture);
     connect(ui_->saveButton, &QPushButton::clicked, this, &PresetEditor::save);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PresetEditor::cancel);
-    NotificationCenter::defaultCenter().addObserver(this, kUnitChanged,
+    NotificationCenter::defaultCenter().addObserver(this, DisplayUnits::kUnitChanged,
                                                     [this](const Notification&) { unitChanged(); });
 }
 

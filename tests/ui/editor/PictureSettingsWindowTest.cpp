@@ -29,7 +29,8 @@ protected:
     void SetUp() override {
         Panels::setTestHook([this](const PanelRequest& request) {
             asked.push_back(request);
-            if (request.kind == PanelRequest::Kind::Open && request.chosenPath && !openAnswer.isEmpty()) {
+            if (request.kind == PanelRequest::Kind::Open && request.chosenPath &&
+                !openAnswer.isEmpty()) {
                 *request.chosenPath = openAnswer;
                 return 1;
             }
