@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "core/document/Fotino.h"
 #include "core/platform/FileManager.h"
 #include "core/presets/Preset.h"
@@ -171,6 +172,30 @@ TEST_F(CommandLineTest, AFolderThatIsAFileIsAFailureOfOneLine) {
                                 library.filePath(QStringLiteral("f"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1);
+}
+
+TEST(CommandLineFiles, FilesGivenAloneAreOpenedAndAnythingElseIsACommand) {
+    TemporaryHome home;
+    const QString picture = home.filePath(QStringLiteral("photo.jpg"));
+    const QString document = home.filePath(QStringLiteral("list"));
+    for (const QString& path : {picture, document}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString program = QStringLiteral("fotino");
+    EXPECT_EQ(CommandLine::filesToOpen({program, picture}), QStringList{picture});
+    EXPECT_EQ(CommandLine::filesToOpen({program, picture, document}),
+              (QStringList{picture, document}));
+    EXPECT_FALSE(CommandLine::wantsCommand({program, picture}));
+    // A command word, an option, or a name that is no file: a command.
+    for (const QStringList& arguments :
+         {QStringList{program, QStringLiteral("list")},
+          QStringList{program, QStringLiteral("--help")},
+          QStringList{program, picture, home.filePath(QStringLiteral("missing.jpg"))},
+          QStringList{program, home.path()}, QStringList{program}}) {
+        EXPECT_TRUE(CommandLine::filesToOpen(arguments).isEmpty())
+            << arguments.join(' ').toStdString();
+    }
 }
 
 } // namespace

@@ -7,15 +7,18 @@
 #include "support/DocumentTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
+#include "ui/editor/PictureSettingsWindow.h"
 #include "ui/printing/PageLayout.h"
 #include "ui/printing/PageLayoutWindow.h"
 #include "ui/printing/PrintLayout.h"
 #include "ui_MainWindow.h"
+#include "ui_PictureSettingsWindows.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSettings>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -214,6 +217,31 @@ TEST_F(ControllerTest, ClosingTheMainWindowQuitsAndWritesTheDefaults) {
     const QSettings onDisk(Controller::ud().filePath(), QSettings::IniFormat);
     EXPECT_EQ(onDisk.value(QStringLiteral("ftoPath")).toString(), folder());
     EXPECT_EQ(onDisk.value(QStringLiteral("ftoUnits")).toString(), QStringLiteral("Metric"));
+}
+
+TEST_F(ControllerTest, EditorsOpenOnTheHighlightedDocumentAndOnFilesGiven) {
+    writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    Controller c;
+    EXPECT_EQ(c.editPicture(), nullptr);
+    c.outlets()->picturesTableView->selectRow(0);
+    QPointer<PictureSettingsWindow> edit = c.editPicture();
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->outlets()->nameField->text(), QStringLiteral("Visa"));
+    // A picture given on the command line: a new editor named after it.
+    QImage picture(40, 50, QImage::Format_RGB888);
+    picture.fill(Qt::gray);
+    const QString path = home.filePath(QStringLiteral("Summer 2026.png"));
+    ASSERT_TRUE(picture.save(path));
+    QPointer<PictureSettingsWindow> fromFile = c.openFile(path);
+    ASSERT_TRUE(fromFile);
+    EXPECT_EQ(fromFile->outlets()->nameField->text(), QStringLiteral("Summer 2026"));
+    EXPECT_TRUE(fromFile->fotino()->originalPictureSource());
+    QPointer<PictureSettingsWindow> document = c.openFile(folder() + QStringLiteral("Visa.ftoct"));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->outlets()->nameField->text(), QStringLiteral("Visa"));
+    for (const auto& window : {edit, fromFile, document}) {
+        delete window.data();
+    }
 }
 
 } // namespace

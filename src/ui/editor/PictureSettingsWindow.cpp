@@ -473,6 +473,8 @@ bool PictureSettingsWindow::saveAs() {
         return false;
     }
     const QString folder = DocumentLibrary::documentsFolder(UserDefaults::standardUserDefaults());
+    // A first save makes the documents folder.
+    FileManager::createDirectoryAtPath(folder, true);
     DocumentStorage::Fields fields;
     fields.name = ui_->nameField->text();
     // Lengths go over in centimetres: the fields were read in the unit they show.
@@ -585,7 +587,8 @@ void PictureSettingsWindow::reloadPresetTable() {
                                          : name->flags() | Qt::ItemIsEditable);
         table->setItem(row, kNameColumn, name);
         auto* size = new QTableWidgetItem(
-            DisplayUnits::sizeText(preset->printWidth(), preset->printHeight(), m));
+            DisplayUnits::sizeText(DisplayUnits::fromCentimetres(preset->printWidth(), m),
+                                   DisplayUnits::fromCentimetres(preset->printHeight(), m), m));
         size->setFlags(size->flags() & ~Qt::ItemIsEditable);
         table->setItem(row, kSizeColumn, size);
     }

@@ -3,23 +3,30 @@
 #include "core/document/DocumentLibrary.h"
 #include "core/document/Fotino.h"
 #include "core/document/PictureScale.h"
+#include "core/imaging/ImagePrintSpecs.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
+#include "core/platform/StringTable.h"
 #include "core/platform/UserDefaults.h"
 #include "core/presets/Preset.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/editor/FileDragAndDropCell.h"
 #include "ui/editor/PictureView.h"
+#include "ui/presets/PresetEditor.h"
 #include "ui_PictureSettingsWindows.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -105,6 +112,336 @@ TEST_F(PictureSettingsWindowTest, APictureGivenToANewEditorShowsInTheFramingView
     EXPECT_NEAR(centre.red(), 200, 3);
     EXPECT_NEAR(centre.green(), 120, 3);
     EXPECT_TRUE(editor->fotino()->coverFrame(QRectF(QPointF(0, 0), editor->pictureView()->size())));
+}
+
+QString alertText(const char* key) {
+    return StringTable::localizedString(QString::fromLatin1(key));
+}
+
+TEST_F(PictureSettingsWindowTest, ANewEditorShowsTheFirstPresetAndNoWarning) {
+    PictureSettingsWindow* editor = newEditor();
+    const auto first = Preset::presets().front();
+    EXPECT_EQ(editor->outlets()->nameField->text(), alertText("untitled"));
+    EXPECT_EQ(editor->outlets()->presetsPopup->currentText(), first->name());
+    EXPECT_EQ(editor->fotino()->widthInCm(), first->printWidth());
+    EXPECT_EQ(editor->outlets()->frameWidth->text(), QStringLiteral("3.5"));
+    EXPECT_EQ(editor->outlets()->frameHeight->text(), QStringLiteral("4.5"));
+    const QSize view = editor->pictureView()->size();
+    EXPECT_NEAR(double(view.width()) / view.height(), 3.5 / 4.5, 0.01);
+    editor->enableWarning();
+    EXPECT_FALSE(editor->warningOn());
+    EXPECT_TRUE(editor->isPolling());
+}
+
+TEST_F(PictureSettingsWindowTest, ADroppedPictureNamesOnlyAnEmptyNameField) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->setDocumentName(QStringLiteral("Passport"));
+    editor->loadImage(picture(QStringLiteral("IMG_0001.jpg"), QSize(300, 400)));
+    EXPECT_EQ(editor->outlets()->nameField->text(), QStringLiteral("Passport"));
+    editor->setDocumentName(QString());
+    editor->loadImage(picture(QStringLiteral("Card no. 2.png"), QSize(300, 400)));
+    EXPECT_EQ(editor->outlets()->nameField->text(), QStringLiteral("Card no. 2"));
+}
+
+TEST_F(PictureSettingsWindowTest, AFileThatIsNoPictureKeepsThePreviousOne) {
+    PictureSettingsWindow* editor = newEditor();
+    const QString good = picture(QStringLiteral("Good.png"), QSize(300, 400));
+    editor->loadImage(good);
+    const QString text = home.filePath(QStringLiteral("notes.txt"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    // Through the drop target, as a user would.
+    editor->dragCell()->setOwner(editor);
+    editor->loadImage(text);
+    EXPECT_EQ(alertMessages().last(),
+              alertText("unreadablePicture").arg(QStringLiteral("notes.txt")));
+    ASSERT_NE(editor->fotino()->originalPictureSource(), nullptr);
+    EXPECT_EQ(editor->fotino()->originalPictureSource()->imagePath(), good);
+    EXPECT_FALSE(editor->outlets()->pictureDropView->pixmap().isNull());
+    // Saving copies the picture that is shown, not the text.
+    editor->setDocumentName(QStringLiteral("Kept"));
+    ASSERT_TRUE(editor->saveAs());
+    EXPECT_TRUE(QFile::exists(QDir(folder()).filePath(QStringLiteral("Kept.png"))));
+    EXPECT_FALSE(QFile::exists(QDir(folder()).filePath(QStringLiteral("Kept.txt"))));
+}
+
+TEST_F(PictureSettingsWindowTest, InchesAreShownAndCentimetresStored) {
+    setMetric(false);
+    PictureSettingsWindow* editor = newEditor();
+    EXPECT_EQ(editor->outlets()->frameWidth->text(), QStringLiteral("1.38"));
+    EXPECT_EQ(editor->outlets()->frameHeight->text(), QStringLiteral("1.77"));
+    EXPECT_EQ(editor->outlets()->widthUnit->text(), alertText("inchesUnit"));
+    editor->setDocumentName(QStringLiteral("Inches"));
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    ASSERT_TRUE(editor->saveAs());
+    const auto saved =
+        Fotino::initWithPath(QDir(folder()).filePath(QStringLiteral("Inches.ftoct")));
+    ASSERT_TRUE(saved);
+    EXPECT_FLOAT_EQ(saved->widthInCm(), 3.5f);
+    EXPECT_FLOAT_EQ(saved->heightInCm(), 4.5f);
+}
+
+TEST_F(PictureSettingsWindowTest, WrongSizesAreRefusedWithTheFieldMarked) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    for (const QString& wrong : {QStringLiteral("0"), QStringLiteral("-2"), QStringLiteral("abc"),
+                                 QString(), QStringLiteral("101")}) {
+        editor->outlets()->frameWidth->setText(wrong);
+        EXPECT_FALSE(editor->saveAs()) << wrong.toStdString();
+        EXPECT_TRUE(editor->outlets()->frameWidth->property("invalid").toBool());
+        EXPECT_EQ(alertMessages().last(), alertText("badFrameSize"));
+    }
+    EXPECT_TRUE(QDir(folder()).entryList(QDir::Files).isEmpty());
+    // Both decimal signs are read.
+    editor->outlets()->frameWidth->setText(QStringLiteral("3,8"));
+    editor->outlets()->frameHeight->setText(QStringLiteral("4.8"));
+    editor->setDocumentName(QStringLiteral("Sized"));
+    ASSERT_TRUE(editor->saveAs());
+    const auto saved = Fotino::initWithPath(QDir(folder()).filePath(QStringLiteral("Sized.ftoct")));
+    ASSERT_TRUE(saved);
+    EXPECT_FLOAT_EQ(saved->widthInCm(), 3.8f);
+    EXPECT_FLOAT_EQ(saved->heightInCm(), 4.8f);
+}
+
+TEST_F(PictureSettingsWindowTest, ProportionsFollowThePresetInsideTheContainer) {
+    auto landscape = Preset::defaultPreset();
+    landscape->setName(QStringLiteral("Wide"));
+    landscape->setPrintWidth(6, 4);
+    auto square = Preset::defaultPreset();
+    square->setName(QStringLiteral("Square"));
+    square->setPrintWidth(5, 5);
+    PictureSettingsWindow* editor = newEditor();
+    const QRect box = editor->outlets()->containerView->rect();
+    editor->applyPreset(*landscape);
+    QRect view = editor->pictureView()->geometry();
+    EXPECT_EQ(view.width(), box.width());
+    EXPECT_NEAR(view.top(), (box.height() - box.width() * 4 / 6) / 2, 1);
+    editor->applyPreset(*square);
+    view = editor->pictureView()->geometry();
+    EXPECT_EQ(view.width(), view.height());
+    EXPECT_EQ(view.width(), std::min(box.width(), box.height()));
+    EXPECT_NEAR(view.center().x(), box.center().x(), 1);
+    EXPECT_NEAR(view.center().y(), box.center().y(), 1);
+}
+
+TEST_F(PictureSettingsWindowTest, APresetWithoutMaskLeavesTheDocumentWithout) {
+    PictureSettingsWindow* editor = newEditor();
+    ASSERT_TRUE(editor->fotino()->mask());
+    auto plain = Preset::defaultPreset();
+    plain->setName(QStringLiteral("Plain"));
+    editor->applyPreset(*plain);
+    EXPECT_FALSE(editor->fotino()->mask());
+    EXPECT_EQ(editor->fotino()->stringForKey(AttributeKeys::kPresetUUID), plain->uuid());
+    EXPECT_NE(editor->fotino()->fileType(), Preset::kFileType);
+}
+
+TEST_F(PictureSettingsWindowTest, SavingUnderAnotherDocumentsNameAsksAndCancelWritesNothing) {
+    QDir().mkpath(folder());
+    {
+        PictureSettingsWindow* first = newEditor();
+        first->setDocumentName(QStringLiteral("Taken"));
+        first->loadImage(picture(QStringLiteral("a.png"), QSize(300, 400), Qt::red));
+        ASSERT_TRUE(first->saveAs());
+    }
+    const QByteArray before =
+        *FileManager::contentsAtPath(QDir(folder()).filePath(QStringLiteral("Taken.ftoct")));
+    PictureSettingsWindow* second = newEditor();
+    second->setDocumentName(QStringLiteral("Taken"));
+    second->loadImage(picture(QStringLiteral("b.png"), QSize(300, 400), Qt::blue));
+    asked.clear();
+    answer = 1; // Cancel
+    EXPECT_FALSE(second->saveAs());
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().title, alertText("FileExists"));
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(*FileManager::contentsAtPath(QDir(folder()).filePath(QStringLiteral("Taken.ftoct"))),
+              before);
+}
+
+TEST_F(PictureSettingsWindowTest, ReopenedSavedUnderItsOwnNameOrRenamed) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->setDocumentName(QStringLiteral("Anna"));
+    editor->loadImage(picture(QStringLiteral("anna.jpg"), QSize(300, 400)));
+    ASSERT_TRUE(editor->saveAs());
+    const QDir dir(folder());
+    PictureSettingsWindow* again = editorOn(dir.filePath(QStringLiteral("Anna.ftoct")));
+    EXPECT_EQ(again->outlets()->nameField->text(), QStringLiteral("Anna"));
+    asked.clear();
+    ASSERT_TRUE(again->saveAs());
+    EXPECT_TRUE(alertMessages().isEmpty());
+    // Renamed: only the new name's files remain, the picture with them.
+    PictureSettingsWindow* renamed = editorOn(dir.filePath(QStringLiteral("Anna.ftoct")));
+    renamed->setDocumentName(QStringLiteral("Anna B."));
+    ASSERT_TRUE(renamed->saveAs());
+    EXPECT_EQ(dir.entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("Anna B..ftoct"), QStringLiteral("Anna B..jpg")}));
+    const auto saved = Fotino::initWithPath(dir.filePath(QStringLiteral("Anna B..ftoct")));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->name(), QStringLiteral("Anna B."));
+    EXPECT_EQ(saved->imageName(), QStringLiteral("Anna B..jpg"));
+}
+
+TEST_F(PictureSettingsWindowTest, ASaveThatCannotWriteKeepsTheWindowAndItsChanges) {
+    QDir().mkpath(folder());
+    QFile::setPermissions(folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    PictureSettingsWindow* editor = newEditor();
+    editor->setDocumentName(QStringLiteral("Locked"));
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    editor->outlets()->gammaSlider->setValue(30);
+    const bool saved = editor->saveAs();
+    QFile::setPermissions(folder(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(folder()).isWritable() && getuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(alertMessages().last(),
+              alertText("saveFailed").arg(QDir::toNativeSeparators(folder())));
+    EXPECT_EQ(editor->fotino()->gamma(), 30);
+    EXPECT_EQ(editor->outlets()->nameField->text(), QStringLiteral("Locked"));
+}
+
+TEST_F(PictureSettingsWindowTest, TheCloseBoxAsksAndCancelClosesWithoutSaving) {
+    QPointer<PictureSettingsWindow> editor = newEditor();
+    editor->show();
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    answer = 1;
+    editor->close();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().title, alertText("save"));
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(editor->isPolling());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_FALSE(QDir(folder()).exists() && !QDir(folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(PictureSettingsWindowTest, TheWarningFollowsCoverageWithinASecond) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->show();
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    QTest::qWait(1100);
+    EXPECT_FALSE(editor->warningOn());
+    editor->outlets()->sizeSlider->setValue(editor->outlets()->sizeSlider->value() - 200);
+    QTest::qWait(1100);
+    EXPECT_TRUE(editor->warningOn());
+    EXPECT_EQ(editor->outlets()->warningTextField->text(), alertText("WARNING_IMAGE_NOT_COVERING"));
+    editor->outlets()->sizeSlider->setValue(editor->outlets()->sizeSlider->value() + 200);
+    QTest::qWait(1100);
+    EXPECT_FALSE(editor->warningOn());
+    EXPECT_TRUE(editor->outlets()->warningTextField->text().isEmpty());
+}
+
+TEST_F(PictureSettingsWindowTest, GrayAndTurnsChangeTheViewButNotTheWell) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400), QColor(220, 40, 40)));
+    editor->outlets()->displayFaceFrameSwitch->setChecked(false);
+    const QImage well = editor->outlets()->pictureDropView->pixmap().toImage();
+    const auto centre = [&] {
+        const QImage view = editor->pictureView()->grab().toImage();
+        return view.pixelColor(view.width() / 2, view.height() / 2);
+    };
+    EXPECT_GT(centre().red(), centre().green() + 100);
+    editor->outlets()->grayscaleSwitch->setChecked(true);
+    EXPECT_NEAR(centre().red(), centre().green(), 2);
+    editor->outlets()->rotateLeftButton->click();
+    EXPECT_EQ(editor->fotino()->rotation(), 90.0f);
+    EXPECT_EQ(editor->outlets()->pictureDropView->pixmap().toImage(), well);
+}
+
+TEST_F(PictureSettingsWindowTest, TwoEditorsOnOneDocumentTheLastSaveWins) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->setDocumentName(QStringLiteral("Twice"));
+    editor->loadImage(picture(QStringLiteral("p.png"), QSize(300, 400)));
+    ASSERT_TRUE(editor->saveAs());
+    const QString path = QDir(folder()).filePath(QStringLiteral("Twice.ftoct"));
+    PictureSettingsWindow* one = editorOn(path);
+    PictureSettingsWindow* two = editorOn(path);
+    one->outlets()->brightnessSlider->setValue(10);
+    two->outlets()->brightnessSlider->setValue(-20);
+    ASSERT_TRUE(two->saveAs());
+    ASSERT_TRUE(one->saveAs());
+    EXPECT_EQ(Fotino::initWithPath(path)->brightness(), 10);
+}
+
+TEST_F(PictureSettingsWindowTest, ThePresetTableShowsSizesAndRefusesBuiltIns) {
+    PictureSettingsWindow* editor = newEditor();
+    QTableWidget* table = editor->outlets()->presetsTableView;
+    ASSERT_EQ(table->rowCount(), static_cast<int>(Preset::presets().size()));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("3.50 x 4.50 cm"));
+    setMetric(false);
+    NotificationCenter::defaultCenter().postNotificationName(DisplayUnits::kUnitChanged);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("1.37 x 1.77 in"));
+    EXPECT_FALSE(table->item(0, 0)->flags() & Qt::ItemIsEditable);
+    table->selectRow(0);
+    editor->modifySelectedPresetFromSetting();
+    EXPECT_EQ(alertMessages().last(), alertText("unableToDeleteBuiltinPreset"));
+    editor->deleteSelectedPreset();
+    EXPECT_EQ(alertMessages().count(), 2);
+    EXPECT_EQ(Preset::presets().size(), static_cast<size_t>(table->rowCount()));
+}
+
+TEST_F(PictureSettingsWindowTest, DeletingAUserPresetUpdatesEveryEditor) {
+    auto own = Preset::defaultPreset();
+    own->setName(QStringLiteral("Mine"));
+    ASSERT_TRUE(own->save());
+    PictureSettingsWindow* one = newEditor();
+    PictureSettingsWindow* two = newEditor();
+    const int rows = one->outlets()->presetsTableView->rowCount();
+    one->outlets()->presetsPopup->setCurrentText(QStringLiteral("Mine"));
+    one->presetChanged();
+    EXPECT_EQ(one->fotino()->stringForKey(AttributeKeys::kPresetUUID), own->uuid());
+    const QVariant guides = one->fotino()->objectForKey(AttributeKeys::kPresetGuides);
+    QTableWidget* table = two->outlets()->presetsTableView;
+    table->selectRow(rows - 1);
+    ASSERT_EQ(table->item(rows - 1, 0)->text(), QStringLiteral("Mine"));
+    EXPECT_TRUE(table->item(rows - 1, 0)->flags() & Qt::ItemIsEditable);
+    two->deleteSelectedPreset();
+    EXPECT_EQ(one->outlets()->presetsTableView->rowCount(), rows - 1);
+    EXPECT_EQ(two->outlets()->presetsTableView->rowCount(), rows - 1);
+    EXPECT_EQ(one->outlets()->presetsPopup->currentIndex(), -1);
+    EXPECT_EQ(one->fotino()->objectForKey(AttributeKeys::kPresetGuides), guides);
+}
+
+TEST_F(PictureSettingsWindowTest, EditingAUserPresetsNameInTheTableSavesIt) {
+    auto own = Preset::defaultPreset();
+    own->setName(QStringLiteral("Before"));
+    ASSERT_TRUE(own->save());
+    PictureSettingsWindow* editor = newEditor();
+    QTableWidget* table = editor->outlets()->presetsTableView;
+    const int row = table->rowCount() - 1;
+    table->item(row, 0)->setText(QStringLiteral("After"));
+    QStringList names;
+    for (const auto& preset : Preset::presets()) {
+        names << preset->name();
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("After")));
+    EXPECT_FALSE(names.contains(QStringLiteral("Before")));
+}
+
+TEST_F(PictureSettingsWindowTest, NewPresetFromASelectionDuplicatesItWithItsOwnIdentity) {
+    PictureSettingsWindow* editor = newEditor();
+    editor->outlets()->presetsTableView->selectRow(0);
+    answer = 0; // Duplicate
+    editor->newPresetFromSettings();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().message, alertText("newPresetFromSelection"));
+    EXPECT_EQ(asked.back().buttons,
+              (QStringList{alertText("DuplicatePreset"), alertText("CreatePreset")}));
+    PresetEditor* opened = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* presetEditor = qobject_cast<PresetEditor*>(window)) {
+            opened = presetEditor;
+        }
+    }
+    ASSERT_NE(opened, nullptr);
+    const auto first = Preset::presets().front();
+    EXPECT_EQ(opened->attachedPreset()->name(), first->name());
+    EXPECT_NE(opened->attachedPreset()->uuid(), first->uuid());
+    delete opened;
 }
 
 } // namespace
