@@ -48,8 +48,8 @@ TEST(PhotoRoad, FromAPictureToASavedRenderedPhoto) {
     TemporaryHome home;
     Panels::setTestHook([](const PanelRequest&) { return 0; });
     const QString portrait = home.filePath(QStringLiteral("Astronaut.jpg"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(FOTINO_SOURCE_DIR "/tests/data/portrait-512.jpg"),
-                            portrait));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(FOTINO_SOURCE_DIR "/tests/data/portrait-512.jpg"), portrait));
     Controller library;
     QPointer<PictureSettingsWindow> editor = library.newPicture();
     ASSERT_TRUE(editor);
@@ -109,8 +109,7 @@ TEST(PhotoRoad, FromAPictureToASavedRenderedPhoto) {
     QProcess render;
     render.start(QStringLiteral(FOTINO_BINARY),
                  {QStringLiteral("render"), path, QStringLiteral("-o"), png,
-                  QStringLiteral("--dpi"),
-                  QString::number(qRound(shown.width() * 2.54 / 3.5))});
+                  QStringLiteral("--dpi"), QString::number(qRound(shown.width() * 2.54 / 3.5))});
     ASSERT_TRUE(render.waitForFinished(30000));
     ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
     const QImage rendered = QImage(png).scaled(shown.size());
@@ -119,8 +118,8 @@ TEST(PhotoRoad, FromAPictureToASavedRenderedPhoto) {
         for (int x = 40; x + 20 < shown.width() - 40; x += 20) {
             const QColor a = mean(shown, QRect(x, y, 20, 20));
             const QColor b = mean(rendered, QRect(x, y, 20, 20));
-            worst = std::max({worst, std::abs(a.red() - b.red()),
-                              std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue())});
         }
     }
     EXPECT_LE(worst, 12);
