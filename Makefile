@@ -6,8 +6,11 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
-.PHONY: all deps configure build run test test-asan asan bench format format-check clean
+.PHONY: all deps configure build run test test-asan asan bench format format-check clean \
+	install uninstall package
 
 all: build
 
@@ -27,6 +30,31 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 180 -j $(JOBS)
+
+# `make install [PREFIX=/usr/local] [DESTDIR=/tmp/stage]`: the program, its resources, its menu
+# entry, document type, icons and metainfo. Installed for real (no DESTDIR), the desktop's
+# caches learn of the document type and the menu entry; an icon cache is refreshed only where
+# one exists, since a cache that later goes stale hides icons.
+refresh-caches = if [ -z "$(DESTDIR)" ]; then \
+	  update-mime-database "$(PREFIX)/share/mime" || true; \
+	  update-desktop-database -q "$(PREFIX)/share/applications" || true; \
+	  if [ -f "$(PREFIX)/share/icons/hicolor/icon-theme.cache" ]; then \
+	    gtk-update-icon-cache -q "$(PREFIX)/share/icons/hicolor" || true; fi; \
+	fi
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@$(refresh-caches)
+
+# Removes what the last `make install` wrote (give it the same PREFIX and DESTDIR).
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	@$(refresh-caches)
+
+# The Debian package, $(BUILD)/fotino_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD) && cpack
 
 $(ASAN_BUILD)/build.ninja:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOTINO_SANITIZE=ON $(CMAKE_FLAGS)

@@ -20,6 +20,11 @@ packages=(
   fonts-dejavu-core
   # looking at the program headless: virtual display, screenshots, PDF pages
   xvfb xauth xdotool imagemagick poppler-utils
+  # the icons' bitmaps, rendered from their drawings at build time
+  librsvg2-bin
+  # the Debian package (its dependencies computed from the linked libraries), and the desktop's
+  # own tools that the install test reads the menu entry, document type and metainfo with
+  dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "ui/platform/DialogPanels.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMainWindow>
 #include <QTranslator>
@@ -64,7 +65,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     setIdentity();
     QApplication::setApplicationDisplayName(QStringLiteral("Fotino"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("fotino"));
+    // The menu entry and icon it is installed with, for docks and window lists.
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.fotino.Fotino"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("app.fotino.Fotino")));
 
     // Our texts, and Qt's own for the standard dialogs, in the user's language.
     const QString language = StringTable::install();

@@ -10,23 +10,9 @@ QString& overridden() {
     return folder;
 }
 
-QString locate() {
-    const QByteArray fromEnvironment = qgetenv("FOTINO_RESOURCES");
-    if (!fromEnvironment.isEmpty()) {
-        return QString::fromLocal8Bit(fromEnvironment);
-    }
-    const QString appDir =
-        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    // The build tree keeps resources beside the program (and one level up from the tests);
-    // an installed program finds them under share/fotino.
-    for (const QString& candidate :
-         {appDir + QStringLiteral("/resources"), appDir + QStringLiteral("/../resources"),
-          appDir + QStringLiteral("/../share/fotino")}) {
-        if (QFileInfo(candidate).isDir()) {
-            return QDir::cleanPath(candidate);
-        }
-    }
-    return QDir::cleanPath(appDir + QStringLiteral("/../share/fotino"));
+QString programFolder() {
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                        : QDir::currentPath();
 }
 } // namespace
 
@@ -34,7 +20,11 @@ QString ResourceFolder::path() {
     if (!overridden().isEmpty()) {
         return overridden();
     }
-    static const QString folder = locate();
+    static const QString folder = [] {
+        const QByteArray fromEnvironment = qgetenv("FOTINO_RESOURCES");
+        return fromEnvironment.isEmpty() ? locate(programFolder())
+                                         : QString::fromLocal8Bit(fromEnvironment);
+    }();
     return folder;
 }
 
@@ -44,4 +34,17 @@ QString ResourceFolder::pathForResource(const QString& relativePath) {
 
 void ResourceFolder::setOverride(const QString& folder) {
     overridden() = folder;
+}
+
+QString ResourceFolder::locate(const QString& programFolder) {
+    const QString installed = programFolder + QStringLiteral("/../share/fotino");
+    // A folder merely named "resources" next to an installed program (in ~/bin, say) is not
+    // ours: only one holding the presets counts.
+    for (const QString& candidate : {programFolder + QStringLiteral("/resources"),
+                                     programFolder + QStringLiteral("/../resources"), installed}) {
+        if (QFileInfo(candidate + QStringLiteral("/presets")).isDir()) {
+            return QDir::cleanPath(candidate);
+        }
+    }
+    return QDir::cleanPath(installed);
 }

@@ -11,4 +11,8 @@ public:
     static QString pathForResource(const QString& relativePath);
     // For tests and portable installs: use this folder instead.
     static void setOverride(const QString& folder);
+    // The folder a program lying in programFolder uses: the first of the build tree's (beside
+    // it, or one level up for the tests) and the install prefix's share/fotino that holds the
+    // built-in presets; the prefix's when none does.
+    static QString locate(const QString& programFolder);
 };
