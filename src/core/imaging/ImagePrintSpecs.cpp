@@ -36,21 +36,32 @@ std::shared_ptr<Image> ImagePrintSpecs::image() {
     if (cachedImage_) {
         return cachedImage_;
     }
-    if (imagePath_.isNull()) {
-        return nullptr;
+    if (!turnedImage_) {
+        if (imagePath_.isNull()) {
+            return nullptr;
+        }
+        auto rep = BitmapImageRep::imageRepWithContentsOfFile(imagePath_);
+        if (!rep) {
+            placeHolder_ = true;
+            Log::write(QStringLiteral("Unable to load image at path %1").arg(imagePath_));
+            return nullptr;
+        }
+        width_ = static_cast<quint32>(rep->pixelsWide());
+        height_ = static_cast<quint32>(rep->pixelsHigh());
+        size_ = rep->size();
+        const QSizeF pointSize = rep->size();
+        turnedImage_ = derive(std::move(rep), pointSize, 0, nullptr, nullptr, rotation_);
+        if (!turnedImage_) {
+            return nullptr;
+        }
     }
-    auto rep = BitmapImageRep::imageRepWithContentsOfFile(imagePath_);
-    if (!rep) {
-        placeHolder_ = true;
-        Log::write(QStringLiteral("Unable to load image at path %1").arg(imagePath_));
-        return nullptr;
-    }
-    width_ = static_cast<quint32>(rep->pixelsWide());
-    height_ = static_cast<quint32>(rep->pixelsHigh());
-    size_ = rep->size();
-    const QSizeF pointSize = rep->size();
-    cachedImage_ =
-        derive(std::move(rep), pointSize, filters_, R_LUT_.data(), CB_LUT_.data(), rotation_);
+    // Without tables (or with tables that change nothing, as the neutral contrast's) the
+    // turned picture is the adjusted one; otherwise a copy takes them.
+    const auto first = CustomCompose::firstRepresentation(*turnedImage_);
+    const bool unchanged = filters_ <= 0 || (first && isPackedRGB(*first) && tablesChangeNothing());
+    cachedImage_ = unchanged
+                       ? turnedImage_
+                       : filterImage(*turnedImage_, filters_, R_LUT_.data(), CB_LUT_.data(), 0);
     if (!cachedImage_) {
         return nullptr;
     }
@@ -165,11 +176,26 @@ std::shared_ptr<Image> ImagePrintSpecs::derive(std::shared_ptr<BitmapImageRep> r
     return pictureOf(std::move(rep), pointSize);
 }
 
+bool ImagePrintSpecs::tablesChangeNothing() const {
+    const auto identity = [](const Table& table) {
+        for (int i = 0; i < 256; ++i) {
+            if (table[static_cast<size_t>(i)] != i) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return (!(filters_ & kGammaBit) || identity(R_LUT_)) &&
+           (!(filters_ & kContrastBrightnessBit) || identity(CB_LUT_)) &&
+           (filters_ & kEnhancementBits) == 0;
+}
+
 void ImagePrintSpecs::setRotationAngle(float degrees) {
     if (degrees == rotation_) {
         return;
     }
     rotation_ = degrees;
+    turnedImage_.reset();
     invalidateCache();
 }
 
@@ -207,12 +233,13 @@ void ImagePrintSpecs::computeLUT() {
 }
 
 void ImagePrintSpecs::invalidateCache() {
-    purgeImage();
+    cachedImage_.reset();
+    cachedGrayImage_.reset();
 }
 
 void ImagePrintSpecs::purgeImage() {
-    cachedImage_.reset();
-    cachedGrayImage_.reset();
+    invalidateCache();
+    turnedImage_.reset();
 }
 
 float ImagePrintSpecs::angleTurnedLeft(float degrees) {

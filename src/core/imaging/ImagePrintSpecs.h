@@ -75,6 +75,8 @@ public:
 
 private:
     ImagePrintSpecs() = default;
+    // Whether every table that is on leaves each value as it is.
+    bool tablesChangeNothing() const;
     // The derivation on a bitmap the caller hands over: it is changed in place where it
     // already has the right layout, so no full-size copy is made.
     static std::shared_ptr<Image> derive(std::shared_ptr<BitmapImageRep> rep, QSizeF pointSize,
@@ -83,6 +85,9 @@ private:
 
     QString imagePath_;
     std::shared_ptr<Image> cachedImage_;
+    // The picture as read and turned, before the tables: a change of contrast, brightness or
+    // gamma derives the new picture from it without reading the file again.
+    std::shared_ptr<Image> turnedImage_;
     // The gray picture derived from cachedImage_, kept with it so that redraws in gray do not
     // convert the whole picture again.
     std::shared_ptr<Image> cachedGrayImage_;

@@ -7,6 +7,7 @@
 #include "core/document/Fotino.h"
 #include "core/document/PictureScale.h"
 #include "core/platform/Alerts.h"
+#include "core/platform/AreaResampler.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/Image.h"

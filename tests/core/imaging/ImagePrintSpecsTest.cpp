@@ -5,6 +5,7 @@
 #include "support/LogCapture.h"
 #include "support/QtPrinters.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -66,6 +67,28 @@ TEST_F(ImagePrintSpecsTest, RotationKeepsOrDropsTheCachedPicture) {
     EXPECT_NEAR(holder->size().width(), 30 * 72.0 / 300, 1e-3);
     EXPECT_NEAR(holder->size().height(), 40 * 72.0 / 300, 1e-3);
     EXPECT_EQ(CustomCompose::sizeInPixels(*turned), QSizeF(30, 40));
+}
+
+TEST_F(ImagePrintSpecsTest, NewTablesTakeThePictureAsReadWithoutReadingItAgain) {
+    const QString path = writePicture();
+    const auto holder = ImagePrintSpecs::imagePrintSpecsWithPath(path);
+    holder->updateContrast(1, 0); // the neutral slider: nothing to copy or change
+    const auto neutral = holder->image();
+    ASSERT_TRUE(neutral);
+    EXPECT_EQ(firstPixel(*neutral)[3], 100);
+    ASSERT_TRUE(QFile::remove(path));
+    holder->updateContrast(2, 0);
+    const auto contrasted = holder->image();
+    ASSERT_TRUE(contrasted);
+    EXPECT_EQ(firstPixel(*contrasted)[3], 72);
+    // The picture as read is kept untouched for the next change.
+    holder->updateContrast(1, 0.2f);
+    ASSERT_TRUE(holder->image());
+    EXPECT_GT(firstPixel(*holder->image())[3], 100);
+    EXPECT_EQ(firstPixel(*neutral)[3], 100);
+    // A quarter turn needs the file again; a purge lets everything go.
+    holder->setRotationAngle(90);
+    EXPECT_FALSE(holder->image());
 }
 
 // Pictures read with alpha are packed to RGB first.
