@@ -186,6 +186,8 @@ void PictureSettingsWindow::connectControls() {
     connect(save, &QShortcut::activated, this, &PictureSettingsWindow::saveAs);
     auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), this);
     connect(enter, &QShortcut::activated, this, &PictureSettingsWindow::saveAs);
+    auto* openDocument = new QShortcut(QKeySequence::Open, this);
+    connect(openDocument, &QShortcut::activated, this, &PictureSettingsWindow::open);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &PictureSettingsWindow::cancel);
 }
