@@ -5,6 +5,7 @@
 // process's peak resident size.
 
 #include "PhotoTexture.h"
+#include "ScriptedDrag.h"
 #include "core/document/Fotino.h"
 #include "core/platform/AreaResampler.h"
 #include "core/platform/ResourceFolder.h"
@@ -124,27 +125,11 @@ void Drag_InTheEditor(benchmark::State& state) {
     window->loadImage(cameraJpeg());
     PictureView* view = window->pictureView();
     view->repaint();
-    double slowest = 0;
-    double total = 0;
-    int frames = 0;
+    ScriptedDrag::Frames frames;
     for (auto _ : state) {
-        QPoint at(view->width() / 2, view->height() / 2);
-        QTest::mousePress(view, Qt::LeftButton, {}, at);
-        for (int i = 0; i < 200; ++i) {
-            at += QPoint(i % 40 < 20 ? 1 : -1, i % 50 < 25 ? 1 : -1);
-            QElapsedTimer timer;
-            timer.start();
-            QTest::mouseMove(view, at);
-            view->repaint();
-            const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            slowest = std::max(slowest, ms);
-            total += ms;
-            ++frames;
-        }
-        QTest::mouseRelease(view, Qt::LeftButton, {}, at);
+        ScriptedDrag::drag(*view, 200, frames);
     }
-    state.counters["ms_per_frame"] = total / frames;
-    state.counters["slowest_ms"] = slowest;
+    ScriptedDrag::report(state, frames);
     state.counters["view_pixels"] = view->width() * view->height();
     delete window;
 }

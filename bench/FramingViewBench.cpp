@@ -7,6 +7,7 @@
 // veil over everything and uncovered the face box again would: what drawing it once saves.
 
 #include "PhotoTexture.h"
+#include "ScriptedDrag.h"
 #include "core/document/Fotino.h"
 #include "core/platform/AreaResampler.h"
 #include "core/platform/GraphicsContext.h"
@@ -88,28 +89,11 @@ void drag(benchmark::State& state, PictureView& view) {
         return;
     }
     QApplication::processEvents();
-    double slowest = 0;
-    double total = 0;
-    int frames = 0;
+    ScriptedDrag::Frames frames;
     for (auto _ : state) {
-        QPoint at(300, 385);
-        QTest::mousePress(&view, Qt::LeftButton, {}, at);
-        for (int i = 0; i < kMoves; ++i) {
-            at += QPoint(i % 40 < 20 ? 1 : -1, i % 50 < 25 ? 1 : -1);
-            QElapsedTimer timer;
-            timer.start();
-            QTest::mouseMove(&view, at);
-            view.repaint();
-            const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            slowest = std::max(slowest, ms);
-            total += ms;
-            ++frames;
-        }
-        QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
+        ScriptedDrag::drag(view, kMoves, frames);
     }
-    state.counters["ms_per_frame"] = total / frames;
-    state.counters["slowest_ms"] = slowest;
-    state.counters["fps"] = frames * 1000.0 / total;
+    ScriptedDrag::report(state, frames);
     state.counters["device_pixels"] =
         view.width() * view.devicePixelRatioF() * view.height() * view.devicePixelRatioF();
 }
