@@ -265,7 +265,9 @@ void Controller::importWebcam() {
         return;
     }
     captureFile_ = CaptureFile::create();
-    Log::write(captureFile_);
+    if (!captureFile_.isEmpty()) {
+        Log::write(captureFile_);
+    }
     IG_Controller::setDefaultPath(captureFile_);
     webcam_ = new IG_Controller();
     webcam_->startCaptureModalForWindow(mainWindow_.get(),

@@ -77,6 +77,10 @@ struct Failure {
     int exitCode;
 };
 
+void PrintTo(const Failure& failure, std::ostream* os) {
+    *os << failure.name;
+}
+
 class CaptureCommandFailureTest : public CaptureCommandTest,
                                   public ::testing::WithParamInterface<Failure> {};
 

@@ -135,6 +135,10 @@ struct Ending {
     size_t alerts;
 };
 
+void PrintTo(const Ending& ending, std::ostream* os) {
+    *os << ending.name;
+}
+
 class ControllerCaptureEndingTest : public ControllerCaptureTest,
                                     public ::testing::WithParamInterface<Ending> {};
 

@@ -1,6 +1,5 @@
 #include "core/capture/CaptureFile.h"
 #include "core/platform/BitmapImageRep.h"
-#include "support/CaptureTestSupport.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -12,8 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using namespace capturetest;
 
 // A frame as the camera gives it: RGBA, left half red, right half green, a line of blue.
 std::shared_ptr<BitmapImageRep> cameraFrame() {
@@ -60,12 +57,6 @@ TEST(CaptureFileTest, MakesANewOwnerOnlyFileOfAnUnforeseeableName) {
         EXPECT_TRUE(file.permissions().testFlags(QFile::ReadOwner | QFile::WriteOwner));
     }
     EXPECT_TRUE(CaptureFile::create(folder.filePath(QStringLiteral("missing"))).isEmpty());
-}
-
-TEST(CaptureFileTest, TheTemporaryFolderIsTheDefault) {
-    ScopedTemporaryFolder temporary;
-    const QString path = CaptureFile::create();
-    EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(temporary.path()).absoluteFilePath());
 }
 
 TEST(CaptureFileTest, TheStillIsTheFrameAsAnOpaquePictureOfOnePointAPixel) {

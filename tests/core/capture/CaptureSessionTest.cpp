@@ -43,18 +43,4 @@ TEST(CaptureSessionTest, LiveHandsOnPacedFramesUntilGrabbedAndAgainAfterClear) {
     EXPECT_FALSE(capture->isLive());
 }
 
-TEST(CaptureSessionTest, ASourceThatEndsStopsTheCaptureAndSaysSoOnce) {
-    auto capture = session("videotestsrc num-buffers=2 ! video/x-raw,framerate=30/1");
-    ASSERT_TRUE(capture);
-    QStringList failures;
-    capture->setFailureHandler([&](const QString& reason) { failures << reason; });
-    capture->clear();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !failures.isEmpty(); }, 10000));
-    QTest::qWait(200);
-    EXPECT_EQ(failures.size(), 1);
-    EXPECT_FALSE(capture->isRunning());
-    capture->clear();
-    EXPECT_FALSE(capture->isLive()) << "nothing to go live with";
-}
-
 } // namespace

@@ -66,14 +66,4 @@ TEST(CaptureSourceTest, ADescriptionThatCannotBeBuiltIsRefusedWithAReason) {
     }
 }
 
-TEST(CaptureSourceTest, ThePipelineOfTheEnvironmentStandsForACamera) {
-    {
-        ScopedPipeline pipeline(kBall);
-        EXPECT_EQ(CaptureSource::environmentPipeline(), QString::fromUtf8(kBall));
-        EXPECT_TRUE(CaptureSource::videoHardwarePresent());
-    }
-    ScopedPipeline blank("  ");
-    EXPECT_TRUE(CaptureSource::environmentPipeline().isEmpty());
-}
-
 } // namespace
