@@ -11,6 +11,10 @@ packages=(
   qt6-image-formats-plugins qt6-translations-l10n libgl-dev
   # property lists
   libplist-dev
+  # camera capture: the GStreamer library and its base and good plugins (appsink, videoconvert,
+  # videotestsrc for the tests; v4l2src, autovideosrc and jpegdec for real cameras)
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # tests and benchmarks, with the peers the benchmarks compare against
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools libjpeg62-turbo-dev

@@ -153,6 +153,9 @@ Commands:
   view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
                            sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
                            verschieben (nichts wird gespeichert)
+  capture -o DATEI.tif [--frames N]
+                           nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
+                           standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -175,6 +178,9 @@ Befehle:
   view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
                            sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
                            verschieben (nichts wird gespeichert)
+  capture -o DATEI.tif [--frames N]
+                           nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
+                           standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
   print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
                            Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -734,6 +740,46 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="aboutDocument">
         <source>about/about_en.html</source>
         <translation>about/about_de.html</translation>
+    </message>
+    <message id="webcamMenu">
+        <source>&amp;Take Photo…</source>
+        <translation>Foto &amp;aufnehmen…</translation>
+    </message>
+    <message id="captureWindow">
+        <source>Take Photo</source>
+        <translation>Foto aufnehmen</translation>
+    </message>
+    <message id="captureGrab">
+        <source>&amp;Take Photo</source>
+        <translation>Foto &amp;aufnehmen</translation>
+    </message>
+    <message id="captureClear">
+        <source>&amp;Retake</source>
+        <translation>&amp;Neu aufnehmen</translation>
+    </message>
+    <message id="captureAccept">
+        <source>&amp;Accept</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message id="captureHint">
+        <source>Place the face inside the blue frame.</source>
+        <translation>Platzieren Sie das Gesicht im blauen Rahmen.</translation>
+    </message>
+    <message id="captureWriteFailed">
+        <source>The photo could not be saved to %1.</source>
+        <translation>Das Foto konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message id="cliCaptureUsage">
+        <source>fotino: capture needs -o FILE.tif</source>
+        <translation>fotino: capture braucht -o DATEI.tif</translation>
+    </message>
+    <message id="cliNoCamera">
+        <source>fotino: no camera was found</source>
+        <translation>fotino: keine Kamera gefunden</translation>
+    </message>
+    <message id="cliCaptureFailed">
+        <source>fotino: the camera gave no picture: %1</source>
+        <translation>fotino: die Kamera lieferte kein Bild: %1</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,9 @@ Commands:
   view DOC.ftoct        open the framing view of the document in a window:
                         its photo with the guides; drag the picture to try a framing
                         (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -175,6 +178,9 @@ Commands:
   view DOC.ftoct        open the framing view of the document in a window:
                         its photo with the guides; drag the picture to try a framing
                         (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -734,6 +740,46 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="aboutDocument">
         <source>about/about_en.html</source>
         <translation>about/about_en.html</translation>
+    </message>
+    <message id="webcamMenu">
+        <source>&amp;Take Photo…</source>
+        <translation>&amp;Take Photo…</translation>
+    </message>
+    <message id="captureWindow">
+        <source>Take Photo</source>
+        <translation>Take Photo</translation>
+    </message>
+    <message id="captureGrab">
+        <source>&amp;Take Photo</source>
+        <translation>&amp;Take Photo</translation>
+    </message>
+    <message id="captureClear">
+        <source>&amp;Retake</source>
+        <translation>&amp;Retake</translation>
+    </message>
+    <message id="captureAccept">
+        <source>&amp;Accept</source>
+        <translation>&amp;Accept</translation>
+    </message>
+    <message id="captureHint">
+        <source>Place the face inside the blue frame.</source>
+        <translation>Place the face inside the blue frame.</translation>
+    </message>
+    <message id="captureWriteFailed">
+        <source>The photo could not be saved to %1.</source>
+        <translation>The photo could not be saved to %1.</translation>
+    </message>
+    <message id="cliCaptureUsage">
+        <source>fotino: capture needs -o FILE.tif</source>
+        <translation>fotino: capture needs -o FILE.tif</translation>
+    </message>
+    <message id="cliNoCamera">
+        <source>fotino: no camera was found</source>
+        <translation>fotino: no camera was found</translation>
+    </message>
+    <message id="cliCaptureFailed">
+        <source>fotino: the camera gave no picture: %1</source>
+        <translation>fotino: the camera gave no picture: %1</translation>
     </message>
 </context>
 </TS>

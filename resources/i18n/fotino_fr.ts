@@ -153,6 +153,9 @@ Commands:
   view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
                             sa photo avec les repères ; faites glisser l’image pour essayer
                             un cadrage (rien n’est enregistré)
+  capture -o FICHIER.tif [--frames N]
+                            prend une photo avec la caméra (la N-ième image affichée,
+                            12 par défaut : environ une seconde) et l’écrit en TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -175,6 +178,9 @@ Commandes :
   view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
                             sa photo avec les repères ; faites glisser l’image pour essayer
                             un cadrage (rien n’est enregistré)
+  capture -o FICHIER.tif [--frames N]
+                            prend une photo avec la caméra (la N-ième image affichée,
+                            12 par défaut : environ une seconde) et l’écrit en TIFF
   print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
                             papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -734,6 +740,46 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="aboutDocument">
         <source>about/about_en.html</source>
         <translation>about/about_fr.html</translation>
+    </message>
+    <message id="webcamMenu">
+        <source>&amp;Take Photo…</source>
+        <translation>&amp;Prendre une photo…</translation>
+    </message>
+    <message id="captureWindow">
+        <source>Take Photo</source>
+        <translation>Prendre une photo</translation>
+    </message>
+    <message id="captureGrab">
+        <source>&amp;Take Photo</source>
+        <translation>&amp;Prendre la photo</translation>
+    </message>
+    <message id="captureClear">
+        <source>&amp;Retake</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message id="captureAccept">
+        <source>&amp;Accept</source>
+        <translation>&amp;Accepter</translation>
+    </message>
+    <message id="captureHint">
+        <source>Place the face inside the blue frame.</source>
+        <translation>Placez le visage dans le cadre bleu.</translation>
+    </message>
+    <message id="captureWriteFailed">
+        <source>The photo could not be saved to %1.</source>
+        <translation>La photo n’a pas pu être enregistrée dans %1.</translation>
+    </message>
+    <message id="cliCaptureUsage">
+        <source>fotino: capture needs -o FILE.tif</source>
+        <translation>fotino : capture attend -o FICHIER.tif</translation>
+    </message>
+    <message id="cliNoCamera">
+        <source>fotino: no camera was found</source>
+        <translation>fotino : aucune caméra n’a été trouvée</translation>
+    </message>
+    <message id="cliCaptureFailed">
+        <source>fotino: the camera gave no picture: %1</source>
+        <translation>fotino : la caméra n’a donné aucune image : %1</translation>
     </message>
 </context>
 </TS>

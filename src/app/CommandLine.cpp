@@ -2,6 +2,9 @@
 
 #include "app/FramingWindow.h"
 #include "app/Version.h"
+#include "core/capture/CaptureFile.h"
+#include "core/capture/CaptureSession.h"
+#include "core/capture/CaptureSource.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
@@ -16,11 +19,17 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEventLoop>
+#include <QTimer>
 #include <optional>
 
 namespace {
 // Beyond this a side is a typing error rather than a photo.
 constexpr int kMaxExportPixels = 30000;
+// Frames a capture may wait for: five minutes of them.
+constexpr int kMaxCaptureFrames = 3600;
+// How long a capture waits beyond the time its frames take, for the camera to start.
+constexpr int kCaptureStartMilliseconds = 10000;
 
 QString text(const char* key) {
     return StringTable::localizedString(QString::fromLatin1(key));
@@ -101,6 +110,9 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
     }
     if (command == QLatin1String("export")) {
         return exportPhoto(words.mid(1), out, err);
+    }
+    if (command == QLatin1String("capture")) {
+        return capture(words.mid(1), err);
     }
     if (command == QLatin1String("view")) {
         int exitCode = Failure;
@@ -340,6 +352,81 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
     }
     err << text("cliCannotWrite").arg(written.isEmpty() ? target : written) << Qt::endl;
     return Failure;
+}
+
+int CommandLine::capture(const QStringList& options, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption outputOption = valued({QStringLiteral("o")});
+    const QCommandLineOption framesOption = valued({QStringLiteral("frames")});
+    parser.addOptions({outputOption, framesOption});
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(text("cliUnexpectedArgument").arg(parser.positionalArguments().first()),
+                          err);
+    }
+    int frames = CaptureSession::kDesiredFramesPerSecond;
+    if (parser.isSet(framesOption)) {
+        bool ok = false;
+        frames = parser.value(framesOption).toInt(&ok);
+        if (!ok || frames < 1 || frames > kMaxCaptureFrames) {
+            return usageError(
+                text("cliBadValue").arg(QStringLiteral("--frames"), parser.value(framesOption)),
+                err);
+        }
+    }
+    const QString output = parser.value(outputOption);
+    if (output.isEmpty()) {
+        return usageError(text("cliCaptureUsage"), err);
+    }
+    if (!CaptureSource::videoHardwarePresent()) {
+        err << text("cliNoCamera") << Qt::endl;
+        return Failure;
+    }
+    QString reason;
+    auto source = CaptureSource::start(CaptureSource::environmentPipeline(), &reason);
+    if (!source) {
+        err << text("cliCaptureFailed").arg(reason) << Qt::endl;
+        return Failure;
+    }
+
+    CaptureSession session(std::move(source));
+    QEventLoop loop;
+    std::shared_ptr<BitmapImageRep> frame;
+    session.setFrameHandler([&](std::shared_ptr<BitmapImageRep> shown) {
+        if (session.pacing().frameCount() >= frames) {
+            frame = std::move(shown);
+            session.grab();
+            loop.quit();
+        }
+    });
+    session.setFailureHandler([&](const QString& problem) {
+        reason = problem;
+        loop.quit();
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(frames * 1000 / CaptureSession::kDesiredFramesPerSecond +
+                   kCaptureStartMilliseconds);
+    session.clear();
+    loop.exec();
+    session.stopVideoCapture();
+
+    if (!frame) {
+        err << text("cliCaptureFailed")
+                   .arg(reason.isEmpty() ? QStringLiteral("no frame in time") : reason)
+            << Qt::endl;
+        return Failure;
+    }
+    const auto still = CaptureFile::stillImage(*frame);
+    const QByteArray tiff = still ? still->TIFFRepresentation() : QByteArray();
+    if (tiff.isEmpty() || !FileManager::createFileAtPath(output, tiff)) {
+        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        return Failure;
+    }
+    return Success;
 }
 
 int CommandLine::list(const QStringList& options, QTextStream& out, QTextStream& err) {

@@ -1,7 +1,7 @@
 #pragma once
 // The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `export`,
-// `view`, `--help`, `--version`. Only `view` needs a display (it shows a window). Exit codes:
-// 0 success, 1 failure (one line on the error stream), 2 usage error.
+// `view`, `capture`, `--help`, `--version`. Only `view` needs a display (it shows a window).
+// Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
 
 #include <QStringList>
 #include <QTextStream>
@@ -40,6 +40,8 @@ private:
     static int render(const QStringList& options, QTextStream& err);
     static int print(const QStringList& options, QTextStream& err);
     static int exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err);
+    // `capture -o FILE.tif [--frames N]`: the Nth frame the camera shows, unmirrored, as TIFF.
+    static int capture(const QStringList& options, QTextStream& err);
     static int usageError(const QString& detail, QTextStream& err);
     // Parses the options of a command; none when they parse, else the usage error answered.
     static std::optional<int> parse(QCommandLineParser& parser, const QStringList& options,

@@ -4,15 +4,18 @@
 #include "app/PictureListModel.h"
 #include "app/PreferenceWindow.h"
 #include "app/VersionChecker.h"
+#include "core/capture/CaptureFile.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/document/DocumentStorage.h"
 #include "core/platform/Alerts.h"
 #include "core/platform/FileManager.h"
+#include "core/platform/Log.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
+#include "ui/capture/IG_Controller.h"
 #include "ui/editor/PictureSettingsWindow.h"
 #include "ui/export/ImageOptions.h"
 #include "ui/platform/KtObject.h"
@@ -43,6 +46,10 @@ Controller::Controller()
 }
 
 Controller::~Controller() {
+    delete webcam_.data();
+    if (!captureFile_.isEmpty()) {
+        FileManager::removeItemAtPath(captureFile_);
+    }
     if (theController == this) {
         theController = nullptr;
     }
@@ -129,6 +136,7 @@ void Controller::connectCommands() {
     connect(ui_->deleteButton, &QPushButton::clicked, this, &Controller::deleteSelection);
     connect(ui_->deleteMenu, &QAction::triggered, this, &Controller::deleteSelection);
     connect(ui_->exportMenu, &QAction::triggered, this, &Controller::exportSelection);
+    connect(ui_->webcamMenu, &QAction::triggered, this, &Controller::importWebcam);
     connect(ui_->picturesTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Controller::validateMenuItems);
     validateMenuItems();
@@ -304,6 +312,48 @@ void Controller::exportSelection() {
     }
 }
 
+void Controller::importWebcam() {
+    if (webcam_) {
+        return;
+    }
+    // Asked first, so that no file is made for nothing.
+    if (!IG_Controller::videoHardwarePresent()) {
+        KtObject::localizedAlert(QStringLiteral("ERROR_NO_VIDEOHWFOUND"));
+        return;
+    }
+    captureFile_ = CaptureFile::create();
+    if (!captureFile_.isEmpty()) {
+        Log::write(captureFile_);
+    }
+    IG_Controller::setDefaultPath(captureFile_);
+    webcam_ = new IG_Controller();
+    webcam_->startCaptureModalForWindow(mainWindow_.get(),
+                                        [this](int returnCode) { sheetDidEnd(returnCode); });
+}
+
+void Controller::sheetDidEnd(int returnCode) {
+    if (webcam_) {
+        webcam_->deleteLater();
+        webcam_ = nullptr;
+    }
+    if (returnCode == IG_Controller::Saved) {
+        openEditorWithPicture(IG_Controller::defaultPath());
+    } else if (!captureFile_.isEmpty()) {
+        // Nothing was written into it.
+        FileManager::removeItemAtPath(captureFile_);
+    }
+    captureFile_.clear();
+}
+
+IG_Controller* Controller::webcam() const {
+    return webcam_;
+}
+
+void Controller::openEditorWithPicture(const QString& path) {
+    // A new photo with the captured picture; its name stays the new document's own.
+    adopt(PictureSettingsWindow::pictureSettingsWindow())->loadImage(path);
+}
+
 void Controller::validateMenuItems() {
     ui_->exportMenu->setEnabled(selectedItem() != nullptr);
 }
@@ -313,6 +363,7 @@ void Controller::localizePanel() {
     KtObject::localize(ui_->fileMenu, QStringLiteral("fileMenu"));
     KtObject::localize(ui_->newMenu, QStringLiteral("newMenu"));
     KtObject::localize(ui_->editPictureMenu, QStringLiteral("editPictureMenu"));
+    KtObject::localize(ui_->webcamMenu, QStringLiteral("webcamMenu"));
     KtObject::localize(ui_->pageSetupMenu, QStringLiteral("pageSetupMenu"));
     KtObject::localize(ui_->printMenu, QStringLiteral("printMenu"));
     KtObject::localize(ui_->exportMenu, QStringLiteral("exportMenu"));

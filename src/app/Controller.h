@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class IG_Controller;
 class PageLayoutWindow;
 class PictureSettingsWindow;
 class PictureListModel;
@@ -60,6 +61,13 @@ public:
     void deleteSelection();
     // Exports the highlighted document's photo to the file chosen in the export panel.
     void exportSelection();
+    // Takes a photo with the camera in a sheet on the library window, saved to a new
+    // temporary file; without a camera it says so.
+    void importWebcam();
+    // The capture sheet ended: a saved picture goes to a new editor; the capture is let go.
+    void sheetDidEnd(int returnCode);
+    // The running capture, from its start until its sheet ends.
+    IG_Controller* webcam() const;
 
     const std::vector<std::shared_ptr<Fotino>>& pictureList() const { return pictureList_; }
     const QSet<QString>& selectedPictureName() const { return selectedPictureName_; }
@@ -79,6 +87,7 @@ private:
     PictureSettingsWindow* adopt(PictureSettingsWindow* editor);
     // Export needs a highlighted document; every other command is always available.
     void validateMenuItems();
+    void openEditorWithPicture(const QString& path);
 
     std::unique_ptr<QMainWindow> mainWindow_;
     std::unique_ptr<Ui::MainWindow> ui_;
@@ -88,4 +97,7 @@ private:
     std::vector<std::shared_ptr<Fotino>> selectedPictureList_;
     QSet<QString> selectedPictureName_;
     QPointer<PageLayoutWindow> layoutWindow_;
+    QPointer<IG_Controller> webcam_;
+    // The file made for the running capture.
+    QString captureFile_;
 };
