@@ -110,6 +110,7 @@ accumulateRow(float* __restrict acc, const std::uint8_t* __restrict row, int n, 
 }
 
 typedef float Lanes __attribute__((vector_size(16)));
+typedef std::int32_t Levels __attribute__((vector_size(16)));
 
 // One output row: vertical taps into a float row of the used source columns, then the
 // horizontal taps of each output pixel.
@@ -169,6 +170,22 @@ void resampleRows(const QImage& source, const Axis& xs, const Axis& ys, QImage& 
                     Lanes samples;
                     std::memcpy(&samples, acc + k * Channels, sizeof samples);
                     total += w[k] * samples;
+                }
+                if constexpr (Mode == Output::Picture) {
+                    // All four channels levelled at once: scaled by the coverage, rounded,
+                    // kept within a byte (opaque RGB takes the coverage as its alpha).
+                    Lanes v = total * coverage + 0.5f;
+                    if constexpr (Channels == 3) {
+                        v[3] = 255.0f * coverage + 0.5f;
+                    }
+                    v = v < 0.0f ? Lanes{0, 0, 0, 0} : v;
+                    v = v > 255.0f ? Lanes{255, 255, 255, 255} : v;
+                    const Levels i = __builtin_convertvector(v, Levels);
+                    dst[c] = (static_cast<std::uint32_t>(i[3]) << 24) |
+                             (static_cast<std::uint32_t>(i[0]) << 16) |
+                             (static_cast<std::uint32_t>(i[1]) << 8) |
+                             static_cast<std::uint32_t>(i[2]);
+                    continue;
                 }
                 std::memcpy(sum, &total, sizeof sum);
             }
