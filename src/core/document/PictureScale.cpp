@@ -27,3 +27,23 @@ float PictureScale::coveringScale(QSizeF pictureSize, float frameAspect) {
     const double up = 22500.0 / (pictureSize.height() * frameAspect);
     return static_cast<float>(std::max(across, up) * 1.01);
 }
+
+QPointF PictureScale::offsetKeepingPoint(QSizeF pictureSize, QSizeF frame, float oldScale,
+                                         float newScale, QPointF offset, QPointF point) {
+    // The framing places the picture by its size at the layout factor k and draws it at four
+    // thirds of k: a picture point P lies at W / 2 - size x k x (1 - offset / 100) + P x 4k / 3
+    // across, and likewise up with the frame's height.
+    const double width = static_cast<int>(frame.width());
+    const double k0 = width * oldScale / 30000.0;
+    const double k1 = width * newScale / 30000.0;
+    if (!(k0 > 0) || !(k1 > 0) || pictureSize.isEmpty()) {
+        return offset;
+    }
+    const auto keep = [&](double size, double side, double percent, double at) {
+        const double picturePoint =
+            (at - side / 2 + size * k0 * (1 - percent / 100)) / (k0 * 4 / 3);
+        return 100 * (1 - (picturePoint * k1 * 4 / 3 - at + side / 2) / (size * k1));
+    };
+    return {keep(pictureSize.width(), frame.width(), offset.x(), point.x()),
+            keep(pictureSize.height(), frame.height(), offset.y(), point.y())};
+}

@@ -3,6 +3,7 @@
 // their difference, so that one slider reaches from a whole 50-megapixel photo in the frame
 // to a face filling it from a 640 x 480 camera frame, with the same fine steps everywhere.
 
+#include <QPointF>
 #include <QSizeF>
 
 namespace PictureScale {
@@ -22,5 +23,11 @@ inline constexpr float kCentredOffset = 100.0f / 3.0f;
 // The smallest scale at which a picture of that point size, centred, covers a frame of these
 // proportions (width over height); 0 without a picture.
 float coveringScale(QSizeF pictureSize, float frameAspect);
+
+// The offset (in percent) that keeps the picture's point under `point` (frame points, y
+// upward, from the frame's lower-left corner) where it is when the scale goes from oldScale
+// to newScale: zooming about the mouse. The offset unchanged when either scale shows nothing.
+QPointF offsetKeepingPoint(QSizeF pictureSize, QSizeF frame, float oldScale, float newScale,
+                           QPointF offset, QPointF point);
 
 } // namespace PictureScale

@@ -167,8 +167,15 @@ void PictureSettingsWindow::connectControls() {
                 }
             });
     // Picture moved or scaled with the mouse: the slider follows the wheel.
-    connect(pictureView_, &PictureView::scaleStepped, this, [this](int steps) {
+    connect(pictureView_, &PictureView::scaleStepped, this, [this](int steps, QPointF about) {
+        const float before = fotino_->pictureSize();
+        const QPointF offset = fotino_->offset();
         ui_->sizeSlider->setValue(ui_->sizeSlider->value() + steps * 10);
+        // The picture grows or shrinks about the mouse.
+        fotino_->setOffset(PictureScale::offsetKeepingPoint(fotino_->originalPictureSize(),
+                                                            QSizeF(pictureView_->size()), before,
+                                                            fotino_->pictureSize(), offset, about));
+        pictureView_->update();
     });
     for (QLineEdit* field : {ui_->frameWidth, ui_->frameHeight}) {
         connect(field, &QLineEdit::textEdited, this, [field] {

@@ -239,7 +239,8 @@ void PictureView::wheelEvent(QWheelEvent* event) {
     const int steps = wheelRemainder_ / 120;
     wheelRemainder_ -= steps * 120;
     if (steps != 0) {
-        Q_EMIT scaleStepped(steps);
+        const QPointF p = event->position();
+        Q_EMIT scaleStepped(steps, QPointF(p.x(), height() - p.y()));
     }
     event->accept();
 }

@@ -38,8 +38,9 @@ public:
 Q_SIGNALS:
     // The user moved the picture: the document's offset has changed.
     void offsetChanged();
-    // The mouse wheel turned over the view: steps up to enlarge the picture, down to shrink.
-    void scaleStepped(int steps);
+    // The mouse wheel turned over the view: steps up to enlarge the picture, down to shrink,
+    // about the point under the mouse (points, y upward).
+    void scaleStepped(int steps, QPointF about);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

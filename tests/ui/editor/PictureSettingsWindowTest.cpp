@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -436,6 +437,52 @@ TEST_F(PictureSettingsWindowTest, NewPresetFromASelectionDuplicatesItWithItsOwnI
     EXPECT_EQ(opened->attachedPreset()->name(), first->name());
     EXPECT_NE(opened->attachedPreset()->uuid(), first->uuid());
     delete opened;
+}
+
+TEST_F(PictureSettingsWindowTest, TheWheelScalesThePictureAboutTheMouse) {
+    QImage halves(400, 300, QImage::Format_RGB888);
+    halves.fill(Qt::white);
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            halves.setPixelColor(x, y, Qt::black);
+        }
+    }
+    halves.setDotsPerMeterX(2835);
+    halves.setDotsPerMeterY(2835);
+    const QString path = home.filePath(QStringLiteral("halves.png"));
+    ASSERT_TRUE(halves.save(path));
+    PictureSettingsWindow* editor = newEditor();
+    editor->loadImage(path);
+    editor->outlets()->displayFaceFrameSwitch->setChecked(false);
+    PictureView* view = editor->pictureView();
+    const int row = view->height() / 2;
+    const auto border = [&] {
+        const QImage shown = view->grab().toImage();
+        // Clear of the outline and the mask's cutting line along the edges.
+        for (int x = 8; x < shown.width() - 8; ++x) {
+            if (shown.pixelColor(x, row).red() > 128) {
+                return x;
+            }
+        }
+        return -1;
+    };
+    const auto wheel = [&](int x, int notches) {
+        QWheelEvent event(QPointF(x, row), view->mapToGlobal(QPointF(x, row)), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view, &event);
+    };
+    const int before = border();
+    ASSERT_GT(before, 20);
+    const float scale = editor->fotino()->pictureSize();
+    // About the border itself: the border stays under the mouse while the picture grows.
+    wheel(before, 3);
+    EXPECT_GT(editor->fotino()->pictureSize(), scale * 1.2f);
+    EXPECT_NEAR(border(), before, 2);
+    // About a point to its left: the border moves away, to the right.
+    wheel(before - 40, 3);
+    EXPECT_GT(border(), before + 10);
+    wheel(before - 40, -3);
+    EXPECT_NEAR(border(), before, 2);
 }
 
 } // namespace

@@ -294,6 +294,19 @@ TEST_F(PictureViewTest, ThePictureFollowsTheMouse) {
     EXPECT_GT(border(view.grab().toImage(), 225), before);
 }
 
+TEST_F(PictureViewTest, ArrowKeysMoveThePictureAPoint) {
+    auto doc = document({});
+    show(doc);
+    const QPointF before = doc->offset();
+    const double unitX = 100.0 / (doc->originalPictureSize().width() * 0.01 * doc->pictureSize());
+    const double unitY = 100.0 / (doc->originalPictureSize().height() * 0.01 * doc->pictureSize());
+    QTest::keyClick(&view, Qt::Key_Right);
+    QTest::keyClick(&view, Qt::Key_Right);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_NEAR(doc->offset().x() - before.x(), 2 * unitX, 1e-3);
+    EXPECT_NEAR(doc->offset().y() - before.y(), -unitY, 1e-3);
+}
+
 TEST_F(PictureViewTest, APressWithoutMovementChangesNothing) {
     auto doc = document({});
     show(doc);
