@@ -70,4 +70,19 @@ inline bool isBlue(QColor c) {
     return c.blue() > 180 && c.red() < 80 && c.green() < 80;
 }
 
+// A picture black on its left half and white on its right, at 72 dpi (a point a pixel): where
+// the border lands shows where and how large the picture is drawn.
+inline QImage halves(QSize size) {
+    QImage picture(size, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width() / 2; ++x) {
+            picture.setPixelColor(x, y, Qt::black);
+        }
+    }
+    picture.setDotsPerMeterX(2835);
+    picture.setDotsPerMeterY(2835);
+    return picture;
+}
+
 } // namespace imagetest

@@ -10,6 +10,7 @@
 #include "core/platform/StringTable.h"
 #include "core/platform/UserDefaults.h"
 #include "core/presets/Preset.h"
+#include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/editor/FileDragAndDropCell.h"
@@ -440,17 +441,8 @@ TEST_F(PictureSettingsWindowTest, NewPresetFromASelectionDuplicatesItWithItsOwnI
 }
 
 TEST_F(PictureSettingsWindowTest, TheWheelScalesThePictureAboutTheMouse) {
-    QImage halves(400, 300, QImage::Format_RGB888);
-    halves.fill(Qt::white);
-    for (int y = 0; y < 300; ++y) {
-        for (int x = 0; x < 200; ++x) {
-            halves.setPixelColor(x, y, Qt::black);
-        }
-    }
-    halves.setDotsPerMeterX(2835);
-    halves.setDotsPerMeterY(2835);
     const QString path = home.filePath(QStringLiteral("halves.png"));
-    ASSERT_TRUE(halves.save(path));
+    ASSERT_TRUE(imagetest::halves(QSize(400, 300)).save(path));
     PictureSettingsWindow* editor = newEditor();
     editor->loadImage(path);
     editor->outlets()->displayFaceFrameSwitch->setChecked(false);

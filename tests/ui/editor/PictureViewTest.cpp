@@ -3,6 +3,7 @@
 #include "core/platform/GraphicsContext.h"
 #include "core/presets/Preset.h"
 #include "support/DocumentTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/TemporaryHome.h"
 
 #include <QImage>
@@ -39,17 +40,9 @@ protected:
     // without guides: the border between the halves lies near the middle of the view.
     std::shared_ptr<Fotino> halvesDocument() {
         auto doc = document({});
-        QImage halves(400, 400, QImage::Format_RGB888);
-        halves.fill(Qt::white);
-        for (int y = 0; y < 400; ++y) {
-            for (int x = 0; x < 200; ++x) {
-                halves.setPixelColor(x, y, Qt::black);
-            }
-        }
-        halves.setDotsPerMeterX(2835);
-        halves.setDotsPerMeterY(2835);
         // The document's picture is the file beside it with its base name.
-        EXPECT_TRUE(halves.save(home.filePath(QStringLiteral("photo.png"))));
+        EXPECT_TRUE(
+            imagetest::halves(QSize(400, 400)).save(home.filePath(QStringLiteral("photo.png"))));
         doc->setPictureSize(100);
         doc->setOffset(QPointF(45, 50));
         doc->setShowFaceFrame(false);
