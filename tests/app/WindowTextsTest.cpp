@@ -141,8 +141,7 @@ private:
         ++checked_;
         static const QRegularExpression identifier(
             QStringLiteral(R"re(^(?:[a-z]+(?:[A-Z][a-z0-9]*)+|[A-Z]+(?:_[A-Z0-9]+)+)$)re"));
-        const bool rawKey =
-            keys_.contains(text) && StringTable::localizedString(text) != text;
+        const bool rawKey = keys_.contains(text) && StringTable::localizedString(text) != text;
         if (rawKey || identifier.match(text).hasMatch()) {
             faults_ << QStringLiteral("%1/%2: %3").arg(window_, where, text);
         }
