@@ -781,5 +781,25 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>fotino: the camera gave no picture: %1</source>
         <translation>fotino: die Kamera lieferte kein Bild: %1</translation>
     </message>
+    <message id="applicationMenu">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="servicesMenu">
+        <source>Services</source>
+        <translation>Dienste</translation>
+    </message>
+    <message id="hideMenu">
+        <source>Hide Fotino</source>
+        <translation>Fotino ausblenden</translation>
+    </message>
+    <message id="hideOthersMenu">
+        <source>Hide Others</source>
+        <translation>Andere ausblenden</translation>
+    </message>
+    <message id="showAllMenu">
+        <source>Show All</source>
+        <translation>Alle einblenden</translation>
+    </message>
 </context>
 </TS>

@@ -781,5 +781,25 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>fotino: the camera gave no picture: %1</source>
         <translation>fotino: the camera gave no picture: %1</translation>
     </message>
+    <message id="applicationMenu">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="servicesMenu">
+        <source>Services</source>
+        <translation>Services</translation>
+    </message>
+    <message id="hideMenu">
+        <source>Hide Fotino</source>
+        <translation>Hide Fotino</translation>
+    </message>
+    <message id="hideOthersMenu">
+        <source>Hide Others</source>
+        <translation>Hide Others</translation>
+    </message>
+    <message id="showAllMenu">
+        <source>Show All</source>
+        <translation>Show All</translation>
+    </message>
 </context>
 </TS>

@@ -781,5 +781,25 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>fotino: the camera gave no picture: %1</source>
         <translation>fotino : la caméra n’a donné aucune image : %1</translation>
     </message>
+    <message id="applicationMenu">
+        <source>Fotino</source>
+        <translation>Fotino</translation>
+    </message>
+    <message id="servicesMenu">
+        <source>Services</source>
+        <translation>Services</translation>
+    </message>
+    <message id="hideMenu">
+        <source>Hide Fotino</source>
+        <translation>Masquer Fotino</translation>
+    </message>
+    <message id="hideOthersMenu">
+        <source>Hide Others</source>
+        <translation>Masquer les autres</translation>
+    </message>
+    <message id="showAllMenu">
+        <source>Show All</source>
+        <translation>Tout afficher</translation>
+    </message>
 </context>
 </TS>

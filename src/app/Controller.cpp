@@ -10,6 +10,7 @@
 #include "core/document/DocumentLibrary.h"
 #include "core/document/DocumentStorage.h"
 #include "core/platform/Alerts.h"
+#include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/Log.h"
 #include "core/platform/NotificationCenter.h"
@@ -25,13 +26,17 @@
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QMainWindow>
+#include <QShortcut>
 
 namespace {
 Controller* theController = nullptr;
-}
+// The resolution of the photo put on the clipboard: that of printing.
+constexpr int kCopyDotsPerInch = 300;
+} // namespace
 
 Controller::Controller()
     : mainWindow_(std::make_unique<QMainWindow>())
@@ -117,12 +122,14 @@ void Controller::checkVersionAtStart() {
 }
 
 void Controller::connectCommands() {
-    // The library commands still to come (help) are shown disabled rather than doing
-    // nothing.
-    for (QAction* action : {ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->copyMenu,
-                            ui_->pasteMenu, ui_->selectAllMenu, ui_->helpMenuItem}) {
+    // The library holds no text to edit: these stay visible for the familiar menu, disabled.
+    for (QAction* action :
+         {ui_->undoMenu, ui_->redoMenu, ui_->cutMenu, ui_->pasteMenu, ui_->selectAllMenu}) {
         action->setEnabled(false);
     }
+    connect(ui_->copyMenu, &QAction::triggered, this, &Controller::copySelection);
+    // Help, news and new versions are on the web site, as the about box says.
+    connect(ui_->helpMenuItem, &QAction::triggered, this, [] { VersionChecker::loadWebSite(); });
     connect(ui_->preferencesMenu, &QAction::triggered, this, [] { PreferenceWindow::pv(); });
     connect(ui_->aboutMenu, &QAction::triggered, this, [] { About::about(); });
     connect(ui_->newPictureButton, &QPushButton::clicked, this, &Controller::newPicture);
@@ -137,6 +144,14 @@ void Controller::connectCommands() {
     connect(ui_->deleteMenu, &QAction::triggered, this, &Controller::deleteSelection);
     connect(ui_->exportMenu, &QAction::triggered, this, &Controller::exportSelection);
     connect(ui_->webcamMenu, &QAction::triggered, this, &Controller::importWebcam);
+    // From the keyboard: Return opens the highlighted photo, Space ticks it.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        connect(new QShortcut(key, ui_->picturesTableView, nullptr, nullptr, Qt::WidgetShortcut),
+                &QShortcut::activated, this, &Controller::editPicture);
+    }
+    connect(new QShortcut(QKeySequence(Qt::Key_Space), ui_->picturesTableView, nullptr, nullptr,
+                          Qt::WidgetShortcut),
+            &QShortcut::activated, this, &Controller::select);
     connect(ui_->picturesTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Controller::validateMenuItems);
     validateMenuItems();
@@ -354,8 +369,23 @@ void Controller::openEditorWithPicture(const QString& path) {
     adopt(PictureSettingsWindow::pictureSettingsWindow())->loadImage(path);
 }
 
+void Controller::copySelection() {
+    const auto document = selectedItem();
+    if (!document) {
+        return;
+    }
+    const auto photo = document->toImage(kCopyDotsPerInch);
+    if (!photo) {
+        Panels::beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(photo->toQImage().copy());
+}
+
 void Controller::validateMenuItems() {
-    ui_->exportMenu->setEnabled(selectedItem() != nullptr);
+    const bool highlighted = selectedItem() != nullptr;
+    ui_->exportMenu->setEnabled(highlighted);
+    ui_->copyMenu->setEnabled(highlighted);
 }
 
 void Controller::localizePanel() {

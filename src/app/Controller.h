@@ -61,6 +61,8 @@ public:
     void deleteSelection();
     // Exports the highlighted document's photo to the file chosen in the export panel.
     void exportSelection();
+    // Puts the highlighted document's photo on the clipboard, at print resolution.
+    void copySelection();
     // Takes a photo with the camera in a sheet on the library window, saved to a new
     // temporary file; without a camera it says so.
     void importWebcam();

@@ -1,10 +1,12 @@
 #include "app/Controller.h"
 #include "app/PictureListModel.h"
+#include "app/VersionChecker.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
 #include "support/DocumentTestSupport.h"
+#include "support/OpenedUrls.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/editor/PictureSettingsWindow.h"
@@ -15,11 +17,13 @@
 #include "ui_PictureSettingsWindows.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QImageReader>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -104,33 +108,75 @@ TEST_F(ControllerTest, SelectWithoutAHighlightedRowDoesNothing) {
     EXPECT_TRUE(c.selectedPictureName().isEmpty());
 }
 
-TEST_F(ControllerTest, DeletingATickedDocumentUnticksItAndRemovesItsFiles) {
-    writeDocument(QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
-    writeDocument(QStringLiteral("b.ftoct"), QStringLiteral("Beta"));
-    ASSERT_TRUE(FileManager::createFileAtPath(folder() + QStringLiteral("a.cftn"), "calibrated"));
+TEST_F(ControllerTest, DeletingRemovesTheThreeFilesAndTheTick) {
+    // Each document with its calibrated picture and its picture copy; a ticked one and one
+    // never ticked.
+    QDir().mkpath(folder());
+    for (const QString base : {"a", "b"}) {
+        Fotino doc;
+        doc.setName(base.toUpper());
+        doc.setImageName(QStringLiteral("original name.jpg"));
+        ASSERT_TRUE(doc.saveToFile(folder() + base + QStringLiteral(".ftoct")));
+        for (const QString extension : {".cftn", ".jpg"}) {
+            ASSERT_TRUE(FileManager::createFileAtPath(folder() + base + extension, "bytes"));
+        }
+    }
+    writeDocument(QStringLiteral("c.ftoct"), QStringLiteral("C"));
     Controller c;
     tick(c, 0);
     int answer = 1;
     Panels::setTestHook([&](const PanelRequest&) { return answer; });
     c.deleteSelection();
-    EXPECT_EQ(c.pictureList().size(), 2u) << "declined";
+    EXPECT_EQ(c.pictureList().size(), 3u) << "declined";
 
     answer = 0;
     c.deleteSelection();
-    Panels::clearTestHook();
-    EXPECT_EQ(namesOf(c.pictureList()), QStringList{QStringLiteral("Beta")});
+    EXPECT_EQ(namesOf(c.pictureList()), (QStringList{QStringLiteral("B"), QStringLiteral("C")}));
     EXPECT_TRUE(c.selectedPictureName().isEmpty());
+    c.outlets()->picturesTableView->selectRow(0);
+    c.deleteSelection();
+    Panels::clearTestHook();
+    EXPECT_EQ(namesOf(c.pictureList()), QStringList{QStringLiteral("C")});
     EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(folder()),
-              QStringList{QStringLiteral("b.ftoct")});
+              QStringList{QStringLiteral("c.ftoct")});
 }
 
 TEST_F(ControllerTest, ExportNeedsAHighlightedDocumentAndWritesTheChosenFile) {
     writeDocument(QStringLiteral("a.ftoct"), QStringLiteral("Alpha"));
     Controller c;
+    // Export and copy need a highlighted document; the library has no text to edit; the
+    // rest are always on.
+    const Ui::MainWindow& ui = *c.outlets();
+    const QList<QAction*> neverOn{ui.undoMenu, ui.redoMenu, ui.cutMenu, ui.pasteMenu,
+                                  ui.selectAllMenu};
+    const auto enabledItems = [&] {
+        QStringList on;
+        for (QMenu* menu : {ui.fileMenu, ui.editMenu, ui.windowMenu, ui.helpMenu}) {
+            for (QAction* item : menu->actions()) {
+                if (!item->isSeparator() && item->isEnabled()) {
+                    on << item->objectName();
+                }
+            }
+        }
+        return on;
+    };
+    QStringList alwaysOn;
+    for (QMenu* menu : {ui.fileMenu, ui.editMenu, ui.windowMenu, ui.helpMenu}) {
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && !neverOn.contains(item) && item != ui.exportMenu &&
+                item != ui.copyMenu) {
+                alwaysOn << item->objectName();
+            }
+        }
+    }
+    ASSERT_GE(alwaysOn.size(), 11);
     c.outlets()->picturesTableView->clearSelection();
-    EXPECT_FALSE(c.outlets()->exportMenu->isEnabled());
+    EXPECT_EQ(enabledItems(), alwaysOn);
     tick(c, 0);
-    EXPECT_TRUE(c.outlets()->exportMenu->isEnabled());
+    QStringList withRow = enabledItems();
+    EXPECT_TRUE(withRow.removeOne(QStringLiteral("exportMenu")));
+    EXPECT_TRUE(withRow.removeOne(QStringLiteral("copyMenu")));
+    EXPECT_EQ(withRow, alwaysOn);
 
     Panels::setTestHook([&](const PanelRequest& request) {
         if (request.kind == PanelRequest::Kind::Save) {
@@ -242,6 +288,63 @@ TEST_F(ControllerTest, EditorsOpenOnTheHighlightedDocumentAndOnFilesGiven) {
     for (const auto& window : {edit, fromFile, document}) {
         delete window.data();
     }
+}
+
+TEST_F(ControllerTest, CopyPutsTheHighlightedPhotoOnTheClipboard) {
+    writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    Controller c;
+    QGuiApplication::clipboard()->clear();
+    c.outlets()->picturesTableView->clearSelection();
+    c.outlets()->copyMenu->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    c.outlets()->picturesTableView->selectRow(0);
+    c.outlets()->copyMenu->trigger();
+    // 3.5 x 4.5 cm at 300 dots per inch.
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(413, 531));
+}
+
+TEST_F(ControllerTest, HelpOpensTheWebSite) {
+    OpenedUrls opened;
+    Controller c;
+    ASSERT_TRUE(c.outlets()->helpMenuItem->isEnabled());
+    c.outlets()->helpMenuItem->trigger();
+    EXPECT_EQ(opened.urls(), QList<QUrl>{QUrl(VersionChecker::kWebSite)});
+}
+
+// Return opens the highlighted photo in an editor, Space ticks it.
+TEST_F(ControllerTest, TheTableWorksFromTheKeyboard) {
+    writeDocument(QStringLiteral("Visa.ftoct"), QStringLiteral("Visa"));
+    Controller c;
+    c.mainWindow()->show();
+    c.mainWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c.mainWindow()));
+    PictureTableView* table = c.outlets()->picturesTableView;
+    table->setFocus();
+    // On the name, where the table alone would not tick.
+    table->setCurrentIndex(table->model()->index(0, PictureListModel::NameColumn));
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_TRUE(ticked(c, 0));
+    EXPECT_EQ(namesOf(c.selectedPictureList()), QStringList{QStringLiteral("Visa")});
+
+    const auto editors = [] {
+        QList<PictureSettingsWindow*> found;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* editor = qobject_cast<PictureSettingsWindow*>(window)) {
+                found << editor;
+            }
+        }
+        return found;
+    };
+    const auto before = editors();
+    QTest::keyClick(table, Qt::Key_Return);
+    QList<PictureSettingsWindow*> opened = editors();
+    for (PictureSettingsWindow* editor : before) {
+        opened.removeAll(editor);
+    }
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first()->outlets()->nameField->text(), QStringLiteral("Visa"));
+    delete opened.first();
+    c.mainWindow()->hide();
 }
 
 } // namespace
