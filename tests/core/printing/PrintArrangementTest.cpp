@@ -26,6 +26,15 @@ TEST(PrintArrangement, FourHundredPointPhotosFillARowThenWrap) {
     EXPECT_EQ(placed[0].size, QSizeF(100, 120));
 }
 
+TEST(PrintArrangement, APhotoThatFitsOnlyWithoutItsTrailingInterspaceWraps) {
+    // 540 points hold four 120-point photos with three 20-point spaces (540 = 4 x 120 + 3 x
+    // 20), but a row ends once a photo and the space after it pass the right edge.
+    const auto placed = PrintArrangement::arrange(kArea, 20, 4, {QSizeF(120, 100)});
+    ASSERT_EQ(placed.size(), 4u);
+    EXPECT_EQ(originsOf(placed),
+              (std::vector<QPointF>{{36, 636}, {176, 636}, {316, 636}, {36, 516}}));
+}
+
 TEST(PrintArrangement, DocumentsRunOnInOneRowSequence) {
     const auto placed =
         PrintArrangement::arrange(kArea, 15, 3, {QSizeF(100, 127.575), QSizeF(60, 60)});
