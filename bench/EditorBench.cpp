@@ -6,6 +6,7 @@
 
 #include "PhotoTexture.h"
 #include "ScriptedDrag.h"
+#include "WindowBench.h"
 #include "core/document/Fotino.h"
 #include "core/platform/AreaResampler.h"
 #include "core/platform/ResourceFolder.h"
@@ -138,18 +139,5 @@ BENCHMARK(Drag_InTheEditor)->Iterations(2)->UseRealTime()->Unit(benchmark::kMill
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    QApplication app(argc, argv);
-    ResourceFolder::setOverride(QStringLiteral(FOTINO_BENCH_RESOURCES));
-    if (const char* threads = std::getenv("FOTINO_BENCH_THREADS")) {
-        AreaResampler::setDrawingThreads(std::atoi(threads));
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return WindowBench::run(argc, argv);
 }

@@ -8,6 +8,7 @@
 
 #include "PhotoTexture.h"
 #include "ScriptedDrag.h"
+#include "WindowBench.h"
 #include "core/document/Fotino.h"
 #include "core/platform/AreaResampler.h"
 #include "core/platform/GraphicsContext.h"
@@ -113,17 +114,5 @@ BENCHMARK(Drag_AsWritten)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillis
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const char* scale = std::getenv("FOTINO_BENCH_SCALE")) {
-        qputenv("QT_SCALE_FACTOR", scale);
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ResourceFolder::setOverride(QStringLiteral(FOTINO_BENCH_RESOURCES));
-    if (const char* threads = std::getenv("FOTINO_BENCH_THREADS")) {
-        AreaResampler::setDrawingThreads(std::atoi(threads));
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return WindowBench::run(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "support/LogCapture.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/RecordedPanels.h"
 #include "support/TemporaryHome.h"
 #include "ui/capture/IG_Controller.h"
 #include "ui/capture/IG_LiveView.h"
@@ -52,17 +53,10 @@ PictureSettingsWindow* editorHolding(const QString& path) {
 
 class ControllerCaptureTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Panels::setTestHook([this](const PanelRequest& request) {
-            asked_.push_back(request);
-            return 0;
-        });
-    }
     void TearDown() override {
         for (PictureSettingsWindow* editor : editors()) {
             delete editor;
         }
-        Panels::clearTestHook();
         IG_Controller::setDefaultPath(QString());
         runDeferredDeletes();
     }
@@ -82,7 +76,8 @@ protected:
     TemporaryHome home_;
     ScopedTemporaryFolder temporary_;
     LogCapture log_;
-    std::vector<PanelRequest> asked_;
+    RecordedPanels panels_;
+    std::vector<PanelRequest>& asked_ = panels_.requests;
 };
 
 TEST_F(ControllerCaptureTest, TakePhotoRunsASheetOnTheLibraryWindowWithAFreshOwnerOnlyFile) {

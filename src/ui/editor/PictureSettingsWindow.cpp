@@ -453,13 +453,10 @@ bool PictureSettingsWindow::readFrameFields(float* widthCm, float* heightCm) {
          {std::pair{ui_->frameWidth, widthCm}, std::pair{ui_->frameHeight, heightCm}}) {
         const float shown = field == ui_->frameWidth ? fotino_->widthInCm() : fotino_->heightInCm();
         // A field left as shown keeps the exact stored length.
-        std::optional<double> number;
-        if (field->text() == PresetForm::lengthText(shown, m)) {
-            number = shown / PresetForm::unitFactor(m);
-        } else {
-            number = PresetForm::readNumber(field->text());
-        }
-        const double cm = number ? *number * PresetForm::unitFactor(m) : 0;
+        const bool unchanged = field->text() == PresetForm::lengthText(shown, m);
+        const std::optional<double> number =
+            unchanged ? std::optional<double>(shown) : PresetForm::readNumber(field->text());
+        const double cm = !number ? 0 : unchanged ? *number : *number * PresetForm::unitFactor(m);
         if (!number || !(cm > 0) || cm > PresetForm::kMaximumSize) {
             field->setProperty("invalid", true);
             field->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid #d32f2f; }"));
@@ -470,7 +467,7 @@ bool PictureSettingsWindow::readFrameFields(float* widthCm, float* heightCm) {
             ok = false;
             continue;
         }
-        *value = field->text() == PresetForm::lengthText(shown, m) ? shown : static_cast<float>(cm);
+        *value = unchanged ? shown : static_cast<float>(cm);
     }
     return ok;
 }

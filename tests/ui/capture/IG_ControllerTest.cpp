@@ -4,6 +4,7 @@
 #include "core/platform/Panels.h"
 #include "support/CaptureTestSupport.h"
 #include "support/QtPrinters.h"
+#include "support/RecordedPanels.h"
 #include "ui/capture/IG_LiveView.h"
 #include "ui/platform/KtObject.h"
 #include "ui_IG_View.h"
@@ -23,10 +24,6 @@ using namespace capturetest;
 class IG_ControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Panels::setTestHook([this](const PanelRequest& request) {
-            asked_.push_back(request);
-            return 0;
-        });
         parent_.resize(400, 300);
         parent_.show();
         path_ = CaptureFile::create(temporary_.path());
@@ -34,7 +31,6 @@ protected:
     }
     void TearDown() override {
         capture_.reset();
-        Panels::clearTestHook();
         IG_Controller::setDefaultPath(QString());
     }
 
@@ -64,7 +60,8 @@ protected:
     QString path_;
     std::unique_ptr<IG_Controller> capture_;
     std::vector<int> codes_;
-    std::vector<PanelRequest> asked_;
+    RecordedPanels panels_;
+    std::vector<PanelRequest>& asked_ = panels_.requests;
 };
 
 TEST_F(IG_ControllerTest, TheSheetShowsLiveFramesAndTheButtonsFollowTheState) {

@@ -12,6 +12,7 @@
 #include "core/presets/Preset.h"
 #include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
+#include "support/RecordedPanels.h"
 #include "support/TemporaryHome.h"
 #include "ui/editor/FileDragAndDropCell.h"
 #include "ui/editor/PictureView.h"
@@ -34,23 +35,11 @@ namespace {
 
 class PictureSettingsWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Panels::setTestHook([this](const PanelRequest& request) {
-            asked.push_back(request);
-            if (request.kind == PanelRequest::Kind::Open && request.chosenPath &&
-                !openAnswer.isEmpty()) {
-                *request.chosenPath = openAnswer;
-                return 1;
-            }
-            return answer;
-        });
-        setMetric(true);
-    }
+    void SetUp() override { setMetric(true); }
     void TearDown() override {
         for (const QPointer<PictureSettingsWindow>& editor : editors) {
             delete editor.data();
         }
-        Panels::clearTestHook();
     }
 
     static void setMetric(bool metric) {
@@ -84,20 +73,12 @@ protected:
     QString folder() const {
         return DocumentLibrary::documentsFolder(UserDefaults::standardUserDefaults());
     }
-    QStringList alertMessages() const {
-        QStringList messages;
-        for (const PanelRequest& request : asked) {
-            if (request.kind == PanelRequest::Kind::Alert) {
-                messages << request.message;
-            }
-        }
-        return messages;
-    }
+    QStringList alertMessages() const { return panels.alertMessages(); }
 
     TemporaryHome home;
-    std::vector<PanelRequest> asked;
-    int answer = 0;
-    QString openAnswer;
+    RecordedPanels panels;
+    std::vector<PanelRequest>& asked = panels.requests;
+    int& answer = panels.answer;
     std::vector<QPointer<PictureSettingsWindow>> editors;
 };
 

@@ -10,6 +10,7 @@
 #include "core/presets/Preset.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/RecordedPanels.h"
 #include "support/TemporaryHome.h"
 #include "ui/presets/ImageWell.h"
 #include "ui_PresetEditor.h"
@@ -31,10 +32,6 @@ using F = PresetForm;
 class PresetEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Panels::setTestHook([this](const PanelRequest& request) {
-            asked_.push_back(request);
-            return 0;
-        });
         NotificationCenter::defaultCenter().addObserver(
             &observer_, Preset::kListChanged, [this](const Notification&) { ++listChanges_; });
         setMetric(true);
@@ -43,7 +40,6 @@ protected:
         for (const QPointer<PresetEditor>& editor : opened_) {
             delete editor.data();
         }
-        Panels::clearTestHook();
     }
 
     static void setMetric(bool metric) {
@@ -92,20 +88,13 @@ protected:
         listChanges_ = 0;
         return load(name);
     }
-    std::vector<PanelRequest> alerts() const {
-        std::vector<PanelRequest> found;
-        for (const PanelRequest& request : asked_) {
-            if (request.kind == PanelRequest::Kind::Alert) {
-                found.push_back(request);
-            }
-        }
-        return found;
-    }
+    std::vector<PanelRequest> alerts() const { return panels_.alerts(); }
 
     TemporaryHome home_;
     QObject observer_;
     int listChanges_ = 0;
-    std::vector<PanelRequest> asked_;
+    RecordedPanels panels_;
+    std::vector<PanelRequest>& asked_ = panels_.requests;
     std::vector<QPointer<PresetEditor>> opened_;
 };
 
