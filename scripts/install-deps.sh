@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config clang-format
+  # rebuilds of the same sources in several working copies come from one cache
+  ccache
   # Qt 6: widgets, gui, print support, network, translations, image plugins
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-image-formats-plugins qt6-translations-l10n libgl-dev
@@ -15,6 +17,8 @@ packages=(
   # videotestsrc for the tests; v4l2src, autovideosrc and jpegdec for real cameras)
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # finding faces for automatic framing: OpenCV's detection and its trained cascades
+  libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
   # tests and benchmarks, with the peers the benchmarks compare against
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools libjpeg62-turbo-dev

@@ -27,4 +27,6 @@ inline const QString kPresetUUID = QStringLiteral("presetUUID");
 inline const QString kPresetIcon = QStringLiteral("presetIcon");
 inline const QString kPresetMask = QStringLiteral("presetMask");
 inline const QString kPresetGuides = QStringLiteral("presetGuides");
+// The format's rules (head height, eye line, background), where the format states them.
+inline const QString kPresetRules = QStringLiteral("presetRules");
 } // namespace AttributeKeys
