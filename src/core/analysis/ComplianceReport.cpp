@@ -1,12 +1,83 @@
 #include "core/analysis/ComplianceReport.h"
 
+#include "core/document/DisplayUnits.h"
 #include "core/document/Fotino.h"
+#include "core/document/PictureScale.h"
+#include "core/platform/BitmapImageRep.h"
+#include "core/presets/Preset.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPointsPerMillimetre = DisplayUnits::kPointsPerCentimetre / 10;
+// The background is judged on a small rendering: four pixels a millimetre.
+constexpr double kSamplesPerMillimetre = 4;
+
+} // namespace
 
 ComplianceReport ComplianceReport::evaluate(Fotino& document,
                                             const std::optional<FaceFeatures>& face) {
-    Q_UNUSED(document);
     ComplianceReport report;
-    report.faceFound = face.has_value();
+    const auto rules =
+        FormatRules::fromDictionary(document.objectForKey(AttributeKeys::kPresetRules).toMap());
+    report.headRange = rules.headHeight;
+    report.eyeRange = rules.eyeLine;
+    if (!report.eyeRange) {
+        // Without a stated rule the preset's own eyes band is the range.
+        const auto guides = document.guides();
+        if (guides && guides->contains(Preset::kEyesGuide)) {
+            const QRectF band = Preset::rectFromGuide(guides->value(Preset::kEyesGuide).toMap());
+            if (band.height() > 0) {
+                report.eyeRange = MillimetreRange{band.y() * 10, (band.y() + band.height()) * 10};
+            }
+        }
+    }
+
+    const QSizeF pictureSize = document.originalPictureSize();
+    if (!face || pictureSize.isEmpty() || face->pictureSize.isEmpty()) {
+        return report;
+    }
+    report.faceFound = true;
+    report.tiltDegrees = face->tiltDegrees();
+
+    const QSizeF frame = document.sizeInPoints();
+    const float scale = document.pictureSize();
+    const QPointF offset = document.offset();
+    const double across = pictureSize.width() / face->pictureSize.width();
+    const double up = pictureSize.height() / face->pictureSize.height();
+    const auto onPhoto = [&](QPointF pixel) {
+        return PictureScale::framePoint(
+            pictureSize, frame, scale, offset,
+            {pixel.x() * across, pictureSize.height() - pixel.y() * up});
+    };
+    const QPointF eyes = onPhoto(face->eyeCentre());
+    const QPointF chin = onPhoto({face->eyeCentre().x(), face->chin});
+    const QPointF crown = onPhoto({face->eyeCentre().x(), face->crown});
+    report.headHeight = (crown.y() - chin.y()) / kPointsPerMillimetre;
+    report.eyeLine = eyes.y() / kPointsPerMillimetre;
+
+    // The background, on a small rendering of the finished photo (y down from here on).
+    const int width =
+        std::max(1, static_cast<int>(
+                        std::lround(frame.width() / kPointsPerMillimetre * kSamplesPerMillimetre)));
+    const int height =
+        std::max(1, static_cast<int>(std::lround(frame.height() / kPointsPerMillimetre *
+                                                 kSamplesPerMillimetre)));
+    const auto rendering = document.toImagePixelsWide(width, height);
+    if (!rendering) {
+        return report;
+    }
+    const double perPoint = width / frame.width();
+    const double faceWidth =
+        face->face.width() * across * PictureScale::magnification(frame, scale);
+    const QRectF head((eyes.x() - faceWidth / 2) * perPoint,
+                      (frame.height() - crown.y()) * perPoint, faceWidth * perPoint,
+                      (crown.y() - chin.y()) * perPoint);
+    const auto measure = BackgroundCheck::measure(rendering->toQImage(), head,
+                                                  (frame.height() - eyes.y()) * perPoint);
+    report.background = BackgroundCheck::judge(measure, rules.background);
     return report;
 }
 

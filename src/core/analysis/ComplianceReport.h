@@ -3,6 +3,7 @@
 // line's height in millimetres of the printed photo, each against its range, the tilt of the
 // eyes, and whether the background above and beside the head is plain and light.
 
+#include "core/analysis/BackgroundCheck.h"
 #include "core/analysis/FaceFeatures.h"
 #include "core/presets/FormatRules.h"
 
@@ -13,7 +14,7 @@ class Fotino;
 
 class ComplianceReport {
 public:
-    enum class Background { Unknown, Fine, Dark, Coloured, Busy, White };
+    using Background = BackgroundCheck::Verdict;
 
     // The report for the document as it is framed now, with the face found in its current
     // picture (none: "no face").

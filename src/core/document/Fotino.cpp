@@ -200,6 +200,17 @@ void Fotino::setContrastValue(float contrast, float brightness) {
     }
 }
 
+void Fotino::turnPictureTo(float degrees) {
+    // The holder alone: the picture is derived once, at the new angle.
+    if (!originalPicture_) {
+        loadOriginalPictureFromPath(originalPicturePath());
+    }
+    if (originalPicture_) {
+        originalPicture_->setRotationAngle(degrees);
+    }
+    setRotation(degrees);
+}
+
 void Fotino::rotateLeft() {
     if (originalPicture_) {
         originalPicture_->rotateLeft();

@@ -30,20 +30,53 @@ float PictureScale::coveringScale(QSizeF pictureSize, float frameAspect) {
 
 QPointF PictureScale::offsetKeepingPoint(QSizeF pictureSize, QSizeF frame, float oldScale,
                                          float newScale, QPointF offset, QPointF point) {
-    // The framing places the picture by its size at the layout factor k and draws it at four
-    // thirds of k: a picture point P lies at W / 2 - size x k x (1 - offset / 100) + P x 4k / 3
-    // across, and likewise up with the frame's height.
-    const double width = static_cast<int>(frame.width());
-    const double k0 = width * oldScale / 30000.0;
-    const double k1 = width * newScale / 30000.0;
-    if (!(k0 > 0) || !(k1 > 0) || pictureSize.isEmpty()) {
+    if (!(magnification(frame, oldScale) > 0) || !(magnification(frame, newScale) > 0) ||
+        pictureSize.isEmpty()) {
         return offset;
     }
-    const auto keep = [&](double size, double side, double percent, double at) {
-        const double picturePoint =
-            (at - side / 2 + size * k0 * (1 - percent / 100)) / (k0 * 4 / 3);
-        return 100 * (1 - (picturePoint * k1 * 4 / 3 - at + side / 2) / (size * k1));
+    const QPointF under = picturePoint(pictureSize, frame, oldScale, offset, point);
+    return offsetPlacing(pictureSize, frame, newScale, offset, under, point);
+}
+
+double PictureScale::magnification(QSizeF frame, float scale) {
+    // The framing places the picture by its size at the layout factor k = W x scale / 30000
+    // (W in whole frame points) and draws it at four thirds of k: a picture point P lies at
+    // W / 2 - size x k x (1 - offset / 100) + P x 4k / 3 across, and likewise up with the
+    // frame's height.
+    return static_cast<int>(frame.width()) * double(scale) / 22500.0;
+}
+
+QPointF PictureScale::framePoint(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,
+                                 QPointF picturePoint) {
+    const double m = magnification(frame, scale);
+    const double k = m * 3 / 4;
+    return {frame.width() / 2 - pictureSize.width() * k * (1 - offset.x() / 100) +
+                picturePoint.x() * m,
+            frame.height() / 2 - pictureSize.height() * k * (1 - offset.y() / 100) +
+                picturePoint.y() * m};
+}
+
+QPointF PictureScale::picturePoint(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,
+                                   QPointF at) {
+    const double m = magnification(frame, scale);
+    if (!(m > 0)) {
+        return {};
+    }
+    const double k = m * 3 / 4;
+    return {(at.x() - frame.width() / 2 + pictureSize.width() * k * (1 - offset.x() / 100)) / m,
+            (at.y() - frame.height() / 2 + pictureSize.height() * k * (1 - offset.y() / 100)) / m};
+}
+
+QPointF PictureScale::offsetPlacing(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,
+                                    QPointF picturePoint, QPointF at) {
+    const double m = magnification(frame, scale);
+    const double k = m * 3 / 4;
+    if (!(k > 0) || pictureSize.isEmpty()) {
+        return offset;
+    }
+    const auto place = [&](double size, double side, double point, double target) {
+        return 100 * (1 - (side / 2 - target + point * m) / (size * k));
     };
-    return {keep(pictureSize.width(), frame.width(), offset.x(), point.x()),
-            keep(pictureSize.height(), frame.height(), offset.y(), point.y())};
+    return {place(pictureSize.width(), frame.width(), picturePoint.x(), at.x()),
+            place(pictureSize.height(), frame.height(), picturePoint.y(), at.y())};
 }

@@ -30,4 +30,17 @@ float coveringScale(QSizeF pictureSize, float frameAspect);
 QPointF offsetKeepingPoint(QSizeF pictureSize, QSizeF frame, float oldScale, float newScale,
                            QPointF offset, QPointF point);
 
+// Where a picture point (picture points, y upward) lands in the frame (frame points, y upward,
+// from its lower-left corner) at that scale and offset.
+QPointF framePoint(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,
+                   QPointF picturePoint);
+// The picture point under a frame point; the origin when the scale shows nothing.
+QPointF picturePoint(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset, QPointF at);
+// The offset that puts the picture point at the frame point at that scale; the offset
+// unchanged when the scale shows nothing.
+QPointF offsetPlacing(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,
+                      QPointF picturePoint, QPointF at);
+// How many frame points one picture point becomes at that scale.
+double magnification(QSizeF frame, float scale);
+
 } // namespace PictureScale

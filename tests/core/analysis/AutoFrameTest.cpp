@@ -1,0 +1,230 @@
+// Framing on a face: the rendered photo is searched for marks painted where the face's
+// features are, so the placement is checked against the drawing, not against its own maths.
+
+#include "core/analysis/AutoFrame.h"
+#include "core/analysis/ComplianceReport.h"
+#include "core/analysis/FaceFinder.h"
+#include "core/document/Fotino.h"
+#include "core/platform/BitmapImageRep.h"
+#include "core/presets/FormatRules.h"
+#include "core/presets/Preset.h"
+#include "support/NameOfParam.h"
+#include "support/TemporaryHome.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+constexpr double kDpi = 300;
+constexpr double kPixelsPerMillimetre = kDpi / 25.4;
+
+struct Mark {
+    QPointF at;
+    QColor colour;
+};
+
+struct FramingCase {
+    const char* name;
+    QSize picture;
+    double dotsPerInch;
+    // Eyes centre, chin and crown rows, face box width, in picture pixels.
+    QPointF eyes;
+    double chin;
+    double crown;
+    bool rules;
+    bool guides;
+    // Where the eye line and the head height should come out, in mm.
+    double eyeLine;
+    double headHeight;
+};
+
+void PrintTo(const FramingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+QVariantMap guide(double left, double top, double right, double bottom) {
+    return {{QStringLiteral("left"), left},
+            {QStringLiteral("top"), top},
+            {QStringLiteral("right"), right},
+            {QStringLiteral("bottom"), bottom}};
+}
+
+// A white picture with a red mark on the eye centre, a green one on the chin and a blue one
+// on the crown, saved in the folder beside the document.
+void makeDocument(Fotino& document, const FramingCase& c, const QString& path) {
+        QImage picture(c.picture, QImage::Format_RGB888);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        for (const Mark& mark : {Mark{c.eyes, Qt::red}, Mark{{c.eyes.x(), c.chin}, Qt::green},
+                                 Mark{{c.eyes.x(), c.crown}, Qt::blue}}) {
+            painter.fillRect(QRectF(mark.at - QPointF(3, 3), QSizeF(6, 6)), mark.colour);
+        }
+        painter.end();
+        const auto dotsPerMetre = static_cast<int>(std::lround(c.dotsPerInch / 0.0254));
+        picture.setDotsPerMeterX(dotsPerMetre);
+        picture.setDotsPerMeterY(dotsPerMetre);
+        const QDir folder(path);
+        ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("face.png"))));
+        document.setFilePath(folder.filePath(QStringLiteral("face.ftoct")));
+        document.setImageName(QStringLiteral("face.png"));
+        document.setPictureSize(100);
+        document.setOffset({50, 50});
+        document.setPictureVersion(1);
+        if (c.guides) {
+            // ICAO 35 x 45 mm.
+            document.setObject(QVariantMap{{Preset::kFaceGuide, guide(0.43, 4.10, 3.07, 0.58)},
+                                           {Preset::kEyesGuide, guide(0, 3.15, 3.5, 2.25)}},
+                               AttributeKeys::kPresetGuides);
+        }
+        if (c.rules) {
+            FormatRules rules;
+            rules.headHeight = MillimetreRange{32, 36};
+            rules.eyeLine = MillimetreRange{22.5, 31.5};
+            document.setObject(rules.dictionary(), AttributeKeys::kPresetRules);
+        }
+    }
+
+FaceFeatures features(const FramingCase& c) {
+        FaceFeatures face;
+        face.pictureSize = c.picture;
+        const double eyeDistance = (c.chin - c.crown) * 0.3;
+        face.leftEye = c.eyes - QPointF(eyeDistance / 2, 0);
+        face.rightEye = c.eyes + QPointF(eyeDistance / 2, 0);
+        face.chin = c.chin;
+        face.crown = c.crown;
+        face.face = QRectF(c.eyes.x() - eyeDistance, c.crown, 2 * eyeDistance, c.chin - c.crown);
+        return face;
+    }
+
+// The centre of the pixels close to the colour, in mm from the photo's lower-left corner.
+std::optional<QPointF> find(const QImage& photo, QColor colour) {
+        double x = 0;
+        double y = 0;
+        int count = 0;
+        for (int row = 0; row < photo.height(); ++row) {
+            for (int column = 0; column < photo.width(); ++column) {
+                const QColor pixel = photo.pixelColor(column, row);
+                if (std::abs(pixel.red() - colour.red()) < 60 &&
+                    std::abs(pixel.green() - colour.green()) < 60 &&
+                    std::abs(pixel.blue() - colour.blue()) < 60) {
+                    x += column + 0.5;
+                    y += row + 0.5;
+                    ++count;
+                }
+            }
+        }
+        if (count == 0) {
+            return std::nullopt;
+        }
+        return QPointF(x / count / kPixelsPerMillimetre,
+                       (photo.height() - y / count) / kPixelsPerMillimetre);
+}
+
+class AutoFrameTest : public ::testing::TestWithParam<FramingCase> {
+protected:
+    TemporaryHome home_;
+};
+
+TEST_P(AutoFrameTest, PutsTheEyesAndTheHeadWhereTheFormatWantsThem) {
+    const FramingCase& c = GetParam();
+    Fotino document;
+    makeDocument(document, c, home_.path());
+    AutoFrame::frameOnFace(document, features(c));
+
+    const QImage photo = document.toImage(static_cast<int>(kDpi))->toQImage();
+    const auto eyes = find(photo, Qt::red);
+    const auto chin = find(photo, Qt::green);
+    const auto crown = find(photo, Qt::blue);
+    ASSERT_TRUE(eyes && chin && crown);
+    const double pixel = 1 / kPixelsPerMillimetre;
+    EXPECT_NEAR(eyes->x(), 17.5, 2 * pixel);
+    EXPECT_NEAR(eyes->y(), c.eyeLine, 2 * pixel);
+    EXPECT_NEAR(crown->y() - chin->y(), c.headHeight, 2 * pixel);
+
+    const auto report = ComplianceReport::evaluate(document, features(c));
+    ASSERT_TRUE(report.headHeight && report.eyeLine);
+    EXPECT_NEAR(*report.headHeight, c.headHeight, 0.05);
+    EXPECT_NEAR(*report.eyeLine, c.eyeLine, 0.05);
+    EXPECT_EQ(report.status(), QStringLiteral("ok"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, AutoFrameTest,
+    ::testing::Values(
+        // Rules: head 32-36 (34), eyes band 2.25-3.15 cm (27 mm).
+        FramingCase{"centred", {800, 1000}, 72, {400, 420}, 640, 200, true, true, 27, 34},
+        FramingCase{"offCentreAt300Dpi", {3000, 2000}, 300, {700, 900}, 1400, 500, true, true, 27, 34},
+        FramingCase{"smallFaceNearTheTop", {1200, 900}, 96, {900, 120}, 200, 60, true, true, 27, 34},
+        // No rules: the head fills the face box (4.10 - 0.58 cm).
+        FramingCase{"faceBox", {800, 1000}, 72, {400, 420}, 640, 200, false, true, 27, 35.2},
+        // Neither rules nor guides: three quarters of the height, eyes at 55 %.
+        FramingCase{"nothing", {800, 1000}, 72, {400, 420}, 640, 200, false, false, 24.75, 33.75}),
+    NameOfParam());
+
+TEST(ComplianceReportTest, FiguresOutsideTheirRangesAreOutside) {
+    TemporaryHome home;
+    Fotino document;
+    const FramingCase c{"", {800, 1000}, 72, {400, 420}, 640, 200, true, true, 27, 34};
+    makeDocument(document, c, home.path());
+    const FaceFeatures face = features(c);
+    AutoFrame::frameOnFace(document, face);
+
+    // Twice as large: a 68 mm head, the eye line pushed up.
+    document.setPictureSize(document.pictureSize() * 2);
+    const auto large = ComplianceReport::evaluate(document, face);
+    EXPECT_FALSE(large.headInside());
+    EXPECT_NEAR(*large.headHeight, 68, 0.1);
+    EXPECT_NEAR(large.headRange->distance(*large.headHeight), 32, 0.1);
+    EXPECT_EQ(large.status(), QStringLiteral("outside"));
+
+    const auto none = ComplianceReport::evaluate(document, std::nullopt);
+    EXPECT_FALSE(none.faceFound);
+    EXPECT_FALSE(none.headHeight);
+    EXPECT_EQ(none.status(), QStringLiteral("no face"));
+    // The ranges are known even without a face, for the hints to show.
+    EXPECT_EQ(none.headRange, (MillimetreRange{32, 36}));
+    EXPECT_EQ(none.eyeRange, (MillimetreRange{22.5, 31.5}));
+}
+
+TEST(ComplianceReportTest, WithoutAnEyeRuleThePresetsBandIsTheRange) {
+    Fotino document;
+    document.setObject(QVariantMap{{Preset::kEyesGuide,
+                                    QVariantMap{{QStringLiteral("left"), 0},
+                                                {QStringLiteral("top"), 2.60},
+                                                {QStringLiteral("right"), 3.5},
+                                                {QStringLiteral("bottom"), 1.99}}}},
+                       AttributeKeys::kPresetGuides);
+    const auto report = ComplianceReport::evaluate(document, std::nullopt);
+    ASSERT_TRUE(report.eyeRange);
+    EXPECT_NEAR(report.eyeRange->minimum, 19.9, 1e-4);
+    EXPECT_NEAR(report.eyeRange->maximum, 26.0, 1e-4);
+    EXPECT_FALSE(report.headRange);
+}
+
+TEST(AutoFrameFinderTest, LeavesADocumentWithoutPictureOrFaceAsItWas) {
+    TemporaryHome home;
+    const FaceFinder blind(home.path());
+    Fotino empty;
+    EXPECT_EQ(AutoFrame::frame(empty, blind).outcome, AutoFrame::Outcome::NoPicture);
+
+    Fotino document;
+    QImage blank(400, 500, QImage::Format_RGB888);
+    blank.fill(Qt::white);
+    ASSERT_TRUE(blank.save(QDir(home.path()).filePath(QStringLiteral("blank.png"))));
+    document.setFilePath(QDir(home.path()).filePath(QStringLiteral("blank.ftoct")));
+    document.setImageName(QStringLiteral("blank.png"));
+    document.setPictureSize(120);
+    document.setOffset({40, 30});
+    const auto before = document.container();
+    const auto result = AutoFrame::frame(document, blind);
+    EXPECT_EQ(result.outcome, AutoFrame::Outcome::NoFace);
+    EXPECT_FALSE(result.face);
+    EXPECT_EQ(document.container(), before);
+}
+
+} // namespace
