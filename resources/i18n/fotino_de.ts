@@ -801,5 +801,77 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>Show All</source>
         <translation>Alle einblenden</translation>
     </message>
+    <message id="autoFrameButton">
+        <source>Auto-frame</source>
+        <translation>Automatisch einpassen</translation>
+    </message>
+    <message id="autoFrameHint">
+        <source>Finds the face and frames it to the format's rules</source>
+        <translation>Findet das Gesicht und richtet es nach den Regeln des Formats aus</translation>
+    </message>
+    <message id="hintsLabel">
+        <source>Check:</source>
+        <translation>Prüfung:</translation>
+    </message>
+    <message id="hintNoFace">
+        <source>No face found</source>
+        <translation>Kein Gesicht gefunden</translation>
+    </message>
+    <message id="hintHead">
+        <source>Head height %1 mm</source>
+        <translation>Kopfhöhe %1 mm</translation>
+    </message>
+    <message id="hintHeadInside">
+        <source>Head height %1 mm, within %2–%3 mm</source>
+        <translation>Kopfhöhe %1 mm, innerhalb von %2–%3 mm</translation>
+    </message>
+    <message id="hintHeadTooLarge">
+        <source>Head height %1 mm: %2 mm too large (%3–%4 mm)</source>
+        <translation>Kopfhöhe %1 mm: %2 mm zu groß (%3–%4 mm)</translation>
+    </message>
+    <message id="hintHeadTooSmall">
+        <source>Head height %1 mm: %2 mm too small (%3–%4 mm)</source>
+        <translation>Kopfhöhe %1 mm: %2 mm zu klein (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyes">
+        <source>Eye line %1 mm from the bottom</source>
+        <translation>Augenlinie %1 mm über dem unteren Rand</translation>
+    </message>
+    <message id="hintEyesInside">
+        <source>Eye line %1 mm from the bottom, within %2–%3 mm</source>
+        <translation>Augenlinie %1 mm über dem unteren Rand, innerhalb von %2–%3 mm</translation>
+    </message>
+    <message id="hintEyesTooHigh">
+        <source>Eye line %1 mm from the bottom: %2 mm too high (%3–%4 mm)</source>
+        <translation>Augenlinie %1 mm über dem unteren Rand: %2 mm zu hoch (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyesTooLow">
+        <source>Eye line %1 mm from the bottom: %2 mm too low (%3–%4 mm)</source>
+        <translation>Augenlinie %1 mm über dem unteren Rand: %2 mm zu tief (%3–%4 mm)</translation>
+    </message>
+    <message id="hintTilted">
+        <source>The head is tilted by %1°: hold it straight or use Auto-frame</source>
+        <translation>Der Kopf ist um %1° geneigt: gerade halten oder automatisch einpassen</translation>
+    </message>
+    <message id="hintBackgroundFine">
+        <source>Background plain and light</source>
+        <translation>Hintergrund einfarbig und hell</translation>
+    </message>
+    <message id="hintBackgroundDark">
+        <source>Background too dark: stand in front of a plain, light wall</source>
+        <translation>Hintergrund zu dunkel: vor eine einfarbige, helle Wand stellen</translation>
+    </message>
+    <message id="hintBackgroundColoured">
+        <source>Background too colourful: stand in front of a plain, light wall</source>
+        <translation>Hintergrund zu farbig: vor eine einfarbige, helle Wand stellen</translation>
+    </message>
+    <message id="hintBackgroundBusy">
+        <source>Background not plain (objects or shadows): use a plain, evenly lit wall</source>
+        <translation>Hintergrund nicht einfarbig (Gegenstände oder Schatten): eine einfarbige, gleichmäßig beleuchtete Wand verwenden</translation>
+    </message>
+    <message id="hintBackgroundWhite">
+        <source>Background white: this format asks for a light colour other than white</source>
+        <translation>Hintergrund weiß: dieses Format verlangt eine helle Farbe außer Weiß</translation>
+    </message>
 </context>
 </TS>

@@ -801,5 +801,77 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>Show All</source>
         <translation>Show All</translation>
     </message>
+    <message id="autoFrameButton">
+        <source>Auto-frame</source>
+        <translation>Auto-frame</translation>
+    </message>
+    <message id="autoFrameHint">
+        <source>Finds the face and frames it to the format's rules</source>
+        <translation>Finds the face and frames it to the format's rules</translation>
+    </message>
+    <message id="hintsLabel">
+        <source>Check:</source>
+        <translation>Check:</translation>
+    </message>
+    <message id="hintNoFace">
+        <source>No face found</source>
+        <translation>No face found</translation>
+    </message>
+    <message id="hintHead">
+        <source>Head height %1 mm</source>
+        <translation>Head height %1 mm</translation>
+    </message>
+    <message id="hintHeadInside">
+        <source>Head height %1 mm, within %2–%3 mm</source>
+        <translation>Head height %1 mm, within %2–%3 mm</translation>
+    </message>
+    <message id="hintHeadTooLarge">
+        <source>Head height %1 mm: %2 mm too large (%3–%4 mm)</source>
+        <translation>Head height %1 mm: %2 mm too large (%3–%4 mm)</translation>
+    </message>
+    <message id="hintHeadTooSmall">
+        <source>Head height %1 mm: %2 mm too small (%3–%4 mm)</source>
+        <translation>Head height %1 mm: %2 mm too small (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyes">
+        <source>Eye line %1 mm from the bottom</source>
+        <translation>Eye line %1 mm from the bottom</translation>
+    </message>
+    <message id="hintEyesInside">
+        <source>Eye line %1 mm from the bottom, within %2–%3 mm</source>
+        <translation>Eye line %1 mm from the bottom, within %2–%3 mm</translation>
+    </message>
+    <message id="hintEyesTooHigh">
+        <source>Eye line %1 mm from the bottom: %2 mm too high (%3–%4 mm)</source>
+        <translation>Eye line %1 mm from the bottom: %2 mm too high (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyesTooLow">
+        <source>Eye line %1 mm from the bottom: %2 mm too low (%3–%4 mm)</source>
+        <translation>Eye line %1 mm from the bottom: %2 mm too low (%3–%4 mm)</translation>
+    </message>
+    <message id="hintTilted">
+        <source>The head is tilted by %1°: hold it straight or use Auto-frame</source>
+        <translation>The head is tilted by %1°: hold it straight or use Auto-frame</translation>
+    </message>
+    <message id="hintBackgroundFine">
+        <source>Background plain and light</source>
+        <translation>Background plain and light</translation>
+    </message>
+    <message id="hintBackgroundDark">
+        <source>Background too dark: stand in front of a plain, light wall</source>
+        <translation>Background too dark: stand in front of a plain, light wall</translation>
+    </message>
+    <message id="hintBackgroundColoured">
+        <source>Background too colourful: stand in front of a plain, light wall</source>
+        <translation>Background too colourful: stand in front of a plain, light wall</translation>
+    </message>
+    <message id="hintBackgroundBusy">
+        <source>Background not plain (objects or shadows): use a plain, evenly lit wall</source>
+        <translation>Background not plain (objects or shadows): use a plain, evenly lit wall</translation>
+    </message>
+    <message id="hintBackgroundWhite">
+        <source>Background white: this format asks for a light colour other than white</source>
+        <translation>Background white: this format asks for a light colour other than white</translation>
+    </message>
 </context>
 </TS>

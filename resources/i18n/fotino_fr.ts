@@ -801,5 +801,77 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>Show All</source>
         <translation>Tout afficher</translation>
     </message>
+    <message id="autoFrameButton">
+        <source>Auto-frame</source>
+        <translation>Cadrage auto</translation>
+    </message>
+    <message id="autoFrameHint">
+        <source>Finds the face and frames it to the format's rules</source>
+        <translation>Trouve le visage et le cadre selon les règles du format</translation>
+    </message>
+    <message id="hintsLabel">
+        <source>Check:</source>
+        <translation>Contrôle :</translation>
+    </message>
+    <message id="hintNoFace">
+        <source>No face found</source>
+        <translation>Aucun visage trouvé</translation>
+    </message>
+    <message id="hintHead">
+        <source>Head height %1 mm</source>
+        <translation>Hauteur de la tête %1 mm</translation>
+    </message>
+    <message id="hintHeadInside">
+        <source>Head height %1 mm, within %2–%3 mm</source>
+        <translation>Hauteur de la tête %1 mm, dans la plage %2–%3 mm</translation>
+    </message>
+    <message id="hintHeadTooLarge">
+        <source>Head height %1 mm: %2 mm too large (%3–%4 mm)</source>
+        <translation>Hauteur de la tête %1 mm : %2 mm de trop (%3–%4 mm)</translation>
+    </message>
+    <message id="hintHeadTooSmall">
+        <source>Head height %1 mm: %2 mm too small (%3–%4 mm)</source>
+        <translation>Hauteur de la tête %1 mm : %2 mm de moins que requis (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyes">
+        <source>Eye line %1 mm from the bottom</source>
+        <translation>Ligne des yeux à %1 mm du bas</translation>
+    </message>
+    <message id="hintEyesInside">
+        <source>Eye line %1 mm from the bottom, within %2–%3 mm</source>
+        <translation>Ligne des yeux à %1 mm du bas, dans la plage %2–%3 mm</translation>
+    </message>
+    <message id="hintEyesTooHigh">
+        <source>Eye line %1 mm from the bottom: %2 mm too high (%3–%4 mm)</source>
+        <translation>Ligne des yeux à %1 mm du bas : %2 mm trop haut (%3–%4 mm)</translation>
+    </message>
+    <message id="hintEyesTooLow">
+        <source>Eye line %1 mm from the bottom: %2 mm too low (%3–%4 mm)</source>
+        <translation>Ligne des yeux à %1 mm du bas : %2 mm trop bas (%3–%4 mm)</translation>
+    </message>
+    <message id="hintTilted">
+        <source>The head is tilted by %1°: hold it straight or use Auto-frame</source>
+        <translation>La tête est inclinée de %1° : tenez-la droite ou utilisez le cadrage auto</translation>
+    </message>
+    <message id="hintBackgroundFine">
+        <source>Background plain and light</source>
+        <translation>Fond uni et clair</translation>
+    </message>
+    <message id="hintBackgroundDark">
+        <source>Background too dark: stand in front of a plain, light wall</source>
+        <translation>Fond trop sombre : placez-vous devant un mur uni et clair</translation>
+    </message>
+    <message id="hintBackgroundColoured">
+        <source>Background too colourful: stand in front of a plain, light wall</source>
+        <translation>Fond trop coloré : placez-vous devant un mur uni et clair</translation>
+    </message>
+    <message id="hintBackgroundBusy">
+        <source>Background not plain (objects or shadows): use a plain, evenly lit wall</source>
+        <translation>Fond non uni (objets ou ombres) : utilisez un mur uni, éclairé uniformément</translation>
+    </message>
+    <message id="hintBackgroundWhite">
+        <source>Background white: this format asks for a light colour other than white</source>
+        <translation>Fond blanc : ce format demande une couleur claire autre que le blanc</translation>
+    </message>
 </context>
 </TS>

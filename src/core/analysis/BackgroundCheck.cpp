@@ -48,8 +48,8 @@ BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF he
     const int width = rgb.width();
     const int height = rgb.height();
     // Hair reaches above the skull and beside the face: keep clear of it.
-    const QRectF clear = head.adjusted(-0.35 * head.width(), -0.18 * head.height(),
-                                       0.35 * head.width(), 0);
+    const QRectF clear =
+        head.adjusted(-0.35 * head.width(), -0.18 * head.height(), 0.35 * head.width(), 0);
     const int bottom = std::clamp(static_cast<int>(std::floor(eyeLine)), 0, height - kEdge);
 
     Accumulator all;

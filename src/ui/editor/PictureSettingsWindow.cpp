@@ -1,5 +1,8 @@
 #include "ui/editor/PictureSettingsWindow.h"
 
+#include "core/analysis/AutoFrame.h"
+#include "core/analysis/ComplianceReport.h"
+#include "core/analysis/FaceFinder.h"
 #include "core/document/AttributeKeys.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentLibrary.h"
@@ -26,6 +29,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QImageReader>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -120,6 +124,10 @@ void PictureSettingsWindow::awakeFromNib() {
     ui_->sizeSlider->setRange(0, PictureScale::kPositions);
     ui_->sizeSlider->setValue(PictureScale::positionForScale(75));
     dragCell_->setOwner(this);
+    hintsTimer_ = new QTimer(this);
+    hintsTimer_->setSingleShot(true);
+    hintsTimer_->setInterval(150);
+    connect(hintsTimer_, &QTimer::timeout, this, &PictureSettingsWindow::updateHints);
     updatePresetsPopup();
     reloadPresetTable();
     connectControls();
@@ -150,6 +158,8 @@ void PictureSettingsWindow::connectControls() {
             &PictureSettingsWindow::faceFrameSizeSlide);
     connect(ui_->importImageButton, &QPushButton::clicked, this,
             &PictureSettingsWindow::importImageButton);
+    connect(ui_->autoFrameButton, &QPushButton::clicked, this, &PictureSettingsWindow::autoFrame);
+    connect(pictureView_, &PictureView::offsetChanged, this, &PictureSettingsWindow::scheduleHints);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &PictureSettingsWindow::cancel);
     connect(ui_->saveButton, &QPushButton::clicked, this, &PictureSettingsWindow::saveAs);
     connect(ui_->presetsPopup, &QComboBox::activated, this, &PictureSettingsWindow::presetChanged);
@@ -212,6 +222,7 @@ void PictureSettingsWindow::localizePanel() {
         {ui_->contrastLabel, "contrastLabel"},
         {ui_->brightnessLabel, "brightnessLabel"},
         {ui_->presetsLabel2, "presetsLabel"},
+        {ui_->hintsLabel, "hintsLabel"},
     };
     for (const auto& [label, key] : labels) {
         KtObject::localize(label, QString::fromLatin1(key));
@@ -226,12 +237,14 @@ void PictureSettingsWindow::localizePanel() {
         {ui_->newPreset, "newPreset"},
         {ui_->editPreset, "editPreset"},
         {ui_->deletePreset, "deletePreset"},
+        {ui_->autoFrameButton, "autoFrameButton"},
     };
     for (const auto& [button, key] : buttons) {
         KtObject::localize(button, QString::fromLatin1(key));
     }
     KtObject::localizeHint(ui_->rotateLeftButton, QStringLiteral("rotateLeftHint"));
     KtObject::localizeHint(ui_->rotateRightButton, QStringLiteral("rotateRightHint"));
+    KtObject::localizeHint(ui_->autoFrameButton, QStringLiteral("autoFrameHint"));
     ui_->pictureDropView->setToolTip(text("dropHint"));
     ui_->presetsTableView->setHorizontalHeaderLabels(
         {header("presetName"), header("printAreaLabel")});
@@ -282,6 +295,7 @@ void PictureSettingsWindow::loadFotino() {
         calcRatio();
     }
     selectPicturePreset();
+    pictureChanged();
 }
 
 void PictureSettingsWindow::loadImage(const QString& path) {
@@ -308,6 +322,7 @@ void PictureSettingsWindow::loadImage(const QString& path) {
     if (ui_->nameField->text().isEmpty()) {
         ui_->nameField->setText(base);
     }
+    pictureChanged();
     // A document without a scale yet starts with the picture covering the frame.
     if (!(fotino_->pictureSize() > 0)) {
         const float aspect =
@@ -319,6 +334,10 @@ void PictureSettingsWindow::loadImage(const QString& path) {
             fotino_->setPictureVersion(1);
             const QSignalBlocker block(ui_->sizeSlider);
             ui_->sizeSlider->setValue(PictureScale::positionForScale(scale));
+        }
+        // A first picture is framed on its face at once; the user can still move it after.
+        if (scale > 0) {
+            autoFrame();
         }
     }
     showPicture();
@@ -354,6 +373,7 @@ void PictureSettingsWindow::sizeSlide() {
         fotino_->setPictureSize(PictureScale::scaleForPosition(position));
     }
     pictureView_->update();
+    scheduleHints();
 }
 
 void PictureSettingsWindow::setGammaValue() {
@@ -362,6 +382,7 @@ void PictureSettingsWindow::setGammaValue() {
                               static_cast<float>(ui_->brightnessSlider->value()));
     fotino_->setGrayscale(ui_->grayscaleSwitch->isChecked());
     pictureView_->update();
+    scheduleHints();
 }
 
 void PictureSettingsWindow::showFaceFrame() {
@@ -371,12 +392,149 @@ void PictureSettingsWindow::showFaceFrame() {
 
 void PictureSettingsWindow::rotateLeftButton() {
     fotino_->rotateLeft();
+    pictureChanged();
     pictureView_->update();
 }
 
 void PictureSettingsWindow::rotateRightButton() {
     fotino_->rotateRight();
+    pictureChanged();
     pictureView_->update();
+}
+
+const FaceFinder& PictureSettingsWindow::faceFinder() {
+    static const FaceFinder finder;
+    return finder;
+}
+
+void PictureSettingsWindow::autoFrame() {
+    const auto result = AutoFrame::frame(*fotino_, faceFinder());
+    face_ = result.face;
+    faceSearched_ = result.outcome != AutoFrame::Outcome::NoPicture;
+    if (result.outcome == AutoFrame::Outcome::Framed) {
+        const QSignalBlocker block(ui_->sizeSlider);
+        ui_->sizeSlider->setValue(PictureScale::positionForScale(fotino_->pictureSize()));
+        if (result.levelledByDegrees != 0) {
+            ui_->pictureDropView->setPixmap(
+                pixmapOf(fotino_->originalPicture(), ui_->pictureDropView->contentsRect().size()));
+        }
+    }
+    pictureView_->update();
+    updateHints();
+}
+
+void PictureSettingsWindow::pictureChanged() {
+    face_.reset();
+    faceSearched_ = false;
+    scheduleHints();
+}
+
+void PictureSettingsWindow::scheduleHints() {
+    // Measured once the user pauses: a drag or a slide changes the framing many times.
+    hintsTimer_->start();
+}
+
+void PictureSettingsWindow::updateHints() {
+    hintsTimer_->stop();
+    const auto picture = fotino_->originalPicture();
+    if (!picture) {
+        for (QLabel* hint :
+             {ui_->hintsLabel, ui_->headHint, ui_->eyesHint, ui_->tiltHint, ui_->backgroundHint}) {
+            hint->hide();
+        }
+        return;
+    }
+    if (!faceSearched_) {
+        face_ = faceFinder().find(*picture);
+        faceSearched_ = true;
+    }
+    showHints(ComplianceReport::evaluate(*fotino_, face_));
+}
+
+namespace {
+
+QString millimetres(double value) {
+    return QLocale().toString(value, 'f', 1);
+}
+
+// A hint in the palette's text colour, or green or red when it says whether a rule is met.
+void setHint(QLabel* hint, const QString& message, std::optional<bool> met) {
+    hint->setText(message);
+    hint->setProperty("met", met ? QVariant(*met) : QVariant());
+    QString colour;
+    if (met) {
+        colour = *met ? QStringLiteral("#1b7d32") : QStringLiteral("#c62828");
+    }
+    hint->setStyleSheet(colour.isEmpty() ? QString() : QStringLiteral("color: %1").arg(colour));
+    hint->setVisible(!message.isEmpty());
+}
+
+// "Within", "too large" or "too small", or the figure alone without a range.
+QString rangeHint(double value, const std::optional<MillimetreRange>& range, const char* plain,
+                  const char* inside, const char* above, const char* below) {
+    if (!range) {
+        return text(plain).arg(millimetres(value));
+    }
+    const QString low = millimetres(range->minimum);
+    const QString high = millimetres(range->maximum);
+    if (range->contains(value)) {
+        return text(inside).arg(millimetres(value), low, high);
+    }
+    return text(value > range->maximum ? above : below)
+        .arg(millimetres(value), millimetres(range->distance(value)), low, high);
+}
+
+} // namespace
+
+void PictureSettingsWindow::showHints(const ComplianceReport& report) {
+    ui_->hintsLabel->show();
+    if (!report.faceFound) {
+        setHint(ui_->headHint, text("hintNoFace"), false);
+        setHint(ui_->eyesHint, QString(), std::nullopt);
+        setHint(ui_->tiltHint, QString(), std::nullopt);
+        setHint(ui_->backgroundHint, QString(), std::nullopt);
+        return;
+    }
+    const auto metOrNone = [](bool inside, bool ruled) {
+        return ruled ? std::optional<bool>(inside) : std::nullopt;
+    };
+    setHint(ui_->headHint,
+            rangeHint(*report.headHeight, report.headRange, "hintHead", "hintHeadInside",
+                      "hintHeadTooLarge", "hintHeadTooSmall"),
+            metOrNone(report.headInside(), report.headRange.has_value()));
+    setHint(ui_->eyesHint,
+            rangeHint(*report.eyeLine, report.eyeRange, "hintEyes", "hintEyesInside",
+                      "hintEyesTooHigh", "hintEyesTooLow"),
+            metOrNone(report.eyeLineInside(), report.eyeRange.has_value()));
+    const bool tilted = std::abs(report.tiltDegrees) > AutoFrame::kLevelTolerance;
+    setHint(ui_->tiltHint,
+            tilted
+                ? text("hintTilted").arg(QLocale().toString(std::abs(report.tiltDegrees), 'f', 1))
+                : QString(),
+            tilted ? std::optional<bool>(false) : std::nullopt);
+    using Background = ComplianceReport::Background;
+    const char* background = nullptr;
+    switch (report.background) {
+    case Background::Fine:
+        background = "hintBackgroundFine";
+        break;
+    case Background::Dark:
+        background = "hintBackgroundDark";
+        break;
+    case Background::Coloured:
+        background = "hintBackgroundColoured";
+        break;
+    case Background::Busy:
+        background = "hintBackgroundBusy";
+        break;
+    case Background::White:
+        background = "hintBackgroundWhite";
+        break;
+    case Background::Unknown:
+        break;
+    }
+    setHint(ui_->backgroundHint, background ? text(background) : QString(),
+            background ? std::optional<bool>(report.background == Background::Fine) : std::nullopt);
 }
 
 void PictureSettingsWindow::faceFrameSizeSlide() {
@@ -649,7 +807,9 @@ void PictureSettingsWindow::presetChanged() {
 }
 
 void PictureSettingsWindow::applyPreset(const Preset& preset) {
+    // What the new preset lacks must not linger from the old one.
     fotino_->removeObjectForKey(AttributeKeys::kPresetMask);
+    fotino_->removeObjectForKey(AttributeKeys::kPresetRules);
     for (auto it = preset.container().cbegin(); it != preset.container().cend(); ++it) {
         // The document stays a document.
         if (it.key() != AbstractResource::kFileTypeKey) {
@@ -660,6 +820,7 @@ void PictureSettingsWindow::applyPreset(const Preset& preset) {
     faceFrameSizeSlide();
     unitChanged();
     pictureView_->update();
+    scheduleHints();
 }
 
 std::shared_ptr<Preset> PictureSettingsWindow::selectedPreset() const {

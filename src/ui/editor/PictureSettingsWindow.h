@@ -5,13 +5,17 @@
 // brightness, and saves it into the documents folder. Each window owns itself; several can
 // be open, also on the same document.
 
+#include "core/analysis/FaceFeatures.h"
 #include "ui/editor/FileDropOwner.h"
 
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class ComplianceReport;
+class FaceFinder;
 class FileDragAndDropCell;
 class Fotino;
 class PictureView;
@@ -55,6 +59,12 @@ public:
     void rotateLeftButton();
     void rotateRightButton();
     void faceFrameSizeSlide();
+    // Finds the face and frames the document on it; says so in the hints when there is none.
+    void autoFrame();
+    // The hints measured now (instead of a moment after the last change).
+    void updateHints();
+    // The finder every editor shares, with its cascades loaded on first use.
+    static const FaceFinder& faceFinder();
     // Sizes the framing view to the photo's proportions inside its container.
     void calcRatio();
     // Width and height in the current unit, asked afresh.
@@ -105,6 +115,10 @@ private:
     // holds no length.
     bool readFrameFields(float* widthCm, float* heightCm);
     void showPicture();
+    // The picture changed: the face is looked for again before the next hints.
+    void pictureChanged();
+    void scheduleHints();
+    void showHints(const ComplianceReport& report);
 
     std::unique_ptr<Ui::PictureSettingsWindows> ui_;
     QString ftPath_;
@@ -120,4 +134,8 @@ private:
     QString originalPicturePath_;
     std::vector<std::shared_ptr<Preset>> presetList_;
     bool rebuilding_ = false;
+    // The face in the document's current picture, once looked for.
+    std::optional<FaceFeatures> face_;
+    bool faceSearched_ = false;
+    QTimer* hintsTimer_ = nullptr;
 };

@@ -57,72 +57,72 @@ QVariantMap guide(double left, double top, double right, double bottom) {
 // A white picture with a red mark on the eye centre, a green one on the chin and a blue one
 // on the crown, saved in the folder beside the document.
 void makeDocument(Fotino& document, const FramingCase& c, const QString& path) {
-        QImage picture(c.picture, QImage::Format_RGB888);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        for (const Mark& mark : {Mark{c.eyes, Qt::red}, Mark{{c.eyes.x(), c.chin}, Qt::green},
-                                 Mark{{c.eyes.x(), c.crown}, Qt::blue}}) {
-            painter.fillRect(QRectF(mark.at - QPointF(3, 3), QSizeF(6, 6)), mark.colour);
-        }
-        painter.end();
-        const auto dotsPerMetre = static_cast<int>(std::lround(c.dotsPerInch / 0.0254));
-        picture.setDotsPerMeterX(dotsPerMetre);
-        picture.setDotsPerMeterY(dotsPerMetre);
-        const QDir folder(path);
-        ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("face.png"))));
-        document.setFilePath(folder.filePath(QStringLiteral("face.ftoct")));
-        document.setImageName(QStringLiteral("face.png"));
-        document.setPictureSize(100);
-        document.setOffset({50, 50});
-        document.setPictureVersion(1);
-        if (c.guides) {
-            // ICAO 35 x 45 mm.
-            document.setObject(QVariantMap{{Preset::kFaceGuide, guide(0.43, 4.10, 3.07, 0.58)},
-                                           {Preset::kEyesGuide, guide(0, 3.15, 3.5, 2.25)}},
-                               AttributeKeys::kPresetGuides);
-        }
-        if (c.rules) {
-            FormatRules rules;
-            rules.headHeight = MillimetreRange{32, 36};
-            rules.eyeLine = MillimetreRange{22.5, 31.5};
-            document.setObject(rules.dictionary(), AttributeKeys::kPresetRules);
-        }
+    QImage picture(c.picture, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    for (const Mark& mark : {Mark{c.eyes, Qt::red}, Mark{{c.eyes.x(), c.chin}, Qt::green},
+                             Mark{{c.eyes.x(), c.crown}, Qt::blue}}) {
+        painter.fillRect(QRectF(mark.at - QPointF(3, 3), QSizeF(6, 6)), mark.colour);
     }
+    painter.end();
+    const auto dotsPerMetre = static_cast<int>(std::lround(c.dotsPerInch / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    const QDir folder(path);
+    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("face.png"))));
+    document.setFilePath(folder.filePath(QStringLiteral("face.ftoct")));
+    document.setImageName(QStringLiteral("face.png"));
+    document.setPictureSize(100);
+    document.setOffset({50, 50});
+    document.setPictureVersion(1);
+    if (c.guides) {
+        // ICAO 35 x 45 mm.
+        document.setObject(QVariantMap{{Preset::kFaceGuide, guide(0.43, 4.10, 3.07, 0.58)},
+                                       {Preset::kEyesGuide, guide(0, 3.15, 3.5, 2.25)}},
+                           AttributeKeys::kPresetGuides);
+    }
+    if (c.rules) {
+        FormatRules rules;
+        rules.headHeight = MillimetreRange{32, 36};
+        rules.eyeLine = MillimetreRange{22.5, 31.5};
+        document.setObject(rules.dictionary(), AttributeKeys::kPresetRules);
+    }
+}
 
 FaceFeatures features(const FramingCase& c) {
-        FaceFeatures face;
-        face.pictureSize = c.picture;
-        const double eyeDistance = (c.chin - c.crown) * 0.3;
-        face.leftEye = c.eyes - QPointF(eyeDistance / 2, 0);
-        face.rightEye = c.eyes + QPointF(eyeDistance / 2, 0);
-        face.chin = c.chin;
-        face.crown = c.crown;
-        face.face = QRectF(c.eyes.x() - eyeDistance, c.crown, 2 * eyeDistance, c.chin - c.crown);
-        return face;
-    }
+    FaceFeatures face;
+    face.pictureSize = c.picture;
+    const double eyeDistance = (c.chin - c.crown) * 0.3;
+    face.leftEye = c.eyes - QPointF(eyeDistance / 2, 0);
+    face.rightEye = c.eyes + QPointF(eyeDistance / 2, 0);
+    face.chin = c.chin;
+    face.crown = c.crown;
+    face.face = QRectF(c.eyes.x() - eyeDistance, c.crown, 2 * eyeDistance, c.chin - c.crown);
+    return face;
+}
 
 // The centre of the pixels close to the colour, in mm from the photo's lower-left corner.
 std::optional<QPointF> find(const QImage& photo, QColor colour) {
-        double x = 0;
-        double y = 0;
-        int count = 0;
-        for (int row = 0; row < photo.height(); ++row) {
-            for (int column = 0; column < photo.width(); ++column) {
-                const QColor pixel = photo.pixelColor(column, row);
-                if (std::abs(pixel.red() - colour.red()) < 60 &&
-                    std::abs(pixel.green() - colour.green()) < 60 &&
-                    std::abs(pixel.blue() - colour.blue()) < 60) {
-                    x += column + 0.5;
-                    y += row + 0.5;
-                    ++count;
-                }
+    double x = 0;
+    double y = 0;
+    int count = 0;
+    for (int row = 0; row < photo.height(); ++row) {
+        for (int column = 0; column < photo.width(); ++column) {
+            const QColor pixel = photo.pixelColor(column, row);
+            if (std::abs(pixel.red() - colour.red()) < 60 &&
+                std::abs(pixel.green() - colour.green()) < 60 &&
+                std::abs(pixel.blue() - colour.blue()) < 60) {
+                x += column + 0.5;
+                y += row + 0.5;
+                ++count;
             }
         }
-        if (count == 0) {
-            return std::nullopt;
-        }
-        return QPointF(x / count / kPixelsPerMillimetre,
-                       (photo.height() - y / count) / kPixelsPerMillimetre);
+    }
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return QPointF(x / count / kPixelsPerMillimetre,
+                   (photo.height() - y / count) / kPixelsPerMillimetre);
 }
 
 class AutoFrameTest : public ::testing::TestWithParam<FramingCase> {
@@ -158,8 +158,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Rules: head 32-36 (34), eyes band 2.25-3.15 cm (27 mm).
         FramingCase{"centred", {800, 1000}, 72, {400, 420}, 640, 200, true, true, 27, 34},
-        FramingCase{"offCentreAt300Dpi", {3000, 2000}, 300, {700, 900}, 1400, 500, true, true, 27, 34},
-        FramingCase{"smallFaceNearTheTop", {1200, 900}, 96, {900, 120}, 200, 60, true, true, 27, 34},
+        FramingCase{
+            "offCentreAt300Dpi", {3000, 2000}, 300, {700, 900}, 1400, 500, true, true, 27, 34},
+        FramingCase{
+            "smallFaceNearTheTop", {1200, 900}, 96, {900, 120}, 200, 60, true, true, 27, 34},
         // No rules: the head fills the face box (4.10 - 0.58 cm).
         FramingCase{"faceBox", {800, 1000}, 72, {400, 420}, 640, 200, false, true, 27, 35.2},
         // Neither rules nor guides: three quarters of the height, eyes at 55 %.
@@ -193,12 +195,12 @@ TEST(ComplianceReportTest, FiguresOutsideTheirRangesAreOutside) {
 
 TEST(ComplianceReportTest, WithoutAnEyeRuleThePresetsBandIsTheRange) {
     Fotino document;
-    document.setObject(QVariantMap{{Preset::kEyesGuide,
-                                    QVariantMap{{QStringLiteral("left"), 0},
-                                                {QStringLiteral("top"), 2.60},
-                                                {QStringLiteral("right"), 3.5},
-                                                {QStringLiteral("bottom"), 1.99}}}},
-                       AttributeKeys::kPresetGuides);
+    document.setObject(
+        QVariantMap{{Preset::kEyesGuide, QVariantMap{{QStringLiteral("left"), 0},
+                                                     {QStringLiteral("top"), 2.60},
+                                                     {QStringLiteral("right"), 3.5},
+                                                     {QStringLiteral("bottom"), 1.99}}}},
+        AttributeKeys::kPresetGuides);
     const auto report = ComplianceReport::evaluate(document, std::nullopt);
     ASSERT_TRUE(report.eyeRange);
     EXPECT_NEAR(report.eyeRange->minimum, 19.9, 1e-4);

@@ -1,4 +1,5 @@
 #include "ui/editor/PictureSettingsWindow.h"
+#include "core/analysis/FaceFinder.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/document/Fotino.h"
@@ -215,6 +216,11 @@ TEST_F(PictureSettingsWindowTest, APresetWithoutMaskLeavesTheDocumentWithout) {
     plain->setName(QStringLiteral("Plain"));
     editor->applyPreset(*plain);
     EXPECT_FALSE(editor->fotino()->mask());
+    // Nor the rules of the previous format.
+    editor->fotino()->setObject(QVariantMap{{QStringLiteral("headMin"), 32.0}},
+                                AttributeKeys::kPresetRules);
+    editor->applyPreset(*plain);
+    EXPECT_FALSE(editor->fotino()->objectForKey(AttributeKeys::kPresetRules).isValid());
     EXPECT_EQ(editor->fotino()->stringForKey(AttributeKeys::kPresetUUID), plain->uuid());
     EXPECT_NE(editor->fotino()->fileType(), Preset::kFileType);
 }
@@ -456,6 +462,55 @@ TEST_F(PictureSettingsWindowTest, TheWheelScalesThePictureAboutTheMouse) {
     EXPECT_GT(border(), before + 10);
     wheel(before - 40, -3);
     EXPECT_NEAR(border(), before, 2);
+}
+
+TEST_F(PictureSettingsWindowTest, HintsSayWhenThereIsNoFace) {
+    PictureSettingsWindow* editor = newEditor();
+    // Nothing to judge without a picture.
+    editor->updateHints();
+    EXPECT_TRUE(editor->outlets()->headHint->isHidden());
+    EXPECT_TRUE(editor->outlets()->hintsLabel->isHidden());
+
+    editor->loadImage(picture(QStringLiteral("wall.png"), QSize(400, 500), Qt::white));
+    editor->updateHints();
+    const auto* ui = editor->outlets();
+    EXPECT_FALSE(ui->headHint->isHidden());
+    EXPECT_EQ(ui->headHint->text(), StringTable::localizedString(QStringLiteral("hintNoFace")));
+    EXPECT_EQ(ui->headHint->property("met"), QVariant(false));
+    EXPECT_TRUE(ui->eyesHint->isHidden());
+    EXPECT_TRUE(ui->backgroundHint->isHidden());
+}
+
+TEST_F(PictureSettingsWindowTest, AFirstPortraitIsFramedOnItsFaceAndTheHintsFollowTheScale) {
+    if (!PictureSettingsWindow::faceFinder().isReady()) {
+        GTEST_SKIP() << "no face cascades installed";
+    }
+    const QString portrait = home.filePath(QStringLiteral("portrait.jpg"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(FOTINO_SOURCE_DIR "/tests/data/portrait-512.jpg"), portrait));
+    PictureSettingsWindow* editor = newEditor();
+    editor->loadImage(portrait);
+    const auto* ui = editor->outlets();
+    // Framed at once: the eye line inside the format's band, the head inside its range.
+    EXPECT_EQ(ui->eyesHint->property("met"), QVariant(true)) << ui->eyesHint->text().toStdString();
+    if (ui->headHint->property("met").isValid()) {
+        EXPECT_EQ(ui->headHint->property("met"), QVariant(true))
+            << ui->headHint->text().toStdString();
+    }
+    // The astronaut stands before a flag and a model shuttle.
+    EXPECT_EQ(ui->backgroundHint->text(),
+              StringTable::localizedString(QStringLiteral("hintBackgroundBusy")));
+
+    // Twice the scale: the head far too large, and the hints say so once measured.
+    const float framed = editor->fotino()->pictureSize();
+    ui->sizeSlider->setValue(PictureScale::positionForScale(framed * 2));
+    editor->updateHints();
+    EXPECT_EQ(ui->eyesHint->property("met"), QVariant(false)) << ui->eyesHint->text().toStdString();
+
+    // Auto-frame brings it back.
+    ui->autoFrameButton->click();
+    EXPECT_NEAR(editor->fotino()->pictureSize(), framed, framed * 0.01);
+    EXPECT_EQ(ui->eyesHint->property("met"), QVariant(true));
 }
 
 } // namespace
