@@ -5,6 +5,8 @@
 #include "PhotoTexture.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentStorage.h"
+#include "core/imaging/FileFormatsExport.h"
+#include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
 
 #include <QDir>
@@ -87,6 +89,44 @@ BENCHMARK(Export_300dpi)
     ->Arg(DocumentExport::TIFF)
     ->Arg(DocumentExport::JPEG)
     ->Arg(DocumentExport::PNG)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The search for the best JPEG within a portal's limit, on the rendered photo: 600 × 600 pixels,
+// and 35 × 45 mm at 300 dpi, against one encoding at the default quality.
+void Export_JPEGWithin(benchmark::State& state) {
+    Fotino document;
+    DocumentStorage::saveToFolder(document, library(), QStringLiteral("Portal"), cameraJpeg(),
+                                  {QStringLiteral("Portal"), 3.5f, 4.5f, true});
+    document.setPictureSize(7.5f);
+    const int wide = static_cast<int>(state.range(0));
+    const auto bitmap = wide == 0 ? document.toImage(300) : document.toImagePixelsWide(wide, wide);
+    const qint64 limit = state.range(1) * DocumentExport::kBytesPerKilobyte;
+    FileFormatsExport::JPEGFit fit;
+    for (auto _ : state) {
+        if (limit == 0) {
+            benchmark::DoNotOptimize(FileFormatsExport::JPEGDataWithCompressionFactor(
+                *bitmap, DocumentExport::kDefaultQuality));
+        } else {
+            fit = FileFormatsExport::JPEGDataWithin(*bitmap, limit);
+        }
+    }
+    const QString size =
+        QStringLiteral("%1 x %2 px").arg(bitmap->pixelsWide()).arg(bitmap->pixelsHigh());
+    state.SetLabel((limit == 0 ? size + QStringLiteral(", one encoding")
+                               : size + QStringLiteral(", quality %1 in %2 encodes, %3 bytes")
+                                            .arg(fit.quality)
+                                            .arg(fit.encodes)
+                                            .arg(fit.data.size()))
+                       .toStdString());
+}
+BENCHMARK(Export_JPEGWithin)
+    ->Args({600, 0})
+    ->Args({600, 240})
+    ->Args({600, 60})
+    ->Args({0, 0})
+    ->Args({0, 240})
+    ->Args({0, 40})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 

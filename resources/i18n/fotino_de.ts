@@ -147,15 +147,18 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
-  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
+                        [--quality Q | --max-kb N]
                         export the finished photo; PATH gets the format's extension
-                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
-  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
-                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
-                           verschieben (nichts wird gespeichert)
-  capture -o DATEI.tif [--frames N]
-                           nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
-                           standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG);
+                        --max-kb N: a JPEG of the best quality that fits in
+                        N × 1000 bytes, or nothing written when none does
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -172,9 +175,12 @@ Befehle:
   presets                  listet die Formate: Name, Größe, eingebaut oder eigen, Pfad
   render DOK.ftoct -o AUSGABE.png [--dpi N]
                            schreibt das fertige Foto als PNG (standardmäßig 300 dpi)
-  export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH] [--quality Q]
+  export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH]
+                           [--quality Q | --max-kb N]
                            exportiert das fertige Foto; PFAD erhält die Endung des Formats
-                           (standardmäßig PNG mit 300 dpi; Qualität 0 bis 1 für JPEG)
+                           (standardmäßig PNG mit 300 dpi; Qualität 0 bis 1 für JPEG);
+                           --max-kb N: ein JPEG der besten Qualität, die in N × 1000 Byte
+                           passt, oder nichts geschrieben, wenn keine passt
   view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
                            sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
                            verschieben (nichts wird gespeichert)
@@ -872,6 +878,38 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="hintBackgroundWhite">
         <source>Background white: this format asks for a light colour other than white</source>
         <translation>Hintergrund weiß: dieses Format verlangt eine helle Farbe außer Weiß</translation>
+    </message>
+    <message id="cliMaxKbNeedsJpeg">
+        <source>fotino: --max-kb makes a JPEG: leave out --format or give --format jpeg</source>
+        <translation>fotino: --max-kb erzeugt ein JPEG: --format weglassen oder --format jpeg angeben</translation>
+    </message>
+    <message id="cliMaxKbWithQuality">
+        <source>fotino: --max-kb chooses the JPEG quality itself: leave out --quality</source>
+        <translation>fotino: --max-kb wählt die JPEG-Qualität selbst: --quality weglassen</translation>
+    </message>
+    <message id="cliTooLarge">
+        <source>fotino: %4 was not written: even at the lowest JPEG quality the photo takes %1 bytes, more than %2 KB (%3 bytes)</source>
+        <translation>fotino: %4 wurde nicht geschrieben: Selbst mit der niedrigsten JPEG-Qualität belegt das Foto %1 Byte, mehr als %2 KB (%3 Byte)</translation>
+    </message>
+    <message id="exportMaxSizeLabel">
+        <source>Maximum file size:</source>
+        <translation>Maximale Dateigröße:</translation>
+    </message>
+    <message id="exportMaxSizeUnit">
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message id="exportMaxSizeNone">
+        <source>No limit</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message id="exportMaxSizeHelp">
+        <source>The best JPEG quality whose file fits in this many kilobytes of 1000 bytes. Empty: no limit.</source>
+        <translation>Die beste JPEG-Qualität, deren Datei in so viele Kilobyte zu je 1000 Byte passt. Leer: keine Grenze.</translation>
+    </message>
+    <message id="exportTooLarge">
+        <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
+        <translation>Das Foto passt selbst mit der niedrigsten JPEG-Qualität nicht in %1 KB. Es wurde nichts geschrieben: Erlauben Sie eine größere Datei oder wählen Sie eine kleinere Größe in Pixeln.</translation>
     </message>
 </context>
 </TS>

@@ -147,9 +147,12 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
-  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
+                        [--quality Q | --max-kb N]
                         export the finished photo; PATH gets the format's extension
-                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG);
+                        --max-kb N: a JPEG of the best quality that fits in
+                        N × 1000 bytes, or nothing written when none does
   view DOC.ftoct        open the framing view of the document in a window:
                         its photo with the guides; drag the picture to try a framing
                         (nothing is saved)
@@ -172,9 +175,12 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
-  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
+                        [--quality Q | --max-kb N]
                         export the finished photo; PATH gets the format's extension
-                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG);
+                        --max-kb N: a JPEG of the best quality that fits in
+                        N × 1000 bytes, or nothing written when none does
   view DOC.ftoct        open the framing view of the document in a window:
                         its photo with the guides; drag the picture to try a framing
                         (nothing is saved)
@@ -872,6 +878,38 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="hintBackgroundWhite">
         <source>Background white: this format asks for a light colour other than white</source>
         <translation>Background white: this format asks for a light colour other than white</translation>
+    </message>
+    <message id="cliMaxKbNeedsJpeg">
+        <source>fotino: --max-kb makes a JPEG: leave out --format or give --format jpeg</source>
+        <translation>fotino: --max-kb makes a JPEG: leave out --format or give --format jpeg</translation>
+    </message>
+    <message id="cliMaxKbWithQuality">
+        <source>fotino: --max-kb chooses the JPEG quality itself: leave out --quality</source>
+        <translation>fotino: --max-kb chooses the JPEG quality itself: leave out --quality</translation>
+    </message>
+    <message id="cliTooLarge">
+        <source>fotino: %4 was not written: even at the lowest JPEG quality the photo takes %1 bytes, more than %2 KB (%3 bytes)</source>
+        <translation>fotino: %4 was not written: even at the lowest JPEG quality the photo takes %1 bytes, more than %2 KB (%3 bytes)</translation>
+    </message>
+    <message id="exportMaxSizeLabel">
+        <source>Maximum file size:</source>
+        <translation>Maximum file size:</translation>
+    </message>
+    <message id="exportMaxSizeUnit">
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message id="exportMaxSizeNone">
+        <source>No limit</source>
+        <translation>No limit</translation>
+    </message>
+    <message id="exportMaxSizeHelp">
+        <source>The best JPEG quality whose file fits in this many kilobytes of 1000 bytes. Empty: no limit.</source>
+        <translation>The best JPEG quality whose file fits in this many kilobytes of 1000 bytes. Empty: no limit.</translation>
+    </message>
+    <message id="exportTooLarge">
+        <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
+        <translation>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</translation>
     </message>
 </context>
 </TS>

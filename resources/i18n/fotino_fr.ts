@@ -147,15 +147,18 @@ Commands:
   presets               list the presets: name, size, built-in or user, path
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
-  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH] [--quality Q]
+  export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
+                        [--quality Q | --max-kb N]
                         export the finished photo; PATH gets the format's extension
-                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
-  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
-                            sa photo avec les repères ; faites glisser l’image pour essayer
-                            un cadrage (rien n’est enregistré)
-  capture -o FICHIER.tif [--frames N]
-                            prend une photo avec la caméra (la N-ième image affichée,
-                            12 par défaut : environ une seconde) et l’écrit en TIFF
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG);
+                        --max-kb N: a JPEG of the best quality that fits in
+                        N × 1000 bytes, or nothing written when none does
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
@@ -172,9 +175,12 @@ Commandes :
   presets                   liste les formats : nom, taille, intégré ou personnel, chemin
   render DOC.ftoct -o SORTIE.png [--dpi N]
                             écrit la photo finie en PNG (300 dpi par défaut)
-  export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH] [--quality Q]
+  export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH]
+                            [--quality Q | --max-kb N]
                             exporte la photo finie ; CHEMIN prend l’extension du format
-                            (PNG à 300 dpi par défaut ; qualité de 0 à 1 pour le JPEG)
+                            (PNG à 300 dpi par défaut ; qualité de 0 à 1 pour le JPEG) ;
+                            --max-kb N : un JPEG de la meilleure qualité qui tient dans
+                            N × 1000 octets, ou rien d’écrit si aucune ne tient
   view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
                             sa photo avec les repères ; faites glisser l’image pour essayer
                             un cadrage (rien n’est enregistré)
@@ -872,6 +878,38 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="hintBackgroundWhite">
         <source>Background white: this format asks for a light colour other than white</source>
         <translation>Fond blanc : ce format demande une couleur claire autre que le blanc</translation>
+    </message>
+    <message id="cliMaxKbNeedsJpeg">
+        <source>fotino: --max-kb makes a JPEG: leave out --format or give --format jpeg</source>
+        <translation>fotino : --max-kb produit un JPEG : omettez --format ou indiquez --format jpeg</translation>
+    </message>
+    <message id="cliMaxKbWithQuality">
+        <source>fotino: --max-kb chooses the JPEG quality itself: leave out --quality</source>
+        <translation>fotino : --max-kb choisit lui-même la qualité JPEG : omettez --quality</translation>
+    </message>
+    <message id="cliTooLarge">
+        <source>fotino: %4 was not written: even at the lowest JPEG quality the photo takes %1 bytes, more than %2 KB (%3 bytes)</source>
+        <translation>fotino : %4 n’a pas été écrit : même à la qualité JPEG la plus basse, la photo occupe %1 octets, plus que %2 Ko (%3 octets)</translation>
+    </message>
+    <message id="exportMaxSizeLabel">
+        <source>Maximum file size:</source>
+        <translation>Taille maximale du fichier :</translation>
+    </message>
+    <message id="exportMaxSizeUnit">
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message id="exportMaxSizeNone">
+        <source>No limit</source>
+        <translation>Sans limite</translation>
+    </message>
+    <message id="exportMaxSizeHelp">
+        <source>The best JPEG quality whose file fits in this many kilobytes of 1000 bytes. Empty: no limit.</source>
+        <translation>La meilleure qualité JPEG dont le fichier tient dans ce nombre de kilooctets de 1000 octets. Vide : sans limite.</translation>
+    </message>
+    <message id="exportTooLarge">
+        <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
+        <translation>La photo ne tient pas dans %1 Ko, même à la qualité JPEG la plus basse. Rien n’a été écrit : autorisez un fichier plus grand ou choisissez une taille en pixels plus petite.</translation>
     </message>
 </context>
 </TS>

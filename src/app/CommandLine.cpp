@@ -266,7 +266,9 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
     const QCommandLineOption dpiOption = valued({QStringLiteral("dpi")});
     const QCommandLineOption pixelsOption = valued({QStringLiteral("pixels")});
     const QCommandLineOption qualityOption = valued({QStringLiteral("quality")});
-    parser.addOptions({outputOption, formatOption, dpiOption, pixelsOption, qualityOption});
+    const QCommandLineOption maxKbOption = valued({QStringLiteral("max-kb")});
+    parser.addOptions(
+        {outputOption, formatOption, dpiOption, pixelsOption, qualityOption, maxKbOption});
     if (const auto failed = parse(parser, options, err)) {
         return *failed;
     }
@@ -322,6 +324,24 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
         choice[DocumentExport::kWidth] = wide;
         choice[DocumentExport::kHeight] = high;
     }
+    // A size limit chooses the JPEG quality, so it asks for a JPEG and no quality of its own;
+    // an explicit lossless format is refused rather than silently changed.
+    int maxKilobytes = 0;
+    if (parser.isSet(maxKbOption)) {
+        maxKilobytes = parser.value(maxKbOption).toInt(&ok);
+        if (!ok || maxKilobytes < 1 || maxKilobytes > DocumentExport::kLargestMaxKilobytes) {
+            return badValue(QStringLiteral("--max-kb"), maxKbOption);
+        }
+        if (parser.isSet(formatOption) &&
+            choice.value(DocumentExport::kFormat).toInt() != DocumentExport::JPEG) {
+            return usageError(text("cliMaxKbNeedsJpeg"), err);
+        }
+        if (parser.isSet(qualityOption)) {
+            return usageError(text("cliMaxKbWithQuality"), err);
+        }
+        choice[DocumentExport::kFormat] = int(DocumentExport::JPEG);
+        choice[DocumentExport::kMaxKilobytes] = maxKilobytes;
+    }
     const QString target = parser.value(outputOption);
     if (documents.isEmpty() || target.isEmpty()) {
         return usageError(text("cliExportUsage"), err);
@@ -333,7 +353,8 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
         return Failure;
     }
     const QString written = DocumentExport::outputPath(choice);
-    switch (DocumentExport::exportFotino(*fotino, choice)) {
+    FileFormatsExport::JPEGFit fit;
+    switch (DocumentExport::exportFotino(*fotino, choice, &fit)) {
     case DocumentExport::Result::Written:
         out << written << Qt::endl;
         return Success;
@@ -345,6 +366,12 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
         return Failure;
     case DocumentExport::Result::DocumentsFile:
         err << text("cliBelongsToDocument").arg(written) << Qt::endl;
+        return Failure;
+    case DocumentExport::Result::TooLarge:
+        err << text("cliTooLarge")
+                   .arg(QString::number(fit.smallestBytes), QString::number(maxKilobytes),
+                        QString::number(DocumentExport::maxBytes(choice)), written)
+            << Qt::endl;
         return Failure;
     case DocumentExport::Result::WriteFailed:
     case DocumentExport::Result::UnknownFormat:

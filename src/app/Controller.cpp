@@ -321,6 +321,9 @@ void Controller::exportSelection() {
     if (result == DocumentExport::Result::DocumentsFile) {
         Alerts::alert(QStringLiteral("exportOverDocument"),
                       FileManager::lastPathComponent(DocumentExport::outputPath(*options)));
+    } else if (result == DocumentExport::Result::TooLarge) {
+        Alerts::alert(QStringLiteral("exportTooLarge"),
+                      options->value(DocumentExport::kMaxKilobytes).toString());
     } else if (result != DocumentExport::Result::Written) {
         // The panel already closed: a beep says that nothing was written.
         Panels::beep();

@@ -8,8 +8,11 @@
 #include "support/TemporaryHome.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -106,6 +109,15 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"export zero pixels", "export d.ftoct -o p --pixels 0x800", 2, true},
         ExitCase{"export two sizes", "export d.ftoct -o p --dpi 300 --pixels 10x10", 2, true},
         ExitCase{"export unknown format", "export d.ftoct -o p --format gif", 2, true},
+        ExitCase{"export zero kilobytes", "export d.ftoct -o p --max-kb 0", 2, true},
+        ExitCase{"export negative kilobytes", "export d.ftoct -o p --max-kb -5", 2, true},
+        ExitCase{"export kilobytes not a number", "export d.ftoct -o p --max-kb 240k", 2, true},
+        ExitCase{"export fractional kilobytes", "export d.ftoct -o p --max-kb 12.5", 2, true},
+        ExitCase{"export kilobytes for png", "export d.ftoct -o p --max-kb 240 --format png", 2,
+                 true},
+        ExitCase{"export kilobytes and quality", "export d.ftoct -o p --max-kb 9 --quality 1", 2,
+                 true},
+        ExitCase{"export kilobytes without value", "export d.ftoct -o p --max-kb", 2, true},
         ExitCase{"view without document", "view", 2, true},
         ExitCase{"view two documents", "view a.ftoct b.ftoct", 2, true},
         ExitCase{"view unknown option", "view --zoom 2 a.ftoct", 2, true},
@@ -147,6 +159,67 @@ TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
                    home.filePath(QStringLiteral("gone/photo"))});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(home.filePath(QStringLiteral("gone")))) << r.err.toStdString();
+}
+
+TEST_F(CommandLineTest, ASizeLimitMakesAJpegThatFitsAtTheSizeAskedFor) {
+    // A square 2 × 2 in photo, as portals that ask for 600 × 600 pixels want.
+    Fotino astronaut;
+    documenttest::framePicture(
+        astronaut, library.path(), QStringLiteral("Astronaut"),
+        QImage(QStringLiteral(FOTINO_SOURCE_DIR "/tests/data/portrait-512.jpg")), 60);
+    astronaut.setFloat(5.08f, AttributeKeys::kWidth);
+    astronaut.setFloat(5.08f, AttributeKeys::kHeight);
+    ASSERT_TRUE(astronaut.saveToFile());
+    const auto exportWithin = [&](const char* kilobytes) {
+        return runFotino({QStringLiteral("export"), astronaut.filePath(), QStringLiteral("-o"),
+                          home.filePath(QStringLiteral("portal")), QStringLiteral("--max-kb"),
+                          QString::fromLatin1(kilobytes), QStringLiteral("--pixels"),
+                          QStringLiteral("600x600")});
+    };
+    const QString written = home.filePath(QStringLiteral("portal.jpg"));
+    Result r = exportWithin("240");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, written + QLatin1Char('\n'));
+    QImageReader reader(written);
+    EXPECT_EQ(reader.format(), QByteArray("jpeg"));
+    EXPECT_EQ(reader.size(), QSize(600, 600));
+    EXPECT_LE(QFileInfo(written).size(), 240'000);
+
+    // A limit that bites: kilobytes of 1000 bytes, and a quality close to the limit rather
+    // than the lowest that fits.
+    r = exportWithin("40");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_LE(QFileInfo(written).size(), 40'000);
+    EXPECT_GT(QFileInfo(written).size(), 36'000);
+}
+
+TEST_F(CommandLineTest, AnImpossibleSizeLimitFailsAndLeavesTheEarlierFile) {
+    QImage noise(800, 800, QImage::Format_RGB888);
+    QRandomGenerator random(5);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.bytesPerLine(); ++x) {
+            noise.scanLine(y)[x] = static_cast<uchar>(random.bounded(256));
+        }
+    }
+    Fotino busy;
+    documenttest::framePicture(busy, library.path(), QStringLiteral("Busy"), noise, 100);
+    ASSERT_TRUE(busy.saveToFile());
+    const QString earlier = home.filePath(QStringLiteral("portal.jpg"));
+    ASSERT_TRUE(FileManager::createFileAtPath(earlier, "the earlier export"));
+    const Result r = runFotino({QStringLiteral("export"), busy.filePath(), QStringLiteral("-o"),
+                                earlier, QStringLiteral("--max-kb"), QStringLiteral("1"),
+                                QStringLiteral("--format"), QStringLiteral("jpeg"),
+                                QStringLiteral("--pixels"), QStringLiteral("1200x1200")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    const QRegularExpression message(
+        QStringLiteral("^fotino: %1 was not written: even at the lowest JPEG quality the photo "
+                       "takes [0-9]+ bytes, more than 1 KB \\(1000 bytes\\)\n$")
+            .arg(QRegularExpression::escape(earlier)));
+    EXPECT_TRUE(message.match(r.err).hasMatch()) << r.err.toStdString();
+    EXPECT_EQ(FileManager::contentsAtPath(earlier), QByteArray("the earlier export"));
+    EXPECT_EQ(QDir(home.filePath(QStringLiteral("."))).entryList({QStringLiteral("portal*")}),
+              QStringList{QStringLiteral("portal.jpg")});
 }
 
 TEST_F(CommandLineTest, AnExportOntoADocumentsPictureIsAFailureOfOneLine) {

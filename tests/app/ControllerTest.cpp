@@ -1,6 +1,7 @@
 #include "app/Controller.h"
 #include "app/PictureListModel.h"
 #include "app/VersionChecker.h"
+#include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
 #include "core/platform/FileManager.h"
 #include "core/platform/Panels.h"
@@ -10,18 +11,22 @@
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui/editor/PictureSettingsWindow.h"
+#include "ui/export/ImageOptions.h"
 #include "ui/printing/PageLayout.h"
 #include "ui/printing/PageLayoutWindow.h"
 #include "ui/printing/PrintLayout.h"
+#include "ui_ImageOptions.h"
 #include "ui_MainWindow.h"
 #include "ui_PictureSettingsWindows.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -219,6 +224,51 @@ TEST_F(ControllerTest, ExportOntoADocumentsPictureSaysSoAndWritesNothing) {
                                                  "export cannot replace it: choose another name "
                                                  "or folder.")});
     EXPECT_EQ(FileManager::contentsAtPath(picture), QByteArray("the only copy"));
+}
+
+TEST_F(ControllerTest, TheSizeLimitOfTheOptionsReachesTheExport) {
+    QDir().mkpath(folder());
+    QImage noise(600, 600, QImage::Format_RGB888);
+    QRandomGenerator random(3);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.bytesPerLine(); ++x) {
+            noise.scanLine(y)[x] = static_cast<uchar>(random.bounded(256));
+        }
+    }
+    Fotino busy;
+    documenttest::framePicture(busy, folder(), QStringLiteral("Busy"), noise, 100);
+    ASSERT_TRUE(busy.saveToFile());
+    Controller c;
+    tick(c, 0);
+    Ui::ImageOptions* options = ImageOptions::sharedImageOptions()->outlets();
+    options->formatPopup->setCurrentIndex(options->formatPopup->findData(DocumentExport::JPEG));
+    const QString target = home.filePath(QStringLiteral("portal.jpg"));
+    QStringList alerts;
+    Panels::setTestHook([&](const PanelRequest& request) {
+        if (request.kind == PanelRequest::Kind::Save) {
+            *request.chosenPath = target;
+        } else if (request.kind == PanelRequest::Kind::Alert) {
+            alerts << request.message;
+        }
+        return 0;
+    });
+    options->maxSizeField->setText(QStringLiteral("2"));
+    c.exportSelection();
+    EXPECT_EQ(alerts, QStringList{QStringLiteral(
+                          "The photo does not fit in 2 KB, even at the lowest JPEG quality. "
+                          "Nothing was written: allow a larger file or choose a smaller size in "
+                          "pixels.")});
+    EXPECT_FALSE(FileManager::fileExistsAtPath(target));
+
+    alerts.clear();
+    options->maxSizeField->setText(QStringLiteral("150"));
+    c.exportSelection();
+    options->maxSizeField->clear();
+    Panels::clearTestHook();
+    EXPECT_TRUE(alerts.isEmpty());
+    // The noise at 300 dpi takes far more than 150 KB at the panel's quality of 90.
+    EXPECT_LE(QFileInfo(target).size(), 150'000);
+    EXPECT_GT(QFileInfo(target).size(), 50'000);
 }
 
 TEST_F(ControllerTest, PrintingWithNothingTickedOpensAnEmptySheetAndSaysSo) {

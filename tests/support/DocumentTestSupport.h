@@ -25,12 +25,10 @@ inline void writeDocument(const QString& path, const QString& name, float widthC
     ASSERT_TRUE(doc.saveToFile(path)) << path.toStdString();
 }
 
-// Makes doc the document folder/base.ftoct with a one-colour picture base.png of that many
-// pixels beside it, at 72 dpi (one point a pixel), framed at that scale around its centre.
-inline void frame(Fotino& doc, const QString& folder, const QString& base, QSize pixels,
-                  QColor colour, float scale) {
-    QImage picture(pixels, QImage::Format_RGB888);
-    picture.fill(colour);
+// Makes doc the document folder/base.ftoct with the picture beside it as base.png, at 72 dpi
+// (one point a pixel), framed at that scale around its centre.
+inline void framePicture(Fotino& doc, const QString& folder, const QString& base, QImage picture,
+                         float scale) {
     picture.setDotsPerMeterX(2835);
     picture.setDotsPerMeterY(2835);
     ASSERT_TRUE(picture.save(QDir(folder).filePath(base + QStringLiteral(".png"))));
@@ -39,6 +37,14 @@ inline void frame(Fotino& doc, const QString& folder, const QString& base, QSize
     doc.setPictureSize(scale);
     doc.setOffset(QPointF(50, 50));
     doc.setPictureVersion(1);
+}
+
+// The same with a one-colour picture of that many pixels.
+inline void frame(Fotino& doc, const QString& folder, const QString& base, QSize pixels,
+                  QColor colour, float scale) {
+    QImage picture(pixels, QImage::Format_RGB888);
+    picture.fill(colour);
+    framePicture(doc, folder, base, std::move(picture), scale);
 }
 
 template <typename T> QStringList namesOf(const std::vector<std::shared_ptr<T>>& list) {

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 namespace {
 QString baseOf(const QVariantMap& options) {
@@ -55,7 +57,15 @@ QString DocumentExport::outputPath(const QVariantMap& options) {
     return FileFormatsExport::checkPath(baseOf(options), extension).value_or(QString());
 }
 
-DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVariantMap& options) {
+qint64 DocumentExport::maxBytes(const QVariantMap& options) {
+    // Clamped so that no stored number overflows; a limit that large is no limit anyway.
+    const qint64 kilobytes = std::clamp<qint64>(options.value(kMaxKilobytes).toLongLong(), 0,
+                                                std::numeric_limits<int>::max());
+    return kilobytes * kBytesPerKilobyte;
+}
+
+DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVariantMap& options,
+                                                    FileFormatsExport::JPEGFit* fit) {
     const int format = options.value(kFormat).toInt();
     if (extensionForFormat(format).isEmpty()) {
         return Result::UnknownFormat;
@@ -86,8 +96,20 @@ DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVar
         written = FileFormatsExport::writeTIFFToFile(*bitmap, base);
         break;
     case JPEG:
-        written =
-            FileFormatsExport::writeJPEGToFile(*bitmap, base, options.value(kQuality).toFloat());
+        if (const qint64 limit = maxBytes(options); limit > 0) {
+            FileFormatsExport::JPEGFit found;
+            written = FileFormatsExport::writeJPEGToFileWithin(*bitmap, base, limit, &found);
+            const bool tooLarge = found.smallestBytes > 0;
+            if (fit != nullptr) {
+                *fit = std::move(found);
+            }
+            if (tooLarge) {
+                return Result::TooLarge;
+            }
+        } else {
+            written = FileFormatsExport::writeJPEGToFile(*bitmap, base,
+                                                         options.value(kQuality).toFloat());
+        }
         break;
     default:
         written = FileFormatsExport::writePNGToFile(*bitmap, base);

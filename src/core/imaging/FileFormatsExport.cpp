@@ -43,6 +43,46 @@ QByteArray FileFormatsExport::PNGData(const BitmapImageRep& rep) {
     return rep.PNGRepresentation();
 }
 
+FileFormatsExport::JPEGFit FileFormatsExport::largestJPEGWithin(qint64 maxBytes,
+                                                                const JPEGEncoder& encode) {
+    JPEGFit fit;
+    if (maxBytes <= 0) {
+        return fit;
+    }
+    // fits stands for a quality known to fit (0: none yet), tooLarge for one known not to.
+    int fits = kLowestJPEGQuality - 1;
+    int tooLarge = kHighestJPEGQuality + 1;
+    while (tooLarge - fits > 1) {
+        const int quality = fits + (tooLarge - fits) / 2;
+        QByteArray data = encode(quality);
+        ++fit.encodes;
+        if (data.isEmpty()) {
+            fit.encoderFailed = true;
+            fit.data.clear();
+            fit.quality = 0;
+            return fit;
+        }
+        if (data.size() <= maxBytes) {
+            fits = quality;
+            fit.data = std::move(data);
+            fit.quality = quality;
+        } else {
+            tooLarge = quality;
+            if (quality == kLowestJPEGQuality) {
+                fit.smallestBytes = data.size();
+            }
+        }
+    }
+    return fit;
+}
+
+FileFormatsExport::JPEGFit FileFormatsExport::JPEGDataWithin(const BitmapImageRep& rep,
+                                                             qint64 maxBytes) {
+    return largestJPEGWithin(maxBytes, [&rep](int quality) {
+        return JPEGDataWithCompressionFactor(rep, static_cast<float>(quality) / 100.0f);
+    });
+}
+
 bool FileFormatsExport::writeTIFFToFile(const BitmapImageRep& rep, const QString& path) {
     return writeEncoded(path, QStringLiteral("tif"), [&rep] { return TIFFData(rep); });
 }
@@ -56,4 +96,17 @@ bool FileFormatsExport::writeJPEGToFile(const BitmapImageRep& rep, const QString
 
 bool FileFormatsExport::writePNGToFile(const BitmapImageRep& rep, const QString& path) {
     return writeEncoded(path, QStringLiteral("png"), [&rep] { return PNGData(rep); });
+}
+
+bool FileFormatsExport::writeJPEGToFileWithin(const BitmapImageRep& rep, const QString& path,
+                                              qint64 maxBytes, JPEGFit* fit) {
+    JPEGFit found;
+    const bool written = writeEncoded(path, QStringLiteral("jpg"), [&] {
+        found = JPEGDataWithin(rep, maxBytes);
+        return found.data;
+    });
+    if (fit != nullptr) {
+        *fit = std::move(found);
+    }
+    return written;
 }

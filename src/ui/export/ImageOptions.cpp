@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QIntValidator>
+#include <QRegularExpressionValidator>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -54,7 +56,14 @@ ImageOptions::ImageOptions()
     for (QLineEdit* field : {ui_->pixelsWidth, ui_->pixelsHeight}) {
         field->setValidator(new QIntValidator(0, kMaximumPixels, field));
     }
+    // Empty or a whole number of kilobytes from 1: a zero cannot even be typed.
+    ui_->maxSizeField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(
+            QStringLiteral("[1-9][0-9]{0,%1}")
+                .arg(QString::number(DocumentExport::kLargestMaxKilobytes).size() - 1)),
+        ui_->maxSizeField));
     connect(ui_->formatPopup, &QComboBox::currentIndexChanged, this, &ImageOptions::formatSelected);
+    connect(ui_->maxSizeField, &QLineEdit::textChanged, this, &ImageOptions::formatSelected);
     connect(ui_->resolutionPopup, &QComboBox::currentIndexChanged, this,
             &ImageOptions::outputResolution);
     localizePanel();
@@ -76,9 +85,20 @@ void ImageOptions::setFilename(const QString& filename) {
 
 void ImageOptions::formatSelected() {
     const bool jpeg = ui_->formatPopup->currentData().toInt() == DocumentExport::JPEG;
-    ui_->qualitySlider->setEnabled(jpeg);
-    ui_->qualityLowLabel->setEnabled(jpeg);
-    ui_->qualityHighLabel->setEnabled(jpeg);
+    ui_->maxSizeField->setEnabled(jpeg);
+    ui_->maxSizeUnitLabel->setEnabled(jpeg);
+    // A size limit chooses the quality itself.
+    const bool quality = jpeg && maxKilobytes() == 0;
+    ui_->qualitySlider->setEnabled(quality);
+    ui_->qualityLowLabel->setEnabled(quality);
+    ui_->qualityHighLabel->setEnabled(quality);
+}
+
+int ImageOptions::maxKilobytes() const {
+    if (ui_->formatPopup->currentData().toInt() != DocumentExport::JPEG) {
+        return 0;
+    }
+    return std::max(ui_->maxSizeField->text().toInt(), 0);
 }
 
 void ImageOptions::outputResolution() {
@@ -107,6 +127,7 @@ QVariantMap ImageOptions::options() const {
         {DocumentExport::kFormat, ui_->formatPopup->currentData().toInt()},
         {DocumentExport::kWidth, width},
         {DocumentExport::kHeight, height},
+        {DocumentExport::kMaxKilobytes, maxKilobytes()},
     };
 }
 
@@ -133,6 +154,11 @@ void ImageOptions::localizePanel() {
     KtObject::localize(ui_->qualityHighLabel, QStringLiteral("exportQualityHigh"));
     KtObject::localize(ui_->resolutionLabel, QStringLiteral("exportResolutionLabel"));
     KtObject::localize(ui_->pixelsUnitLabel, QStringLiteral("exportPixelsUnit"));
+    KtObject::localize(ui_->maxSizeLabel, QStringLiteral("exportMaxSizeLabel"));
+    KtObject::localize(ui_->maxSizeUnitLabel, QStringLiteral("exportMaxSizeUnit"));
+    ui_->maxSizeField->setPlaceholderText(
+        KtObject::localizedString(QStringLiteral("exportMaxSizeNone")));
+    ui_->maxSizeField->setToolTip(KtObject::localizedString(QStringLiteral("exportMaxSizeHelp")));
     ui_->pixelsWidth->setPlaceholderText(
         KtObject::localizedString(QStringLiteral("exportPixelsWidth")));
     ui_->pixelsHeight->setPlaceholderText(

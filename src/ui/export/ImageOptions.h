@@ -1,6 +1,7 @@
 #pragma once
 // The export options shown below the file list of the export save panel: file format, JPEG
-// quality, and resolution or exact size in pixels. One instance for the whole run.
+// quality, resolution or exact size in pixels, and the largest JPEG file allowed. One instance
+// for the whole run.
 
 #include <QObject>
 #include <QPointer>
@@ -31,8 +32,11 @@ public:
     void setFilename(const QString& filename);
     const QString& filename() const { return filename_; }
 
-    // The quality slider only means something for JPEG.
+    // The quality slider and the size limit only mean something for JPEG; a limit chooses the
+    // quality itself.
     void formatSelected();
+    // The size limit in kilobytes of 1000 bytes; 0 for none, or when the format is not JPEG.
+    int maxKilobytes() const;
     // The pixel fields only mean something for the "exact size" choice.
     void outputResolution();
     // The chosen options under DocumentExport's keys. An exact size with a zero side beeps and

@@ -230,4 +230,51 @@ TEST_F(DocumentExportTest, AnExistingFileIsWhollyReplaced) {
     EXPECT_EQ(written(), QStringList{QStringLiteral("photo.png")});
 }
 
+struct LimitCase {
+    const char* name;
+    int format;
+    int pixels; // a square of that many
+    int maxKilobytes;
+    DocumentExport::Result result;
+};
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ExportWithinLimit : public DocumentExportTest,
+                          public ::testing::WithParamInterface<LimitCase> {};
+
+TEST_P(ExportWithinLimit, AJpegFitsOrNothingIsWritten) {
+    const LimitCase& c = GetParam();
+    QVariantMap chosen = options(QStringLiteral("photo"), c.format, 0, c.pixels, c.pixels);
+    chosen[DocumentExport::kMaxKilobytes] = c.maxKilobytes;
+    const QString target = DocumentExport::outputPath(chosen);
+    ASSERT_TRUE(FileManager::createFileAtPath(target, "the earlier export"));
+    FileFormatsExport::JPEGFit fit;
+    ASSERT_EQ(DocumentExport::exportFotino(doc, chosen, &fit), c.result);
+    const QByteArray file = FileManager::contentsAtPath(target).value_or(QByteArray());
+    if (c.result != DocumentExport::Result::Written) {
+        EXPECT_EQ(file, QByteArray("the earlier export"));
+        EXPECT_GT(fit.smallestBytes, c.maxKilobytes * 1000);
+    } else if (c.format == DocumentExport::JPEG) {
+        EXPECT_LE(file.size(), c.maxKilobytes * 1000);
+        EXPECT_EQ(file, fit.data);
+        EXPECT_EQ(QImageReader(target).size(), QSize(c.pixels, c.pixels));
+    } else {
+        // The lossless formats leave the limit aside.
+        EXPECT_EQ(QImageReader(target).size(), QSize(c.pixels, c.pixels));
+    }
+    EXPECT_EQ(written(), QStringList{FileManager::lastPathComponent(target)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, ExportWithinLimit,
+                         ::testing::Values(LimitCase{"fits", DocumentExport::JPEG, 600, 20,
+                                                     DocumentExport::Result::Written},
+                                           LimitCase{"too_many_pixels_for_1_kb",
+                                                     DocumentExport::JPEG, 3000, 1,
+                                                     DocumentExport::Result::TooLarge},
+                                           LimitCase{"png_leaves_it_aside", DocumentExport::PNG,
+                                                     600, 1, DocumentExport::Result::Written}),
+                         NameOfParam());
+
 } // namespace

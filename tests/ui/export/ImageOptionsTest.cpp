@@ -6,6 +6,7 @@
 #include "support/TemporaryHome.h"
 #include "ui_ImageOptions.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -26,6 +27,7 @@ protected:
         ui_->resolutionPopup->setCurrentIndex(resolution_);
         ui_->pixelsWidth->clear();
         ui_->pixelsHeight->clear();
+        ui_->maxSizeField->clear();
         options_->setFilename(filename_);
         Panels::clearTestHook();
     }
@@ -103,6 +105,38 @@ TEST_F(ImageOptionsTest, OptionsFallBackWithABeepWhenAnExactSideIsMissing) {
         EXPECT_FLOAT_EQ(o.value(DocumentExport::kQuality).toFloat(), 0.75f);
     }
     ui_->qualitySlider->setValue(qRound(DocumentExport::kDefaultQuality * 100.0f));
+}
+
+TEST_F(ImageOptionsTest, ASizeLimitOnlyForJpegWhereItTakesTheQualitysPlace) {
+    struct Case {
+        int format;
+        const char* typed;
+        const char* shown; // what the validator let in
+        bool fieldOn, sliderOn;
+        int kilobytes;
+    };
+    const std::vector<Case> cases = {
+        {DocumentExport::JPEG, "", "", true, true, 0},
+        {DocumentExport::JPEG, "240", "240", true, false, 240},
+        {DocumentExport::JPEG, "0", "", true, true, 0},
+        {DocumentExport::JPEG, "-5", "5", true, false, 5},
+        {DocumentExport::JPEG, "12.5", "125", true, false, 125},
+        {DocumentExport::JPEG, "1234567", "123456", true, false, 123456},
+        {DocumentExport::PNG, "240", "240", false, false, 0},
+        {DocumentExport::TIFF, "240", "240", false, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "format " << c.format << ", typed " << c.typed);
+        select(ui_->formatPopup, DocumentExport::JPEG);
+        ui_->maxSizeField->clear();
+        ui_->maxSizeField->setFocus();
+        QTest::keyClicks(ui_->maxSizeField, QString::fromLatin1(c.typed));
+        select(ui_->formatPopup, c.format);
+        EXPECT_EQ(ui_->maxSizeField->text(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(ui_->maxSizeField->isEnabled(), c.fieldOn);
+        EXPECT_EQ(ui_->qualitySlider->isEnabled(), c.sliderOn);
+        EXPECT_EQ(options_->options().value(DocumentExport::kMaxKilobytes).toInt(), c.kilobytes);
+    }
 }
 
 TEST_F(ImageOptionsTest, TheSavePanelStartsInTheLastExportFolder) {
