@@ -911,5 +911,73 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
         <translation>Das Foto passt selbst mit der niedrigsten JPEG-Qualität nicht in %1 KB. Es wurde nichts geschrieben: Erlauben Sie eine größere Datei oder wählen Sie eine kleinere Größe in Pixeln.</translation>
     </message>
+    <message id="presetRulesLabel">
+        <source>Format Rules</source>
+        <translation>Formatregeln</translation>
+    </message>
+    <message id="presetHeadHeightLabel">
+        <source>Head height:</source>
+        <translation>Kopfhöhe:</translation>
+    </message>
+    <message id="presetEyeLineLabel">
+        <source>Eye line height:</source>
+        <translation>Augenhöhe:</translation>
+    </message>
+    <message id="presetRangeTo">
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message id="presetRulesUnit">
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message id="presetBackgroundLabel">
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message id="presetBackgroundLight">
+        <source>Plain and light</source>
+        <translation>Einfarbig und hell</translation>
+    </message>
+    <message id="presetBackgroundWhite">
+        <source>White or off-white</source>
+        <translation>Weiß oder gebrochenes Weiß</translation>
+    </message>
+    <message id="presetBackgroundLightNotWhite">
+        <source>Light, but not white</source>
+        <translation>Hell, aber nicht weiß</translation>
+    </message>
+    <message id="presetRulesHint">
+        <source>Leave a range empty where the format sets none.</source>
+        <translation>Lassen Sie einen Bereich leer, wenn das Format keinen vorgibt.</translation>
+    </message>
+    <message id="presetHeadHeightHint">
+        <source>The height of the head on the printed photo, from the chin to the crown, that the format accepts.</source>
+        <translation>Die Höhe des Kopfes auf dem gedruckten Foto, vom Kinn bis zum Scheitel, die das Format zulässt.</translation>
+    </message>
+    <message id="presetEyeLineHint">
+        <source>The height of the eye line above the photo’s bottom edge that the format accepts.</source>
+        <translation>Die Höhe der Augenlinie über der Unterkante des Fotos, die das Format zulässt.</translation>
+    </message>
+    <message id="presetRuleMinimumField">
+        <source>%1 (minimum)</source>
+        <translation>%1 (Minimum)</translation>
+    </message>
+    <message id="presetRuleMaximumField">
+        <source>%1 (maximum)</source>
+        <translation>%1 (Maximum)</translation>
+    </message>
+    <message id="presetRuleHalfEmpty">
+        <source>“%1” is empty. Enter both ends of the range, or leave both empty.</source>
+        <translation>„%1“ ist leer. Geben Sie beide Enden des Bereichs ein oder lassen Sie beide leer.</translation>
+    </message>
+    <message id="presetRuleOutOfRange">
+        <source>“%1” must be more than 0 mm and at most the photo’s height.</source>
+        <translation>„%1“ muss größer als 0 mm und höchstens so groß wie die Höhe des Fotos sein.</translation>
+    </message>
+    <message id="presetRuleBelowMinimum">
+        <source>“%1” must not be below the minimum of the range.</source>
+        <translation>„%1“ darf nicht unter dem Minimum des Bereichs liegen.</translation>
+    </message>
 </context>
 </TS>

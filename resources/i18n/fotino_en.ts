@@ -911,5 +911,73 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
         <translation>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</translation>
     </message>
+    <message id="presetRulesLabel">
+        <source>Format Rules</source>
+        <translation>Format Rules</translation>
+    </message>
+    <message id="presetHeadHeightLabel">
+        <source>Head height:</source>
+        <translation>Head height:</translation>
+    </message>
+    <message id="presetEyeLineLabel">
+        <source>Eye line height:</source>
+        <translation>Eye line height:</translation>
+    </message>
+    <message id="presetRangeTo">
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message id="presetRulesUnit">
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message id="presetBackgroundLabel">
+        <source>Background:</source>
+        <translation>Background:</translation>
+    </message>
+    <message id="presetBackgroundLight">
+        <source>Plain and light</source>
+        <translation>Plain and light</translation>
+    </message>
+    <message id="presetBackgroundWhite">
+        <source>White or off-white</source>
+        <translation>White or off-white</translation>
+    </message>
+    <message id="presetBackgroundLightNotWhite">
+        <source>Light, but not white</source>
+        <translation>Light, but not white</translation>
+    </message>
+    <message id="presetRulesHint">
+        <source>Leave a range empty where the format sets none.</source>
+        <translation>Leave a range empty where the format sets none.</translation>
+    </message>
+    <message id="presetHeadHeightHint">
+        <source>The height of the head on the printed photo, from the chin to the crown, that the format accepts.</source>
+        <translation>The height of the head on the printed photo, from the chin to the crown, that the format accepts.</translation>
+    </message>
+    <message id="presetEyeLineHint">
+        <source>The height of the eye line above the photo’s bottom edge that the format accepts.</source>
+        <translation>The height of the eye line above the photo’s bottom edge that the format accepts.</translation>
+    </message>
+    <message id="presetRuleMinimumField">
+        <source>%1 (minimum)</source>
+        <translation>%1 (minimum)</translation>
+    </message>
+    <message id="presetRuleMaximumField">
+        <source>%1 (maximum)</source>
+        <translation>%1 (maximum)</translation>
+    </message>
+    <message id="presetRuleHalfEmpty">
+        <source>“%1” is empty. Enter both ends of the range, or leave both empty.</source>
+        <translation>“%1” is empty. Enter both ends of the range, or leave both empty.</translation>
+    </message>
+    <message id="presetRuleOutOfRange">
+        <source>“%1” must be more than 0 mm and at most the photo’s height.</source>
+        <translation>“%1” must be more than 0 mm and at most the photo’s height.</translation>
+    </message>
+    <message id="presetRuleBelowMinimum">
+        <source>“%1” must not be below the minimum of the range.</source>
+        <translation>“%1” must not be below the minimum of the range.</translation>
+    </message>
 </context>
 </TS>

@@ -911,5 +911,73 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>The photo does not fit in %1 KB, even at the lowest JPEG quality. Nothing was written: allow a larger file or choose a smaller size in pixels.</source>
         <translation>La photo ne tient pas dans %1 Ko, même à la qualité JPEG la plus basse. Rien n’a été écrit : autorisez un fichier plus grand ou choisissez une taille en pixels plus petite.</translation>
     </message>
+    <message id="presetRulesLabel">
+        <source>Format Rules</source>
+        <translation>Règles du format</translation>
+    </message>
+    <message id="presetHeadHeightLabel">
+        <source>Head height:</source>
+        <translation>Hauteur de la tête :</translation>
+    </message>
+    <message id="presetEyeLineLabel">
+        <source>Eye line height:</source>
+        <translation>Hauteur des yeux :</translation>
+    </message>
+    <message id="presetRangeTo">
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message id="presetRulesUnit">
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message id="presetBackgroundLabel">
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message id="presetBackgroundLight">
+        <source>Plain and light</source>
+        <translation>Uni et clair</translation>
+    </message>
+    <message id="presetBackgroundWhite">
+        <source>White or off-white</source>
+        <translation>Blanc ou blanc cassé</translation>
+    </message>
+    <message id="presetBackgroundLightNotWhite">
+        <source>Light, but not white</source>
+        <translation>Clair, mais pas blanc</translation>
+    </message>
+    <message id="presetRulesHint">
+        <source>Leave a range empty where the format sets none.</source>
+        <translation>Laissez vide une plage que le format ne fixe pas.</translation>
+    </message>
+    <message id="presetHeadHeightHint">
+        <source>The height of the head on the printed photo, from the chin to the crown, that the format accepts.</source>
+        <translation>La hauteur de la tête sur la photo imprimée, du menton au sommet du crâne, que le format accepte.</translation>
+    </message>
+    <message id="presetEyeLineHint">
+        <source>The height of the eye line above the photo’s bottom edge that the format accepts.</source>
+        <translation>La hauteur de la ligne des yeux au-dessus du bord bas de la photo que le format accepte.</translation>
+    </message>
+    <message id="presetRuleMinimumField">
+        <source>%1 (minimum)</source>
+        <translation>%1 (minimum)</translation>
+    </message>
+    <message id="presetRuleMaximumField">
+        <source>%1 (maximum)</source>
+        <translation>%1 (maximum)</translation>
+    </message>
+    <message id="presetRuleHalfEmpty">
+        <source>“%1” is empty. Enter both ends of the range, or leave both empty.</source>
+        <translation>« %1 » est vide. Saisissez les deux bornes de la plage, ou laissez-les vides toutes les deux.</translation>
+    </message>
+    <message id="presetRuleOutOfRange">
+        <source>“%1” must be more than 0 mm and at most the photo’s height.</source>
+        <translation>« %1 » doit être supérieure à 0 mm et au plus égale à la hauteur de la photo.</translation>
+    </message>
+    <message id="presetRuleBelowMinimum">
+        <source>“%1” must not be below the minimum of the range.</source>
+        <translation>« %1 » ne doit pas être inférieure au minimum de la plage.</translation>
+    </message>
 </context>
 </TS>

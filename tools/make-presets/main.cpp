@@ -1,9 +1,10 @@
 // Writes the built-in presets, one .ftnpst file per row of the formats table, each with its
-// guides, a small icon showing its country or size, and a mask holding a thin grey cutting
-// outline along the photo's edge.
+// guides, the format's rules, a small icon showing its country or size, and a mask holding a
+// thin grey cutting outline along the photo's edge.
 //
 //     make-presets formats.tsv OUTPUT_FOLDER
 
+#include "core/presets/FormatRules.h"
 #include "core/presets/Preset.h"
 
 #include <QBuffer>
@@ -32,6 +33,7 @@ struct Format {
     float face[4] = {0, 0, 0, 0}; // left, top, right, bottom
     float eyesBottom = 0;
     float eyesTop = 0;
+    FormatRules rules;
 };
 
 QByteArray tiff(const QImage& image) {
@@ -109,9 +111,22 @@ QImage makeMask(const Format& f) {
     return mask;
 }
 
+// A range in mm from two cells, both empty where the format states none. Half a range, or
+// one the presets would not read back, is a mistake in the table.
+bool parseRange(const QString& minimumCell, const QString& maximumCell,
+                std::optional<MillimetreRange>& range) {
+    if (minimumCell.isEmpty() && maximumCell.isEmpty()) {
+        return true;
+    }
+    bool minimumOk = false;
+    bool maximumOk = false;
+    range = MillimetreRange{minimumCell.toDouble(&minimumOk), maximumCell.toDouble(&maximumOk)};
+    return minimumOk && maximumOk && range->minimum > 0 && range->minimum <= range->maximum;
+}
+
 std::optional<Format> parse(const QString& line) {
     const QStringList cells = line.split(QLatin1Char('\t'));
-    if (cells.size() < 12) {
+    if (cells.size() != 18) {
         return std::nullopt;
     }
     Format f;
@@ -132,9 +147,17 @@ std::optional<Format> parse(const QString& line) {
     }
     f.eyesBottom = number(10);
     f.eyesTop = number(11);
+    // cells[12] is the crown's meaning, for the README.
+    ok = ok && parseRange(cells[13], cells[14], f.rules.headHeight);
+    ok = ok && parseRange(cells[15], cells[16], f.rules.eyeLine);
+    const auto background = FormatRules::backgroundNamed(cells[17]);
+    ok = ok && background &&
+         (!f.rules.headHeight || f.rules.headHeight->maximum <= f.height * 10) &&
+         (!f.rules.eyeLine || f.rules.eyeLine->maximum <= f.height * 10);
     if (!ok) {
         return std::nullopt;
     }
+    f.rules.background = *background;
     return f;
 }
 
@@ -182,6 +205,7 @@ int main(int argc, char* argv[]) {
         preset.setPrintWidth(format->width, format->height);
         preset.setFaceLeft(format->face[0], format->face[1], format->face[2], format->face[3]);
         preset.setEyesLeft(0, format->eyesTop, format->width, format->eyesBottom);
+        preset.setRules(format->rules);
         preset.setIconData(tiff(makeIcon(*format)));
         preset.setMaskData(tiff(makeMask(*format)));
         if (!preset.saveToFile(out.filePath(format->file + QStringLiteral(".ftnpst")))) {

@@ -4,11 +4,29 @@
 
 namespace {
 
+bool isNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        // Text and booleans convert to numbers too, but a "true" or a "32" in a hand-edited
+        // file is no length anyone meant.
+        return false;
+    }
+}
+
 std::optional<double> positiveNumber(const QVariantMap& dictionary, const QString& key) {
     const QVariant value = dictionary.value(key);
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    if (!ok || !std::isfinite(number) || number <= 0) {
+    if (!isNumber(value)) {
+        return std::nullopt;
+    }
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || number <= 0) {
         return std::nullopt;
     }
     return number;
@@ -40,11 +58,9 @@ FormatRules FormatRules::fromDictionary(const QVariantMap& dictionary) {
     FormatRules rules;
     rules.headHeight = rangeFrom(dictionary, kHeadMinimum, kHeadMaximum);
     rules.eyeLine = rangeFrom(dictionary, kEyeLineMinimum, kEyeLineMaximum);
-    const QString background = dictionary.value(kBackground).toString();
-    for (const auto kind : {Background::White, Background::LightNotWhite}) {
-        if (background == backgroundName(kind)) {
-            rules.background = kind;
-        }
+    const QVariant background = dictionary.value(kBackground);
+    if (background.typeId() == QMetaType::QString) {
+        rules.background = backgroundNamed(background.toString()).value_or(Background::Light);
     }
     return rules;
 }
@@ -79,4 +95,13 @@ QString FormatRules::backgroundName(Background background) {
         break;
     }
     return QStringLiteral("light");
+}
+
+std::optional<FormatRules::Background> FormatRules::backgroundNamed(const QString& name) {
+    for (const auto kind : {Background::Light, Background::White, Background::LightNotWhite}) {
+        if (name == backgroundName(kind)) {
+            return kind;
+        }
+    }
+    return std::nullopt;
 }

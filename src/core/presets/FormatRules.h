@@ -42,13 +42,16 @@ public:
     Background background = Background::Light;
 
     // Reads what the dictionary holds; a range needs both ends, as positive numbers with the
-    // minimum not above the maximum. An unknown background reads as light.
+    // minimum not above the maximum; text or a boolean is no number. An unknown background
+    // reads as light.
     static FormatRules fromDictionary(const QVariantMap& dictionary);
     // Only the rules that are set; empty when none is.
     QVariantMap dictionary() const;
     bool isEmpty() const;
 
     static QString backgroundName(Background background);
+    // The background of that name ("light", "white", "lightNotWhite"), or none.
+    static std::optional<Background> backgroundNamed(const QString& name);
 
     bool operator==(const FormatRules&) const = default;
 };

@@ -232,6 +232,22 @@ float Preset::eyesBottom() const {
     return guideValue(kEyesGuide, kBottom);
 }
 
+FormatRules Preset::rules() const {
+    const QVariant value = objectForKey(kPresetRules);
+    if (value.typeId() != QMetaType::QVariantMap) {
+        return {};
+    }
+    return FormatRules::fromDictionary(value.toMap());
+}
+
+void Preset::setRules(const FormatRules& rules) {
+    if (rules.isEmpty()) {
+        removeObjectForKey(kPresetRules);
+    } else {
+        setObject(rules.dictionary(), kPresetRules);
+    }
+}
+
 bool Preset::save() {
     const QString folder = userPresetsPath();
     if (!FileManager::isSafeFileName(name())) {

@@ -1,11 +1,13 @@
 #pragma once
 // A document format: print size, outline mask, icon, and named guide rectangles (the box
 // the face must fill, the band the eyes must lie in), in centimetres from the photo's
-// lower-left corner. Built-in presets ship with the program; the user's own live in the
+// lower-left corner; and, where the format states them, its rules (head height, eye line,
+// background). Built-in presets ship with the program; the user's own live in the
 // user presets folder. The class operations are the store.
 
 #include "core/document/AbstractResource.h"
 #include "core/document/AttributeKeys.h"
+#include "core/presets/FormatRules.h"
 
 #include <QByteArray>
 #include <QRectF>
@@ -80,6 +82,12 @@ public:
     float eyesTop() const;
     float eyesRight() const;
     float eyesBottom() const;
+
+    // The rules of the format, as far as the preset states them; none for a preset without
+    // the entry or with one that cannot be read.
+    FormatRules rules() const;
+    // Keeps the rules; rules that state nothing remove the entry.
+    void setRules(const FormatRules& rules);
 
     // Writes the preset as a user preset named after its name (a file of a previous name
     // is renamed) and tells the windows the list changed. A name that cannot be a file

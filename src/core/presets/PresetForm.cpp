@@ -10,6 +10,9 @@
 namespace {
 // The longest file name most file systems take, in bytes.
 constexpr int kMaximumFileNameBytes = 255;
+// How far a rule may reach above the photo's height, in millimetres: a step of its field, so
+// that a range typed up to a height shown rounded is not refused.
+constexpr double kRuleSlack = 0.01;
 
 float storedLength(const Preset& preset, PresetForm::Field field) {
     switch (field) {
@@ -34,6 +37,10 @@ float storedLength(const Preset& preset, PresetForm::Field field) {
     case PresetForm::EyesBottom:
         return preset.eyesBottom();
     case PresetForm::Name:
+    case PresetForm::HeadMinimum:
+    case PresetForm::HeadMaximum:
+    case PresetForm::EyeLineMinimum:
+    case PresetForm::EyeLineMaximum:
         break;
     }
     return 0.0f;
@@ -68,8 +75,12 @@ std::optional<double> PresetForm::readNumber(const QString& text) {
 }
 
 QString PresetForm::lengthText(float centimetres, bool metric, const QLocale& locale) {
+    return numberText(double(centimetres) / unitFactor(metric), locale);
+}
+
+QString PresetForm::numberText(double number, const QLocale& locale) {
     const double scale = std::pow(10.0, kDecimals);
-    double value = std::round(double(centimetres) / unitFactor(metric) * scale) / scale;
+    double value = std::round(number * scale) / scale;
     if (value == 0.0) {
         value = 0.0; // no "-0"
     }
@@ -93,12 +104,28 @@ PresetForm::PresetForm(const Preset& preset, bool metric, const QLocale& locale)
     , locale_(locale) {
     texts_[Name] = preset.name();
     shown_[Name] = texts_[Name];
-    for (int i = PrintWidth; i < kFieldCount; ++i) {
+    for (int i = PrintWidth; i <= EyesBottom; ++i) {
         const auto field = static_cast<Field>(i);
-        stored_[i] = storedLength(preset, field);
-        shown_[i] = lengthText(stored_[i], metric, locale);
+        const float length = storedLength(preset, field);
+        stored_[i] = length;
+        shown_[i] = lengthText(length, metric, locale);
         texts_[i] = shown_[i];
     }
+    const FormatRules rules = preset.rules();
+    const auto showRange = [&](const std::optional<MillimetreRange>& range, Field minimum,
+                               Field maximum) {
+        if (range) {
+            stored_[minimum] = range->minimum;
+            stored_[maximum] = range->maximum;
+            shown_[minimum] = numberText(range->minimum, locale);
+            shown_[maximum] = numberText(range->maximum, locale);
+            texts_[minimum] = shown_[minimum];
+            texts_[maximum] = shown_[maximum];
+        }
+    };
+    showRange(rules.headHeight, HeadMinimum, HeadMaximum);
+    showRange(rules.eyeLine, EyeLineMinimum, EyeLineMaximum);
+    background_ = rules.background;
 }
 
 void PresetForm::setMetric(bool metric) {
@@ -106,14 +133,14 @@ void PresetForm::setMetric(bool metric) {
         return;
     }
     std::array<std::optional<float>, kFieldCount> lengths;
-    for (int i = PrintWidth; i < kFieldCount; ++i) {
+    for (int i = PrintWidth; i <= EyesBottom; ++i) {
         lengths[i] = centimetres(static_cast<Field>(i));
     }
     metric_ = metric;
-    for (int i = PrintWidth; i < kFieldCount; ++i) {
+    for (int i = PrintWidth; i <= EyesBottom; ++i) {
         if (lengths[i]) {
             stored_[i] = *lengths[i];
-            shown_[i] = lengthText(stored_[i], metric, locale_);
+            shown_[i] = lengthText(*lengths[i], metric, locale_);
             texts_[i] = shown_[i];
         }
     }
@@ -124,13 +151,39 @@ std::optional<float> PresetForm::centimetres(Field field) const {
         return std::nullopt;
     }
     if (texts_[field] == shown_[field] && !shown_[field].isEmpty()) {
-        return stored_[field];
+        return static_cast<float>(stored_[field]);
     }
     const std::optional<double> value = readNumber(texts_[field]);
     if (!value) {
         return std::nullopt;
     }
     return static_cast<float>(*value * unitFactor(metric_));
+}
+
+std::optional<double> PresetForm::millimetres(Field field) const {
+    if (!isRule(field)) {
+        return std::nullopt;
+    }
+    if (texts_[field] == shown_[field] && !shown_[field].isEmpty()) {
+        return stored_[field];
+    }
+    return readNumber(texts_[field]);
+}
+
+FormatRules PresetForm::rules() const {
+    FormatRules rules;
+    const auto range = [&](Field minimum, Field maximum) -> std::optional<MillimetreRange> {
+        const auto low = millimetres(minimum);
+        const auto high = millimetres(maximum);
+        if (!low || !high) {
+            return std::nullopt;
+        }
+        return MillimetreRange{*low, *high};
+    };
+    rules.headHeight = range(HeadMinimum, HeadMaximum);
+    rules.eyeLine = range(EyeLineMinimum, EyeLineMaximum);
+    rules.background = background_;
+    return rules;
 }
 
 float PresetForm::tolerance() const {
@@ -154,7 +207,7 @@ std::array<PresetForm::Problem, PresetForm::kFieldCount> PresetForm::problems() 
     }
 
     std::array<std::optional<float>, kFieldCount> cm;
-    for (int i = PrintWidth; i < kFieldCount; ++i) {
+    for (int i = PrintWidth; i <= EyesBottom; ++i) {
         const auto field = static_cast<Field>(i);
         cm[i] = centimetres(field);
         if (texts_[i].trimmed().isEmpty()) {
@@ -196,6 +249,34 @@ std::array<PresetForm::Problem, PresetForm::kFieldCount> PresetForm::problems() 
         within(guide.right, width);
         within(guide.bottom, height);
         within(guide.top, height);
+    }
+
+    // A rule is a range or nothing: both ends empty state no rule.
+    struct Range {
+        Field minimum, maximum;
+    };
+    for (const Range& range :
+         {Range{HeadMinimum, HeadMaximum}, Range{EyeLineMinimum, EyeLineMaximum}}) {
+        const auto empty = [&](Field end) { return texts_[end].trimmed().isEmpty(); };
+        if (empty(range.minimum) && empty(range.maximum)) {
+            continue;
+        }
+        std::optional<double> mm[2];
+        for (const Field end : {range.minimum, range.maximum}) {
+            const std::optional<double> value = millimetres(end);
+            if (empty(end)) {
+                flag(end, Problem::RuleHalfEmpty);
+            } else if (!value) {
+                flag(end, Problem::NotANumber);
+            } else if (*value <= 0 || (height && *value > *height * 10.0 + kRuleSlack)) {
+                flag(end, Problem::RuleOutOfRange);
+            } else {
+                mm[end == range.maximum] = value;
+            }
+        }
+        if (mm[0] && mm[1] && *mm[1] < *mm[0]) {
+            flag(range.maximum, Problem::RuleBelowMinimum);
+        }
     }
     return found;
 }

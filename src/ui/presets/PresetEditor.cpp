@@ -12,10 +12,18 @@
 #include "ui_PresetEditor.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QStyle>
 
 namespace {
 const char* const kInvalidProperty = "invalid";
+
+// The background popup's items, in order.
+constexpr std::array<std::pair<FormatRules::Background, const char*>, 3> kBackgrounds = {{
+    {FormatRules::Background::Light, "presetBackgroundLight"},
+    {FormatRules::Background::White, "presetBackgroundWhite"},
+    {FormatRules::Background::LightNotWhite, "presetBackgroundLightNotWhite"},
+}};
 
 QString problemKey(PresetForm::Problem problem) {
     switch (problem) {
@@ -35,6 +43,12 @@ QString problemKey(PresetForm::Problem problem) {
         return QStringLiteral("presetGuideNotAboveBottom");
     case PresetForm::Problem::OutsidePhoto:
         return QStringLiteral("presetGuideOutsidePhoto");
+    case PresetForm::Problem::RuleHalfEmpty:
+        return QStringLiteral("presetRuleHalfEmpty");
+    case PresetForm::Problem::RuleOutOfRange:
+        return QStringLiteral("presetRuleOutOfRange");
+    case PresetForm::Problem::RuleBelowMinimum:
+        return QStringLiteral("presetRuleBelowMinimum");
     case PresetForm::Problem::None:
         break;
     }
@@ -70,15 +84,18 @@ PresetEditor::~PresetEditor() = default;
 
 void PresetEditor::awakeFromNib() {
     using F = PresetForm;
-    fields_ = {ui_->presetName,       ui_->presetPrintWidth, ui_->presetPrintHeight,
-               ui_->presetFaceLeft,   ui_->presetFaceTop,    ui_->presetFaceRight,
-               ui_->presetFaceBottom, ui_->presetEyesLeft,   ui_->presetEyesTop,
-               ui_->presetEyesRight,  ui_->presetEyesBottom};
+    fields_ = {ui_->presetName,        ui_->presetPrintWidth,     ui_->presetPrintHeight,
+               ui_->presetFaceLeft,    ui_->presetFaceTop,        ui_->presetFaceRight,
+               ui_->presetFaceBottom,  ui_->presetEyesLeft,       ui_->presetEyesTop,
+               ui_->presetEyesRight,   ui_->presetEyesBottom,     ui_->presetHeadMinimum,
+               ui_->presetHeadMaximum, ui_->presetEyeLineMinimum, ui_->presetEyeLineMaximum};
+    // Both ends of a range go by the range's caption.
     captions_ = {
         ui_->presetNameLabel,       ui_->presetPrintWidthLabel, ui_->presetPrintHeightLabel,
         ui_->presetFaceLeftLabel,   ui_->presetFaceTopLabel,    ui_->presetFaceRightLabel,
         ui_->presetFaceBottomLabel, ui_->presetEyesLeftLabel,   ui_->presetEyesTopLabel,
-        ui_->presetEyesRightLabel,  ui_->presetEyesBottomLabel};
+        ui_->presetEyesRightLabel,  ui_->presetEyesBottomLabel, ui_->presetHeadHeightLabel,
+        ui_->presetHeadHeightLabel, ui_->presetEyeLineLabel,    ui_->presetEyeLineLabel};
     units_ = {nullptr,
               ui_->presetPrintWidthUnit,
               ui_->presetPrintHeightUnit,
@@ -89,7 +106,18 @@ void PresetEditor::awakeFromNib() {
               ui_->presetEyesLeftUnit,
               ui_->presetEyesTopUnit,
               ui_->presetEyesRightUnit,
-              ui_->presetEyesBottomUnit};
+              ui_->presetEyesBottomUnit,
+              nullptr,
+              ui_->presetHeadUnit,
+              nullptr,
+              ui_->presetEyeLineUnit};
+    for (const auto& [background, key] : kBackgrounds) {
+        ui_->presetBackground->addItem(QString::fromLatin1(key), int(background));
+    }
+    // A note, in the colour of the text fields' placeholders.
+    QPalette quiet = ui_->presetRulesHint->palette();
+    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+    ui_->presetRulesHint->setPalette(quiet);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int i = 0; i < F::kFieldCount; ++i) {
         marks_[i] = fields_[i]->addAction(warning, QLineEdit::TrailingPosition);
@@ -140,6 +168,8 @@ void PresetEditor::displayPreset() {
     ui_->presetIcon->setImage(attachedPreset_->iconData().isEmpty() ? nullptr
                                                                     : attachedPreset_->icon());
     ui_->presetPrintMask->setImage(attachedPreset_->mask());
+    ui_->presetBackground->setCurrentIndex(
+        ui_->presetBackground->findData(int(form_.background())));
     validateValues();
 }
 
@@ -147,18 +177,21 @@ void PresetEditor::readFields() {
     for (int i = 0; i < PresetForm::kFieldCount; ++i) {
         form_.setText(static_cast<PresetForm::Field>(i), fields_[i]->text());
     }
+    form_.setBackground(
+        static_cast<FormatRules::Background>(ui_->presetBackground->currentData().toInt()));
 }
 
 void PresetEditor::showForm() {
     const QString unit = KtObject::localizedString(
         form_.metric() ? QStringLiteral("centimetresUnit") : QStringLiteral("inchesUnit"));
+    const QString ruleUnit = KtObject::localizedString(QStringLiteral("presetRulesUnit"));
     for (int i = 0; i < PresetForm::kFieldCount; ++i) {
         const auto f = static_cast<PresetForm::Field>(i);
         if (fields_[i]->text() != form_.text(f)) {
             fields_[i]->setText(form_.text(f));
         }
         if (units_[i]) {
-            units_[i]->setText(unit);
+            units_[i]->setText(PresetForm::isRule(f) ? ruleUnit : unit);
         }
     }
 }
@@ -187,6 +220,7 @@ void PresetEditor::storePreset() {
     if (ui_->presetPrintMask->changed() && ui_->presetPrintMask->image()) {
         preset.setMask(*ui_->presetPrintMask->image());
     }
+    preset.setRules(form_.rules());
 }
 
 void PresetEditor::validateValues() {
@@ -238,10 +272,17 @@ QLineEdit* PresetEditor::field(PresetForm::Field field) const {
 
 QString PresetEditor::fieldName(PresetForm::Field field) const {
     const QString caption = bareCaption(captions_[field]);
+    if (PresetForm::isRule(field)) {
+        const bool minimum =
+            field == PresetForm::HeadMinimum || field == PresetForm::EyeLineMinimum;
+        return KtObject::localizedString(minimum ? QStringLiteral("presetRuleMinimumField")
+                                                 : QStringLiteral("presetRuleMaximumField"))
+            .arg(caption);
+    }
     QLabel* group = nullptr;
     if (field >= PresetForm::FaceLeft && field <= PresetForm::FaceBottom) {
         group = ui_->presetFaceLabel;
-    } else if (field >= PresetForm::EyesLeft) {
+    } else if (field >= PresetForm::EyesLeft && field <= PresetForm::EyesBottom) {
         group = ui_->presetEyesLabel;
     }
     if (!group) {
@@ -277,17 +318,37 @@ void PresetEditor::localizePanel() {
     for (const auto& [label, key] : edges) {
         KtObject::localize(label, QString::fromLatin1(key));
     }
+    KtObject::localize(ui_->presetHeadHeightLabel, QStringLiteral("presetHeadHeightLabel"));
+    KtObject::localize(ui_->presetEyeLineLabel, QStringLiteral("presetEyeLineLabel"));
+    KtObject::localize(ui_->presetHeadTo, QStringLiteral("presetRangeTo"));
+    KtObject::localize(ui_->presetEyeLineTo, QStringLiteral("presetRangeTo"));
+    KtObject::localize(ui_->presetBackgroundLabel, QStringLiteral("presetBackgroundLabel"));
+    KtObject::localize(ui_->presetRulesHint, QStringLiteral("presetRulesHint"));
+    for (int i = 0; i < int(kBackgrounds.size()); ++i) {
+        KtObject::localize(ui_->presetBackground, i, QString::fromLatin1(kBackgrounds[i].second));
+    }
+    const QString headHint = KtObject::localizedString(QStringLiteral("presetHeadHeightHint"));
+    const QString eyeLineHint = KtObject::localizedString(QStringLiteral("presetEyeLineHint"));
+    ui_->presetHeadHeightLabel->setToolTip(headHint);
+    ui_->presetEyeLineLabel->setToolTip(eyeLineHint);
+    // The ends of a range have no caption of their own: their names are read out instead.
+    for (const auto f : {PresetForm::HeadMinimum, PresetForm::HeadMaximum,
+                         PresetForm::EyeLineMinimum, PresetForm::EyeLineMaximum}) {
+        fields_[f]->setAccessibleName(fieldName(f));
+    }
     KtObject::localize(ui_->generalBox, QStringLiteral("generalLabel"));
     KtObject::localize(ui_->printAreaBox, QStringLiteral("printAreaLabel"));
     KtObject::localize(ui_->guidesBox, QStringLiteral("guidesLabel"));
+    KtObject::localize(ui_->rulesBox, QStringLiteral("presetRulesLabel"));
     KtObject::localize(ui_->cancelButton, QStringLiteral("cancelButton"));
     KtObject::localize(ui_->saveButton, QStringLiteral("saveButton"));
 
-    // The captions of the first two groups share one column width, so that their fields line
-    // up whatever the language.
-    const std::array<QLabel*, 5> column = {ui_->presetNameLabel, ui_->presetIconLabel,
+    // The captions of the groups laid out in rows share one column width, so that their fields
+    // line up whatever the language.
+    const std::array<QLabel*, 8> column = {ui_->presetNameLabel,       ui_->presetIconLabel,
                                            ui_->presetPrintWidthLabel, ui_->presetPrintHeightLabel,
-                                           ui_->presetPrintMaskLabel};
+                                           ui_->presetPrintMaskLabel,  ui_->presetHeadHeightLabel,
+                                           ui_->presetEyeLineLabel,    ui_->presetBackgroundLabel};
     int widest = 0;
     for (QLabel* label : column) {
         label->setMinimumWidth(0);

@@ -1,7 +1,8 @@
 #pragma once
 // The preset editor: a small window in which the user enters or changes one document format
-// (name, icon, print size, mask, face box and eyes band) in the display unit, and saves it
-// as a user preset. Each window owns itself and goes when it closes; several can be open.
+// (name, icon, print size, mask, face box and eyes band in the display unit; the format's
+// rules in millimetres) and saves it as a user preset. Each window owns itself and goes when it
+// closes; several can be open.
 
 #include "core/presets/PresetForm.h"
 
@@ -33,7 +34,7 @@ public:
 
     // Fills the fields from the preset, lengths in the display unit.
     void displayPreset();
-    // Writes the fields into the preset: name, icon, size, face box, eyes band, mask.
+    // Writes the fields into the preset: name, icon, size, face box, eyes band, mask, rules.
     void storePreset();
     // Marks the fields whose value is wrong, each with what is wrong as its tip.
     void validateValues();

@@ -1,12 +1,15 @@
 #include "core/platform/PropertyList.h"
 #include "core/platform/ResourceFolder.h"
 #include "core/presets/Preset.h"
+#include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -76,6 +79,83 @@ TEST_F(BuiltInPresets, CarryALegibleIconAndATransparentMask) {
         EXPECT_EQ(qAlpha(mask.pixel(mask.width() / 2, 0)), 0) << name;
         EXPECT_GT(qAlpha(mask.pixel(mask.width() / 2, 5)), 0) << name;
     }
+}
+
+std::shared_ptr<Preset> builtInFile(const std::vector<std::shared_ptr<Preset>>& all,
+                                    const QString& file) {
+    for (const auto& preset : all) {
+        if (QFileInfo(preset->filePath()).completeBaseName() == file) {
+            return preset;
+        }
+    }
+    return nullptr;
+}
+
+struct RulesRow {
+    const char* name; // the row's file
+    std::optional<MillimetreRange> head;
+    std::optional<MillimetreRange> eyes;
+    FormatRules::Background background;
+};
+
+void PrintTo(const RulesRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class BuiltInRules : public BuiltInPresets, public ::testing::WithParamInterface<RulesRow> {};
+
+TEST_P(BuiltInRules, AreTheFormatsOwn) {
+    const RulesRow& row = GetParam();
+    const auto preset = builtInFile(all, QString::fromLatin1(row.name));
+    ASSERT_TRUE(preset);
+    const FormatRules rules = preset->rules();
+    EXPECT_EQ(rules.headHeight, row.head);
+    EXPECT_EQ(rules.eyeLine, row.eyes);
+    EXPECT_EQ(rules.background, row.background);
+    EXPECT_EQ(preset->container().contains(AttributeKeys::kPresetRules), !rules.isEmpty());
+}
+
+using B = FormatRules::Background;
+const std::nullopt_t kNone = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BuiltInRules,
+    ::testing::Values(
+        RulesRow{"00-icao-35x45", MillimetreRange{32, 36}, MillimetreRange{22.5, 31.5}, B::Light},
+        // Stated in inches.
+        RulesRow{"01-us-passport-2x2in", MillimetreRange{25.4, 34.9}, MillimetreRange{28.6, 34.9},
+                 B::White},
+        RulesRow{"03-uk-passport-35x45", MillimetreRange{29, 34}, kNone, B::Light},
+        // Only an assumed head height and a band drawn on a template: nothing to keep.
+        RulesRow{"04-uk-driving-licence-35x45", kNone, kNone, B::Light},
+        RulesRow{"06-germany-35x45", MillimetreRange{32, 36}, MillimetreRange{22, 32}, B::Light},
+        RulesRow{"07-france-35x45", MillimetreRange{32, 36}, kNone, B::LightNotWhite},
+        RulesRow{"19-new-zealand-passport-35x45", MillimetreRange{32, 36}, kNone, B::LightNotWhite},
+        RulesRow{"23-brazil-passport-50x70", kNone, kNone, B::White},
+        // 70–80 % of the photo height.
+        RulesRow{"24-mexico-passport-35x45", MillimetreRange{31.5, 36}, kNone, B::White}),
+    NameOfParam());
+
+// Each rule agrees with the preset's guides: the face box is a head height the format
+// accepts, and the eyes band is the format's own where it states one.
+TEST_F(BuiltInPresets, RulesAgreeWithTheGuides) {
+    int withHead = 0;
+    for (const auto& preset : all) {
+        const std::string name = preset->name().toStdString();
+        const FormatRules rules = preset->rules();
+        const double heightMm = preset->printHeight() * 10.0;
+        if (rules.headHeight) {
+            ++withHead;
+            const double faceMm = (preset->faceTop() - preset->faceBottom()) * 10.0;
+            EXPECT_TRUE(rules.headHeight->contains(faceMm)) << name << ' ' << faceMm;
+            EXPECT_LE(rules.headHeight->maximum, heightMm) << name;
+        }
+        if (rules.eyeLine) {
+            EXPECT_NEAR(rules.eyeLine->minimum, preset->eyesBottom() * 10.0, 0.05) << name;
+            EXPECT_NEAR(rules.eyeLine->maximum, preset->eyesTop() * 10.0, 0.05) << name;
+        }
+    }
+    EXPECT_GE(withHead, 20);
 }
 
 } // namespace

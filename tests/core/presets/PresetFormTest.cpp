@@ -214,12 +214,78 @@ INSTANTIATE_TEST_SUITE_P(
                     true,
                     {{F::PrintWidth, P::NotANumber}}},
         ProblemCase{"EveryFieldInWindowOrder",
-                    {{F::EyesBottom, ""}, {F::FaceLeft, "?"}, {F::Name, ""}},
+                    {{F::EyeLineMaximum, "0"},
+                     {F::EyeLineMinimum, "0"},
+                     {F::EyesBottom, ""},
+                     {F::FaceLeft, "?"},
+                     {F::Name, ""}},
                     true,
                     {{F::Name, P::EmptyName},
                      {F::FaceLeft, P::NotANumber},
-                     {F::EyesBottom, P::EmptyLength}}}),
+                     {F::EyesBottom, P::EmptyLength},
+                     {F::EyeLineMinimum, P::RuleOutOfRange},
+                     {F::EyeLineMaximum, P::RuleOutOfRange}}},
+        ProblemCase{
+            "RuleBothEndsBlankIsNoRule", {{F::HeadMinimum, " "}, {F::HeadMaximum, ""}}, true, {}},
+        ProblemCase{
+            "RuleHalfEmpty", {{F::HeadMinimum, "32"}}, true, {{F::HeadMaximum, P::RuleHalfEmpty}}},
+        ProblemCase{"RuleMaximumBelowMinimum",
+                    {{F::HeadMinimum, "36"}, {F::HeadMaximum, "32"}},
+                    true,
+                    {{F::HeadMaximum, P::RuleBelowMinimum}}},
+        ProblemCase{"RuleOfOneValue", {{F::HeadMinimum, "34"}, {F::HeadMaximum, "34"}}, true, {}},
+        ProblemCase{"RuleNegative",
+                    {{F::EyeLineMinimum, "-22.5"}, {F::EyeLineMaximum, "31.5"}},
+                    true,
+                    {{F::EyeLineMinimum, P::RuleOutOfRange}}},
+        ProblemCase{"RuleUpToThePhotosHeight",
+                    {{F::EyeLineMinimum, "25.4"}, {F::EyeLineMaximum, "50.8"}},
+                    false,
+                    {}},
+        ProblemCase{"RuleAboveThePhotosHeight",
+                    {{F::EyeLineMinimum, "25.4"}, {F::EyeLineMaximum, "50.9"}},
+                    true,
+                    {{F::EyeLineMaximum, P::RuleOutOfRange}}},
+        ProblemCase{"RuleAboveATypedHeight",
+                    {{F::PrintHeight, "5"}, {F::HeadMinimum, "32"}, {F::HeadMaximum, "50.5"}},
+                    true,
+                    {{F::HeadMaximum, P::RuleOutOfRange}}},
+        ProblemCase{"RuleWithoutAHeightToCompare",
+                    {{F::PrintHeight, "x"}, {F::HeadMinimum, "32"}, {F::HeadMaximum, "460"}},
+                    true,
+                    {{F::PrintHeight, P::NotANumber}}}),
     NameOfParam());
+
+TEST(PresetForm, RulesShowInMillimetresWhateverTheUnitAndKeepTheirExactValues) {
+    auto preset = oddPreset();
+    const FormatRules rules{MillimetreRange{25.4, 34.9251}, MillimetreRange{28.5749, 34.9251},
+                            FormatRules::Background::LightNotWhite};
+    preset->setRules(rules);
+    for (const bool metric : {true, false}) {
+        PresetForm form(*preset, metric, kFrench);
+        EXPECT_EQ(form.text(F::HeadMinimum), QStringLiteral("25,4"));
+        EXPECT_EQ(form.text(F::EyeLineMinimum), QStringLiteral("28,57"));
+        EXPECT_EQ(form.rules(), rules) << "untouched, the rounding of the display stays out";
+        form.setMetric(!metric);
+        EXPECT_EQ(form.text(F::HeadMaximum), QStringLiteral("34,93"));
+        EXPECT_EQ(form.rules(), rules);
+        EXPECT_FALSE(form.centimetres(F::HeadMinimum)) << "a rule is no length of the display";
+        EXPECT_FALSE(form.millimetres(F::PrintHeight));
+    }
+
+    PresetForm edited(*preset, false, kEnglish);
+    edited.setText(F::HeadMaximum, QStringLiteral("35,5"));
+    edited.setText(F::EyeLineMinimum, QString());
+    edited.setText(F::EyeLineMaximum, QStringLiteral(" "));
+    edited.setBackground(FormatRules::Background::White);
+    EXPECT_FALSE(edited.firstProblem());
+    EXPECT_EQ(edited.rules(), (FormatRules{MillimetreRange{25.4, 35.5}, std::nullopt,
+                                           FormatRules::Background::White}));
+
+    const PresetForm without(*Preset::defaultPreset(), true, kEnglish);
+    EXPECT_TRUE(without.text(F::HeadMinimum).isEmpty());
+    EXPECT_TRUE(without.rules().isEmpty());
+}
 
 TEST(PresetForm, AcceptsEveryBuiltInPresetAsItIs) {
     TemporaryHome home;

@@ -168,4 +168,68 @@ TEST_F(PresetTest, ACopyIsAPreset) {
     EXPECT_EQ(copy->faceLeft(), 0.79f);
 }
 
+TEST_F(PresetTest, RulesSurviveTheFileAndRulesStatingNothingRemoveTheEntry) {
+    auto p = Preset::defaultPreset();
+    p->setName(QStringLiteral("Visa"));
+    const FormatRules rules{MillimetreRange{25.4, 34.9}, MillimetreRange{28.6, 34.9},
+                            FormatRules::Background::White};
+    p->setRules(rules);
+    ASSERT_TRUE(p->save());
+    auto back = Preset::initWithPath<Preset>(p->filePath());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->rules(), rules);
+    EXPECT_EQ(std::dynamic_pointer_cast<Preset>(back->copy())->rules(), rules);
+
+    back->setRules(FormatRules{});
+    ASSERT_TRUE(back->save());
+    EXPECT_FALSE(back->container().contains(AttributeKeys::kPresetRules));
+    EXPECT_FALSE(FileManager::contentsAtPath(back->filePath())->contains("presetRules"));
+    EXPECT_EQ(Preset::initWithPath<Preset>(back->filePath())->rules(), FormatRules{});
+}
+
+// A preset file as written before presets had rules, with the rules entry given as text.
+QByteArray presetFile(const QByteArray& rulesEntry) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\"><dict>"
+           "<key>AbstractResourceFileType</key><string>ftnpst</string>"
+           "<key>FTHeight</key><real>4.5</real><key>FTWidth</key><real>3.5</real>"
+           "<key>presetGuides</key><dict><key>Eyes</key><dict>"
+           "<key>bottom</key><real>2.25</real><key>left</key><real>0</real>"
+           "<key>right</key><real>3.5</real><key>top</key><real>3.15</real></dict></dict>"
+           "<key>presetName</key><string>Older</string>" +
+           rulesEntry + "<key>presetUUID</key><string>0123456789abcdef</string></dict></plist>\n";
+}
+
+TEST_F(PresetTest, FilesWithoutRulesOrWithMalformedOnesStillLoad) {
+    const MillimetreRange eyes{22.5, 31.5};
+    const std::vector<std::pair<QByteArray, FormatRules>> cases = {
+        {"", {}},
+        {"<key>presetRules</key><string>32-36</string>", {}},
+        {"<key>presetRules</key><array><real>32</real><real>36</real></array>", {}},
+        {"<key>presetRules</key><dict><key>headMin</key><string>32</string>"
+         "<key>headMax</key><true/><key>background</key><real>1</real></dict>",
+         {}},
+        {"<key>presetRules</key><dict><key>headMin</key><real>36</real>"
+         "<key>headMax</key><real>32</real><key>eyeLineMin</key><real>22.5</real>"
+         "<key>eyeLineMax</key><real>31.5</real></dict>",
+         {std::nullopt, eyes, FormatRules::Background::Light}},
+        {"<key>presetRules</key><dict><key>headMin</key><integer>-32</integer>"
+         "<key>headMax</key><integer>36</integer><key>background</key>"
+         "<string>lightNotWhite</string></dict>",
+         {std::nullopt, std::nullopt, FormatRules::Background::LightNotWhite}},
+    };
+    const QString path = home.filePath(QStringLiteral("Older.ftnpst"));
+    for (const auto& [entry, expected] : cases) {
+        ASSERT_TRUE(FileManager::createFileAtPath(path, presetFile(entry)));
+        const auto p = Preset::initWithPath<Preset>(path);
+        ASSERT_TRUE(p) << entry.toStdString();
+        EXPECT_EQ(p->name(), QStringLiteral("Older"));
+        EXPECT_EQ(p->printHeight(), 4.5f);
+        EXPECT_EQ(p->eyesTop(), 3.15f);
+        EXPECT_EQ(p->rules(), expected) << entry.toStdString();
+    }
+}
+
 } // namespace

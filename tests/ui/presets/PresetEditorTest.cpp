@@ -6,6 +6,7 @@
 #include "core/platform/Image.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
+#include "core/platform/ResourceFolder.h"
 #include "core/platform/UserDefaults.h"
 #include "core/presets/Preset.h"
 #include "support/NameOfParam.h"
@@ -15,6 +16,7 @@
 #include "ui/presets/ImageWell.h"
 #include "ui_PresetEditor.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -392,5 +394,147 @@ TEST_F(PresetEditorTest, AnEmptiedWellKeepsThePresetsPicture) {
     EXPECT_EQ(saved->maskData(), maskData);
     EXPECT_EQ(saved->iconData(), iconData);
 }
+
+// The built-in ICAO preset, copied as the editor's Duplicate does.
+std::shared_ptr<Preset> icaoCopy() {
+    ResourceFolder::setOverride(QString());
+    const auto all = Preset::presets();
+    EXPECT_FALSE(all.empty());
+    auto copy = std::static_pointer_cast<Preset>(all.front()->copy());
+    EXPECT_EQ(copy->name(), QStringLiteral("ICAO 35×45 mm"));
+    return copy;
+}
+
+TEST_F(PresetEditorTest, ShowsTheRulesInMillimetresInEitherUnit) {
+    for (const bool metric : {true, false}) {
+        setMetric(metric);
+        PresetEditor* editor = open(icaoCopy());
+        Ui::PresetEditor* ui = editor->outlets();
+        EXPECT_EQ(ui->presetHeadMinimum->text(), QStringLiteral("32"));
+        EXPECT_EQ(ui->presetHeadMaximum->text(), QStringLiteral("36"));
+        EXPECT_EQ(ui->presetEyeLineMinimum->text(), QStringLiteral("22.5"));
+        EXPECT_EQ(ui->presetEyeLineMaximum->text(), QStringLiteral("31.5"));
+        EXPECT_EQ(ui->presetHeadUnit->text(), QStringLiteral("mm"));
+        EXPECT_EQ(ui->presetEyeLineUnit->text(), QStringLiteral("mm"));
+        EXPECT_EQ(ui->presetBackground->currentText(), QStringLiteral("Plain and light"));
+        EXPECT_EQ(ui->presetHeadMaximum->accessibleName(), QStringLiteral("Head height (maximum)"));
+    }
+    // Another preset in the same window: fields it has no rules for are emptied.
+    PresetEditor* editor = open(icaoCopy());
+    auto france = Preset::presets()[7];
+    ASSERT_EQ(france->name(), QStringLiteral("France passport / ID card 35×45 mm"));
+    editor->setPreset(france);
+    Ui::PresetEditor* ui = editor->outlets();
+    EXPECT_EQ(ui->presetHeadMinimum->text(), QStringLiteral("32"));
+    EXPECT_TRUE(ui->presetEyeLineMinimum->text().isEmpty());
+    EXPECT_TRUE(ui->presetEyeLineMaximum->text().isEmpty());
+    EXPECT_EQ(ui->presetBackground->currentText(), QStringLiteral("Light, but not white"));
+    editor->setPreset(nullptr);
+    EXPECT_TRUE(ui->presetHeadMinimum->text().isEmpty());
+    EXPECT_EQ(ui->presetBackground->currentText(), QStringLiteral("Plain and light"));
+}
+
+TEST_F(PresetEditorTest, ADuplicateOfABuiltInPresetKeepsItsRulesAndTheirEdits) {
+    PresetEditor* editor = open(icaoCopy());
+    editor->regenerateUUID();
+    Ui::PresetEditor* ui = editor->outlets();
+    type(ui->presetName, QStringLiteral("Kept"));
+    ASSERT_TRUE(editor->save());
+    const auto kept = load(QStringLiteral("Kept"));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->rules(), (FormatRules{MillimetreRange{32, 36}, MillimetreRange{22.5, 31.5},
+                                          FormatRules::Background::Light}));
+
+    editor = open(icaoCopy());
+    editor->regenerateUUID();
+    ui = editor->outlets();
+    type(ui->presetName, QStringLiteral("Edited"));
+    type(ui->presetHeadMaximum, QStringLiteral("35,5"));
+    type(ui->presetEyeLineMinimum, QString());
+    type(ui->presetEyeLineMaximum, QString());
+    ui->presetBackground->setCurrentIndex(1);
+    ASSERT_TRUE(editor->save());
+    const auto edited = load(QStringLiteral("Edited"));
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->rules(), (FormatRules{MillimetreRange{32, 35.5}, std::nullopt,
+                                            FormatRules::Background::White}));
+
+    // Emptied of every rule, the preset loses the entry.
+    editor = open(edited);
+    ui = editor->outlets();
+    type(ui->presetHeadMinimum, QString());
+    type(ui->presetHeadMaximum, QString());
+    ui->presetBackground->setCurrentIndex(0);
+    ASSERT_TRUE(editor->save());
+    EXPECT_FALSE(bytesOf(userFile(QStringLiteral("Edited"))).contains("presetRules"));
+}
+
+struct RuleRefusal {
+    const char* name;
+    std::vector<std::pair<F::Field, QString>> texts;
+    F::Field wrong;
+    const char* message;
+};
+
+void PrintTo(const RuleRefusal& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PresetEditorRuleRefusal : public PresetEditorTest,
+                                public ::testing::WithParamInterface<RuleRefusal> {};
+
+TEST_P(PresetEditorRuleRefusal, WritesNothingAndSaysWhichEnd) {
+    const RuleRefusal& c = GetParam();
+    PresetEditor* editor = open(nullptr); // 5.08 cm high
+    for (const auto& [field, text] : c.texts) {
+        type(editor->field(field), text);
+    }
+    for (const auto f : {F::HeadMinimum, F::HeadMaximum, F::EyeLineMinimum, F::EyeLineMaximum}) {
+        EXPECT_EQ(editor->field(f)->property("invalid").toBool(), f == c.wrong) << f;
+    }
+    EXPECT_FALSE(editor->save());
+    const auto said = alerts();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].message, QString::fromUtf8(c.message));
+    EXPECT_EQ(editor->field(c.wrong)->toolTip(), said[0].message);
+    EXPECT_FALSE(FileManager::fileExistsAtPath(Preset::userPresetsPath()));
+    EXPECT_TRUE(editor->attachedPreset()->rules().isEmpty());
+
+    // Both ends emptied: no rule, and nothing wrong.
+    for (const auto& [field, text] : c.texts) {
+        type(editor->field(field), QString());
+    }
+    EXPECT_FALSE(editor->field(c.wrong)->property("invalid").toBool());
+    EXPECT_TRUE(editor->save());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PresetEditorRuleRefusal,
+    ::testing::Values(
+        RuleRefusal{"HalfARange",
+                    {{F::HeadMinimum, "32"}},
+                    F::HeadMaximum,
+                    "“Head height (maximum)” is empty. Enter both ends of the range, or leave "
+                    "both empty."},
+        RuleRefusal{"Reversed",
+                    {{F::EyeLineMinimum, "31.5"}, {F::EyeLineMaximum, "22.5"}},
+                    F::EyeLineMaximum,
+                    "“Eye line height (maximum)” must not be below the minimum of the range."},
+        RuleRefusal{"Negative",
+                    {{F::HeadMinimum, "-32"}, {F::HeadMaximum, "36"}},
+                    F::HeadMinimum,
+                    "“Head height (minimum)” must be more than 0 mm and at most the photo’s "
+                    "height."},
+        RuleRefusal{"TallerThanThePhoto",
+                    {{F::HeadMinimum, "32"}, {F::HeadMaximum, "51"}},
+                    F::HeadMaximum,
+                    "“Head height (maximum)” must be more than 0 mm and at most the photo’s "
+                    "height."},
+        RuleRefusal{"ThreeDecimals",
+                    {{F::EyeLineMinimum, "22.125"}, {F::EyeLineMaximum, "31.5"}},
+                    F::EyeLineMinimum,
+                    "“Eye line height (minimum)” is not a length. Enter a number with at most "
+                    "two decimals, such as 3.5."}),
+    NameOfParam());
 
 } // namespace
