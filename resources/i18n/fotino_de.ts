@@ -156,9 +156,11 @@ Commands:
   capture -o DATEI.tif [--frames N]
                            nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
                            standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -181,9 +183,11 @@ Befehle:
   capture -o DATEI.tif [--frames N]
                            nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
                            standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
-  print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
+  print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME]
+        [--cut-marks] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
-                           Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                           Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                           --cut-marks setzt feine Schnittmarken an die Ecken der Fotos
   --help                   zeigt diese Hilfe
   --version                zeigt die Version
 
@@ -800,6 +804,10 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="showAllMenu">
         <source>Show All</source>
         <translation>Alle einblenden</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Schnittmarken</translation>
     </message>
 </context>
 </TS>

@@ -156,9 +156,11 @@ Commands:
   capture -o FILE.tif [--frames N]
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -181,9 +183,11 @@ Commands:
   capture -o FILE.tif [--frames N]
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -800,6 +804,10 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="showAllMenu">
         <source>Show All</source>
         <translation>Show All</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Cut marks</translation>
     </message>
 </context>
 </TS>

@@ -156,9 +156,11 @@ Commands:
   capture -o FICHIER.tif [--frames N]
                             prend une photo avec la caméra (la N-ième image affichée,
                             12 par défaut : environ une seconde) et l’écrit en TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -181,9 +183,11 @@ Commandes :
   capture -o FICHIER.tif [--frames N]
                             prend une photo avec la caméra (la N-ième image affichée,
                             12 par défaut : environ une seconde) et l’écrit en TIFF
-  print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
+  print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM]
+        [--cut-marks] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
-                            papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                            papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm ;
+                            --cut-marks ajoute de fins traits de coupe aux coins des photos
   --help                    affiche cette aide
   --version                 affiche la version
 
@@ -800,6 +804,10 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="showAllMenu">
         <source>Show All</source>
         <translation>Tout afficher</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Traits de coupe</translation>
     </message>
 </context>
 </TS>

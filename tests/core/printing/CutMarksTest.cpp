@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kA4Area},
         SheetCase{"no interspace", arranged(kA4Area, 0, 6, {kPassport}), kA4Area},
         SheetCase{"a neighbour just off the edge line",
-                  {QRectF(0, 0, 50, 50), QRectF(60, 51, 50, 50)}, QRectF(-20, -20, 200, 200)}),
+                  {QRectF(0, 0, 50, 50), QRectF(60, 51, 50, 50)},
+                  QRectF(-20, -20, 200, 200)}),
     NameOfParam());
 
 TEST(CutMarks, TouchingPhotosAreMarkedOnlyOnTheirOuterSides) {
