@@ -160,8 +160,18 @@ Commands:
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOK.ftoct           öffnet die Ausschnittansicht des Dokuments in einem Fenster:
+                           sein Foto mit den Hilfslinien; das Bild lässt sich zur Probe
+                           verschieben (nichts wird gespeichert)
+  capture -o DATEI.tif [--frames N]
+                           nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
+                           standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -187,9 +197,11 @@ Befehle:
   capture -o DATEI.tif [--frames N]
                            nimmt ein Foto mit der Kamera auf (das N-te gezeigte Bild,
                            standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
-  print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME] DOK.ftoct...
+  print --pdf AUSGABE.pdf [--copies N] [--interspace PUNKTE] [--paper NAME]
+        [--cut-marks] DOK.ftoct...
                            druckt Exemplare der Dokumente auf einen Bogen in ein PDF;
-                           Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                           Papiere: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                           --cut-marks setzt feine Schnittmarken an die Ecken der Fotos
   --help                   zeigt diese Hilfe
   --version                zeigt die Version
 
@@ -978,6 +990,10 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="presetRuleBelowMinimum">
         <source>“%1” must not be below the minimum of the range.</source>
         <translation>„%1“ darf nicht unter dem Minimum des Bereichs liegen.</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Schnittmarken</translation>
     </message>
 </context>
 </TS>

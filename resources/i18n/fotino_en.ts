@@ -159,9 +159,11 @@ Commands:
   capture -o FILE.tif [--frames N]
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -187,9 +189,11 @@ Commands:
   capture -o FILE.tif [--frames N]
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
-  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -978,6 +982,10 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="presetRuleBelowMinimum">
         <source>“%1” must not be below the minimum of the range.</source>
         <translation>“%1” must not be below the minimum of the range.</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Cut marks</translation>
     </message>
 </context>
 </TS>

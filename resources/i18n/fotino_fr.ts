@@ -160,8 +160,18 @@ Commands:
                         take a picture with the camera (the Nth frame shown,
                         12 by default: about a second in) and write it as TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
+                        (PNG at 300 dpi by default; quality 0 to 1 for JPEG)
+  view DOC.ftoct            ouvre la vue de cadrage du document dans une fenêtre :
+                            sa photo avec les repères ; faites glisser l’image pour essayer
+                            un cadrage (rien n’est enregistré)
+  capture -o FICHIER.tif [--frames N]
+                            prend une photo avec la caméra (la N-ième image affichée,
+                            12 par défaut : environ une seconde) et l’écrit en TIFF
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
+        [--cut-marks] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
-                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                        papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
+                        --cut-marks adds thin marks at the photos' corners to cut along
   --help                show this help
   --version             show the version
 
@@ -187,9 +197,11 @@ Commandes :
   capture -o FICHIER.tif [--frames N]
                             prend une photo avec la caméra (la N-ième image affichée,
                             12 par défaut : environ une seconde) et l’écrit en TIFF
-  print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM] DOC.ftoct...
+  print --pdf SORTIE.pdf [--copies N] [--interspace POINTS] [--paper NOM]
+        [--cut-marks] DOC.ftoct...
                             imprime des exemplaires des documents sur une feuille PDF ;
-                            papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm
+                            papiers : A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm ;
+                            --cut-marks ajoute de fins traits de coupe aux coins des photos
   --help                    affiche cette aide
   --version                 affiche la version
 
@@ -978,6 +990,10 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="presetRuleBelowMinimum">
         <source>“%1” must not be below the minimum of the range.</source>
         <translation>« %1 » ne doit pas être inférieure au minimum de la plage.</translation>
+    </message>
+    <message id="cutMarksBox">
+        <source>Cut marks</source>
+        <translation>Traits de coupe</translation>
     </message>
 </context>
 </TS>

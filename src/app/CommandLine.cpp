@@ -159,7 +159,8 @@ int CommandLine::print(const QStringList& options, QTextStream& err) {
     const QCommandLineOption copiesOption = valued({QStringLiteral("copies")});
     const QCommandLineOption interspaceOption = valued({QStringLiteral("interspace")});
     const QCommandLineOption paperOption = valued({QStringLiteral("paper")});
-    parser.addOptions({pdfOption, copiesOption, interspaceOption, paperOption});
+    const QCommandLineOption cutMarksOption(QStringLiteral("cut-marks"));
+    parser.addOptions({pdfOption, copiesOption, interspaceOption, paperOption, cutMarksOption});
     if (const auto failed = parse(parser, options, err)) {
         return *failed;
     }
@@ -212,6 +213,8 @@ int CommandLine::print(const QStringList& options, QTextStream& err) {
     sheet.setPage(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()), true);
     sheet.setFotinos(fotinos);
     sheet.setCount(copies);
+    // Only when asked for: a script's sheet does not follow what the window last printed.
+    sheet.setCutMarks(parser.isSet(cutMarksOption));
     if (!sheet.writePDF(output)) {
         err << text("cliCannotWrite").arg(output) << Qt::endl;
         return Failure;

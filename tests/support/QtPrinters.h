@@ -1,6 +1,7 @@
 #pragma once
 // Readable failure messages for the Qt types the tests compare.
 
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -23,6 +24,11 @@ inline void PrintTo(const QSizeF& s, std::ostream* os) {
 }
 inline void PrintTo(const QRectF& r, std::ostream* os) {
     *os << '(' << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ')';
+}
+inline void PrintTo(const QLineF& l, std::ostream* os) {
+    PrintTo(l.p1(), os);
+    *os << " to ";
+    PrintTo(l.p2(), os);
 }
 inline void PrintTo(const QVariant& v, std::ostream* os) {
     *os << v.typeName() << ' ' << v.toString().toStdString();

@@ -8,6 +8,7 @@
 #include "core/platform/TemporaryName.h"
 #include "core/platform/Units.h"
 #include "core/platform/UserDefaults.h"
+#include "core/printing/CutMarks.h"
 #include "core/printing/PageGeometry.h"
 
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace {
 // The rectangle in the old text form of the platform, "{{x, y}, {w, h}}".
@@ -35,6 +37,10 @@ PrintSheet::PrintSheet(float interspace)
 float PrintSheet::storedInterspace(const UserDefaults& defaults) {
     return defaults.hasValueForKey(kInterspaceKey) ? defaults.floatForKey(kInterspaceKey)
                                                    : kDefaultInterspace;
+}
+
+bool PrintSheet::storedCutMarks(const UserDefaults& defaults) {
+    return defaults.boolForKey(kCutMarksKey);
 }
 
 void PrintSheet::setFotinos(const std::vector<std::shared_ptr<Fotino>>& fotinos) {
@@ -89,9 +95,42 @@ void PrintSheet::drawOptimizedPictures(GraphicsContext& context) const {
     }
 }
 
+std::vector<QLineF> PrintSheet::cutMarkLines() const {
+    if (!cutMarks_) {
+        return {};
+    }
+    std::vector<QRectF> photos;
+    for (const auto& placement : placements()) {
+        photos.emplace_back(placement.origin, placement.size);
+    }
+    return CutMarks::lines(photos, layoutRect_);
+}
+
+void PrintSheet::drawCutMarks(GraphicsContext& context) const {
+    const std::vector<QLineF> lines = cutMarkLines();
+    if (lines.empty()) {
+        return;
+    }
+    QPainterPath path;
+    for (const QLineF& line : lines) {
+        path.moveTo(line.p1());
+        path.lineTo(line.p2());
+    }
+    // The scaled-down preview draws them at least a screen pixel wide, so they show.
+    const QPointF perUnit = context.devicePixelsPerUnit();
+    const double pixel = perUnit.x() > 0 ? 1.0 / perUnit.x() : 0.0;
+    const double width =
+        context.isDrawingToScreen() ? std::max(CutMarks::kLineWidth, pixel) : CutMarks::kLineWidth;
+    context.saveGraphicsState();
+    context.setStrokeColor(Qt::black);
+    context.strokePath(path, width);
+    context.restoreGraphicsState();
+}
+
 void PrintSheet::draw(GraphicsContext& context) const {
     if (!context.isDrawingToScreen()) {
         drawOptimizedPictures(context);
+        drawCutMarks(context);
         return;
     }
     static const QImage pattern(QStringLiteral(":/images/margin.png"));
@@ -99,6 +138,7 @@ void PrintSheet::draw(GraphicsContext& context) const {
     context.setFillColor(Qt::white);
     context.fillRect(layoutRect_);
     drawOptimizedPictures(context);
+    drawCutMarks(context);
     context.setColor(Qt::black);
     context.frameRect(pageRect_, 1);
     context.setColor(QColor(0x99, 0x99, 0x99));

@@ -1,11 +1,13 @@
 #pragma once
 // One sheet of paper with copies of the chosen photos on it: the documents, the number of
-// copies of each, the interspace, the paper and its imageable area, and drawing it. The
+// copies of each, the interspace, whether cut marks go with them, the paper and its
+// imageable area, and drawing it. The
 // preview in the page layout window and every print (window or command line) draw through
 // it. One unit is one point on paper, y up.
 
 #include "core/printing/PrintArrangement.h"
 
+#include <QLineF>
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
@@ -22,9 +24,14 @@ public:
     static inline const QString kInterspaceKey = QStringLiteral("PRINT_INTERSPACE");
     static constexpr float kDefaultInterspace = 15.0f;
 
+    // The defaults key of whether the last print had cut marks.
+    static inline const QString kCutMarksKey = QStringLiteral("FTN_CutMarks");
+
     explicit PrintSheet(float interspace = kDefaultInterspace);
     // The interspace last printed with, or the default when there is none.
     static float storedInterspace(const UserDefaults& defaults);
+    // Whether the last print had cut marks; none before the first.
+    static bool storedCutMarks(const UserDefaults& defaults);
 
     const std::vector<std::shared_ptr<Fotino>>& fotinos() const { return fotinos_; }
     // Keeps a copy of the list and has every document render itself at once, so that the
@@ -36,6 +43,8 @@ public:
     void setCount(int count) { count_ = count; }
     float interspace() const { return interspace_; }
     void setInterspace(float interspace) { interspace_ = interspace; }
+    bool cutMarks() const { return cutMarks_; }
+    void setCutMarks(bool cutMarks) { cutMarks_ = cutMarks; }
 
     // The whole sheet, (0, 0, paper size), and the printer's imageable area on it. Each
     // setter writes its rectangle to the log.
@@ -55,8 +64,12 @@ public:
     std::vector<PrintArrangement::Placement> placements() const;
     // Draws every copy at its true size into the context.
     void drawOptimizedPictures(GraphicsContext& context) const;
-    // On screen the preview: the margins patterned, the imageable area white, the photos, the
-    // sheet framed in black and the imageable area in grey. Elsewhere only the photos.
+    // The cut marks of every copy, inside the imageable area (beyond it a printer prints
+    // nothing); none when the sheet has no cut marks.
+    std::vector<QLineF> cutMarkLines() const;
+    // On screen the preview: the margins patterned, the imageable area white, the photos and
+    // their cut marks, the sheet framed in black and the imageable area in grey. Elsewhere only
+    // the photos and their cut marks.
     void draw(GraphicsContext& context) const;
 
     // Prints the sheet as one page of a PDF file, written beside the path and moved over it
@@ -64,9 +77,12 @@ public:
     bool writePDF(const QString& path) const;
 
 private:
+    void drawCutMarks(GraphicsContext& context) const;
+
     std::vector<std::shared_ptr<Fotino>> fotinos_;
     int count_ = 0;
     QRectF pageRect_;
     QRectF layoutRect_;
     float interspace_;
+    bool cutMarks_ = false;
 };

@@ -53,6 +53,7 @@ PrintSheet PageLayout::printerLayout() const {
     sheet.setPage(info_->pageLayout(), printsToPdf(*info_));
     sheet.setFotinos(printLayout_->fotinos());
     sheet.setCount(printLayout_->count());
+    sheet.setCutMarks(printLayout_->cutMarks());
     return sheet;
 }
 

@@ -29,7 +29,7 @@ public:
     // the preview also takes the paper's shape.
     void calcPageRect(const std::shared_ptr<QPrinter>& settings, PrintLayout* layout);
     // The sheet to print: the paper and imageable area of the current settings, as they are
-    // now, with the preview's documents, copy count and interspace.
+    // now, with the preview's documents, copy count, interspace and cut marks.
     PrintSheet printerLayout() const;
     // Draws the sheet on the printer at true size, one point on the sheet a point on paper.
     static bool printSheet(const PrintSheet& sheet, QPrinter& printer);

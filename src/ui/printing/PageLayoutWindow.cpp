@@ -43,10 +43,13 @@ PageLayout* PageLayoutWindow::pageLayout() const {
 }
 
 void PageLayoutWindow::awakeFromNib() {
-    // The sheet starts with the interspace last printed with.
+    // The sheet starts with the interspace and cut marks last printed with.
     PrintLayout* preview = pageLayout()->printLayout();
-    preview->setInterspace(PrintSheet::storedInterspace(UserDefaults::standardUserDefaults()));
+    const UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    preview->setInterspace(PrintSheet::storedInterspace(defaults));
+    preview->setCutMarks(PrintSheet::storedCutMarks(defaults));
     ui_->interspaceSlider->setValue(static_cast<int>(preview->interspace()));
+    ui_->cutMarksBox->setChecked(preview->cutMarks());
     ui_->incrementalButton->setValue(4);
     numberFieldChanged();
     for (const QString& name : PageGeometry::paperNames()) {
@@ -55,6 +58,7 @@ void PageLayoutWindow::awakeFromNib() {
     connect(ui_->incrementalButton, &QSpinBox::valueChanged, this,
             &PageLayoutWindow::numberFieldChanged);
     connect(ui_->interspaceSlider, &QSlider::valueChanged, this, &PageLayoutWindow::setInterspace);
+    connect(ui_->cutMarksBox, &QCheckBox::toggled, this, &PageLayoutWindow::setCutMarks);
     connect(ui_->pageSetupButton, &QPushButton::clicked, this, &PageLayoutWindow::pageSetup);
     connect(ui_->printButton, &QPushButton::clicked, this, &PageLayoutWindow::print);
     connect(ui_->paperPopup, &QComboBox::activated, this, &PageLayoutWindow::paperSelected);
@@ -70,6 +74,10 @@ void PageLayoutWindow::setInterspace() {
     pageLayout()->printLayout()->setInterspace(static_cast<float>(ui_->interspaceSlider->value()));
     ui_->interspaceValue->setText(KtObject::localizedString(QStringLiteral("interspaceValue"))
                                       .arg(ui_->interspaceSlider->value()));
+}
+
+void PageLayoutWindow::setCutMarks() {
+    pageLayout()->printLayout()->setCutMarks(ui_->cutMarksBox->isChecked());
 }
 
 void PageLayoutWindow::pageSetup() {
@@ -113,14 +121,15 @@ void PageLayoutWindow::showPaper() {
     }
 }
 
-void PageLayoutWindow::storeInterspace() {
+void PageLayoutWindow::storePrintSettings() {
     UserDefaults& defaults = UserDefaults::standardUserDefaults();
     defaults.setFloat(pageLayout()->printLayout()->interspace(), PrintSheet::kInterspaceKey);
+    defaults.setBool(pageLayout()->printLayout()->cutMarks(), PrintSheet::kCutMarksKey);
     defaults.synchronize();
 }
 
 bool PageLayoutWindow::print() {
-    storeInterspace();
+    storePrintSettings();
     const std::shared_ptr<QPrinter> settings = pageLayout()->infos();
     if (!Panels::runPrintDialog(settings.get())) {
         return false;
@@ -139,6 +148,7 @@ void PageLayoutWindow::localizePanel() {
     KtObject::localize(ui_->pageSetupButton, QStringLiteral("pageSetupButton"));
     KtObject::localize(ui_->paperLabel, QStringLiteral("paperLabel"));
     KtObject::localize(ui_->interspaceLabel, QStringLiteral("interspaceLabel"));
+    KtObject::localize(ui_->cutMarksBox, QStringLiteral("cutMarksBox"));
     for (int i = 0; i < ui_->paperPopup->count(); ++i) {
         const QString name = ui_->paperPopup->itemData(i).toString();
         if (!name.isEmpty()) {

@@ -1,7 +1,7 @@
 #pragma once
 // The page layout window: the preview of one sheet with the ticked photos, the paper, the
-// number of copies of each photo, the space between photos, page setup and print. One
-// window a run, created on first use.
+// number of copies of each photo, the space between photos, cut marks, page setup and
+// print. One window a run, created on first use.
 
 #include <QWidget>
 #include <memory>
@@ -26,11 +26,13 @@ public:
     void numberFieldChanged();
     // The slider's value, in points, is the preview's interspace.
     void setInterspace();
+    // The check box's state is whether the preview has cut marks.
+    void setCutMarks();
     void pageSetup();
     // Chooses one of the known papers (also photo papers) without the page setup dialog.
     void paperSelected(int index);
-    // Writes the interspace to the defaults, then prints the sheet through the print dialog on
-    // the paper chosen there; answers whether anything was printed.
+    // Writes the interspace and cut marks to the defaults, then prints the sheet through the print
+    // dialog on the paper chosen there; answers whether anything was printed.
     bool print();
     void localizePanel();
 
@@ -41,8 +43,8 @@ private:
     PageLayoutWindow();
     void awakeFromNib();
     void showPaper();
-    // The last interspace printed with is where the next run starts.
-    void storeInterspace();
+    // The last interspace and cut marks printed with are where the next run starts.
+    void storePrintSettings();
 
     std::unique_ptr<Ui::PageLayout> ui_;
 };

@@ -31,6 +31,11 @@ void PrintLayout::setInterspace(float interspace) {
     update();
 }
 
+void PrintLayout::setCutMarks(bool cutMarks) {
+    sheet_.setCutMarks(cutMarks);
+    update();
+}
+
 void PrintLayout::setPageRect(const QRectF& rect) {
     sheet_.setPageRect(rect);
     update();

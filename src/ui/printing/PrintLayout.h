@@ -28,6 +28,8 @@ public:
     void setCount(int count);
     float interspace() const { return sheet_.interspace(); }
     void setInterspace(float interspace);
+    bool cutMarks() const { return sheet_.cutMarks(); }
+    void setCutMarks(bool cutMarks);
     QRectF pageRect() const { return sheet_.pageRect(); }
     void setPageRect(const QRectF& rect);
     QRectF layoutRect() const { return sheet_.layoutRect(); }

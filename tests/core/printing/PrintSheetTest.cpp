@@ -17,6 +17,23 @@ TEST(PrintSheet, StartsWithTheLastInterspaceOrFifteenPoints) {
     EXPECT_EQ(PrintSheet::storedInterspace(defaults), 22.5f);
 }
 
+TEST(PrintSheet, DrawsCutMarksWhenAskedAndOnlyWhereThePrinterPrints) {
+    TemporaryHome home;
+    PrintSheet sheet;
+    sheet.setPage(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()), true);
+    sheet.setFotinos({std::make_shared<Fotino>()});
+    sheet.setCount(3);
+    EXPECT_TRUE(sheet.cutMarkLines().empty());
+    sheet.setCutMarks(true);
+    const auto lines = sheet.cutMarkLines();
+    // Three photos in a row: four marks at each, but none left of the first one, which
+    // starts at the left edge of the imageable area.
+    EXPECT_EQ(lines.size(), 3u * 8 - 2);
+    for (const QLineF& line : lines) {
+        EXPECT_TRUE(sheet.layoutRect().contains(line.p2())) << ::testing::PrintToString(line);
+    }
+}
+
 TEST(PrintSheet, AnswersThePrintMachineryAndLogsItsRectangles) {
     PrintSheet sheet;
     QStringList lines;

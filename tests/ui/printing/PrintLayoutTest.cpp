@@ -38,12 +38,14 @@ TEST(PageLayout, PrintsTheSettingsPaperWithThePreviewsDocuments) {
     view.printLayout()->setFotinos({doc});
     view.printLayout()->setCount(3);
     view.printLayout()->setInterspace(20);
+    view.printLayout()->setCutMarks(true);
     // Changed behind the preview's back, as the print dialog does.
     view.infos()->setPageSize(QPageSize(QPageSize::Letter));
     view.infos()->setPageOrientation(QPageLayout::Landscape);
     const PrintSheet sheet = view.printerLayout();
     EXPECT_EQ(sheet.count(), 3);
     EXPECT_EQ(sheet.interspace(), 20.0f);
+    EXPECT_TRUE(sheet.cutMarks());
     ASSERT_EQ(sheet.fotinos().size(), 1u);
     EXPECT_EQ(sheet.pageRect(), QRectF(0, 0, 792, 612));
 }

@@ -9,11 +9,13 @@
 #include "ui/printing/PageLayout.h"
 #include "ui/printing/PageLayoutWindow.h"
 #include "ui/printing/PrintLayout.h"
+#include "ui_PageLayout.h"
 
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
 #include <queue>
@@ -92,15 +94,31 @@ protected:
     }
 
     QImage rasterize(const QString& pdf) {
+        // The photos lie in the top seven inches of the sheet.
+        return rasterize(pdf, {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-H"),
+                               QString::number(7 * kDpi)});
+    }
+
+    QImage rasterize(const QString& pdf, const QStringList& options) {
         const QString prefix = dir.filePath(QStringLiteral("page"));
         QProcess pdftoppm;
-        // The photos lie in the top seven inches of the sheet.
         pdftoppm.start(QStringLiteral("pdftoppm"),
-                       {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-H"),
-                        QString::number(7 * kDpi), QStringLiteral("-singlefile"), pdf, prefix});
+                       options + QStringList{QStringLiteral("-singlefile"), pdf, prefix});
         EXPECT_TRUE(pdftoppm.waitForFinished(60000));
         EXPECT_EQ(pdftoppm.exitCode(), 0) << pdftoppm.readAllStandardError().toStdString();
         return QImage(prefix + QStringLiteral(".ppm"));
+    }
+
+    // `fotino print` with the arguments, as a user would run it.
+    void print(const QStringList& arguments) {
+        QProcess fotino;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        fotino.setProcessEnvironment(env);
+        fotino.start(QStringLiteral(FOTINO_BINARY),
+                     QStringList{QStringLiteral("print")} + arguments);
+        ASSERT_TRUE(fotino.waitForFinished(60000));
+        ASSERT_EQ(fotino.exitCode(), 0) << fotino.readAllStandardError().toStdString();
     }
 
     // Four copies of a 3.5 x 4.5 cm photo and four of a 2 x 2 in one.
@@ -135,16 +153,9 @@ TEST_F(PrintToPdf, TheCommandLinePrintsTrueSizes) {
     const QString passport = framedDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red);
     const QString visa = framedDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue);
     const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
-    QProcess fotino;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    fotino.setProcessEnvironment(env);
-    fotino.start(QStringLiteral(FOTINO_BINARY),
-                 {QStringLiteral("print"), QStringLiteral("--pdf"), pdf, QStringLiteral("--paper"),
-                  QStringLiteral("Letter"), QStringLiteral("--copies"), QStringLiteral("4"),
-                  passport, visa});
-    ASSERT_TRUE(fotino.waitForFinished(60000));
-    ASSERT_EQ(fotino.exitCode(), 0) << fotino.readAllStandardError().toStdString();
+    ASSERT_NO_FATAL_FAILURE(
+        print({QStringLiteral("--pdf"), pdf, QStringLiteral("--paper"), QStringLiteral("Letter"),
+               QStringLiteral("--copies"), QStringLiteral("4"), passport, visa}));
     // Letter, a quarter inch kept free: the first row starts 18 + 15 points below the top.
     expectTwoDocumentsOfFourCopies(rasterize(pdf), 18, 33);
 }
@@ -223,6 +234,98 @@ TEST_F(PrintToPdf, ACancelledPrintWritesNothing) {
     Panels::clearTestHook();
     EXPECT_FALSE(QFile::exists(pdf));
     window->close();
+}
+
+// Cut marks at a print shop's everyday resolution. The photos are red or blue: the marks
+// are the only grey or black on the sheet.
+std::vector<QPoint> darkPixels(const QImage& page) {
+    std::vector<QPoint> dark;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) < 160) {
+                dark.emplace_back(x, y);
+            }
+        }
+    }
+    return dark;
+}
+
+TEST_F(PrintToPdf, CutMarksLieOffThePhotosAtEveryCornerAndOnlyWhenAskedFor) {
+    const QString passport = framedDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red);
+    const QString visa = framedDocument(QStringLiteral("Visa"), 5.08f, 5.08f, Qt::blue);
+    // Photos 8 points apart: the marks between them are stopped short of the next one.
+    const QStringList sheet = {QStringLiteral("--copies"),
+                               QStringLiteral("4"),
+                               QStringLiteral("--interspace"),
+                               QStringLiteral("8"),
+                               passport,
+                               visa};
+    const QString plainPdf = dir.filePath(QStringLiteral("plain.pdf"));
+    const QString markedPdf = dir.filePath(QStringLiteral("marked.pdf"));
+    ASSERT_NO_FATAL_FAILURE(print(QStringList{QStringLiteral("--pdf"), plainPdf} + sheet));
+    ASSERT_NO_FATAL_FAILURE(print(
+        QStringList{QStringLiteral("--pdf"), markedPdf, QStringLiteral("--cut-marks")} + sheet));
+    const QStringList at150 = {QStringLiteral("-r"), QStringLiteral("150")};
+    const QImage plain = rasterize(plainPdf, at150);
+    const QImage marked = rasterize(markedPdf, at150);
+    auto photos = regionsOf(plain, imagetest::isRed);
+    for (const QRect& r : regionsOf(plain, imagetest::isBlue)) {
+        photos.push_back(r);
+    }
+    ASSERT_EQ(photos.size(), 8u);
+    EXPECT_TRUE(darkPixels(plain).empty()) << "marks without --cut-marks";
+
+    const auto dark = darkPixels(marked);
+    int onPhotos = 0;
+    int offTheEdgeLines = 0;
+    for (const QPoint p : dark) {
+        bool onAnEdgeLine = false;
+        for (const QRect& r : photos) {
+            onPhotos += r.adjusted(-1, -1, 1, 1).contains(p) ? 1 : 0;
+            onAnEdgeLine = onAnEdgeLine || std::abs(p.x() - r.left()) <= 2 ||
+                           std::abs(p.x() - r.right()) <= 2 || std::abs(p.y() - r.top()) <= 2 ||
+                           std::abs(p.y() - r.bottom()) <= 2;
+        }
+        offTheEdgeLines += onAnEdgeLine ? 0 : 1;
+    }
+    EXPECT_EQ(onPhotos, 0);
+    EXPECT_EQ(offTheEdgeLines, 0) << "marks carry the photos' edges on";
+    for (const QRect& r : photos) {
+        EXPECT_EQ(marked.copy(r), plain.copy(r)) << "the photo is printed as it was";
+        for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+            // Within six points of the corner.
+            const QRect near(corner - QPoint(12, 12), QSize(25, 25));
+            EXPECT_GE(
+                std::count_if(dark.begin(), dark.end(), [&](QPoint p) { return near.contains(p); }),
+                6)
+                << "corner " << corner.x() << ", " << corner.y();
+        }
+    }
+}
+
+TEST_F(PrintToPdf, TheWindowsCutMarksBoxShowsThemInThePreviewAndIsStoredWhenPrinting) {
+    auto passport =
+        Fotino::initWithPath(framedDocument(QStringLiteral("Passport"), 3.5f, 4.5f, Qt::red));
+    PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
+    PrintLayout* preview = window->pageLayout()->printLayout();
+    preview->setFotinos({passport});
+    QCheckBox* box = window->outlets()->cutMarksBox;
+    box->setChecked(false);
+    const QImage without = preview->grab().toImage();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_TRUE(preview->cutMarks());
+    EXPECT_NE(preview->grab().toImage(), without);
+    Panels::setTestHook([&](const PanelRequest& request) {
+        request.printer->setOutputFormat(QPrinter::PdfFormat);
+        request.printer->setOutputFileName(dir.filePath(QStringLiteral("window.pdf")));
+        return 0;
+    });
+    EXPECT_TRUE(window->print());
+    Panels::clearTestHook();
+    window->close();
+    EXPECT_TRUE(PrintSheet::storedCutMarks(UserDefaults::standardUserDefaults()));
 }
 
 } // namespace
