@@ -145,6 +145,14 @@ Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
   presets               list the presets: name, size, built-in or user, path
+  new PICTURE... --preset NAME [--auto-frame] [--name N] [--folder DIR]
+                        make a document of each picture in the library with the
+                        preset (its name, or the file name of a built-in one);
+                        --auto-frame frames it on the face. One line a picture:
+                        name, path, head height and eye line in mm, and
+                        ok, outside or no face
+  check DOC.ftoct...    the same line for saved documents; exit code 1 when
+                        one is not ok
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
@@ -169,6 +177,13 @@ Commands:
                            standardmäßig 12: etwa eine Sekunde) und schreibt es als TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
         [--cut-marks] DOC.ftoct...
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
                         --cut-marks adds thin marks at the photos' corners to cut along
@@ -183,6 +198,14 @@ Befehle:
   list [--folder ORDNER]   listet die Dokumente der Bibliothek, eines pro Zeile:
                            Name, Größe und Pfad, durch Tabulatoren getrennt
   presets                  listet die Formate: Name, Größe, eingebaut oder eigen, Pfad
+  new BILD... --preset NAME [--auto-frame] [--name N] [--folder ORDNER]
+                           legt aus jedem Bild ein Dokument in der Bibliothek an,
+                           mit dem Format NAME (sein Name oder der Dateiname eines
+                           eingebauten); --auto-frame richtet es am Gesicht aus.
+                           Eine Zeile pro Bild: Name, Pfad, Kopfhöhe und Augenlinie
+                           in mm, dann ok, outside oder no face
+  check DOK.ftoct...       dieselbe Zeile für gespeicherte Dokumente; Exit-Code 1,
+                           wenn eines nicht ok ist
   render DOK.ftoct -o AUSGABE.png [--dpi N]
                            schreibt das fertige Foto als PNG (standardmäßig 300 dpi)
   export DOK.ftoct -o PFAD [--format tiff|jpeg|png] [--dpi N | --pixels BxH]
@@ -994,6 +1017,98 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="cutMarksBox">
         <source>Cut marks</source>
         <translation>Schnittmarken</translation>
+    </message>
+    <message id="cliNewUsage">
+        <source>fotino: new needs at least one picture and --preset NAME</source>
+        <translation>fotino: new braucht mindestens ein Bild und --preset NAME</translation>
+    </message>
+    <message id="cliCheckUsage">
+        <source>fotino: check needs at least one document</source>
+        <translation>fotino: check braucht mindestens ein Dokument</translation>
+    </message>
+    <message id="cliUnknownPreset">
+        <source>fotino: no preset is named “%1”; “fotino presets” lists them</source>
+        <translation>fotino: kein Format heißt „%1“; „fotino presets“ listet sie auf</translation>
+    </message>
+    <message id="cliUnreadablePicture">
+        <source>fotino: %1 is not a picture Fotino can read</source>
+        <translation>fotino: %1 ist kein Bild, das Fotino lesen kann</translation>
+    </message>
+    <message id="cliUnusableName">
+        <source>fotino: %1: “%2” cannot be the name of a document</source>
+        <translation>fotino: %1: „%2“ kann nicht der Name eines Dokuments sein</translation>
+    </message>
+    <message id="cliCannotSave">
+        <source>fotino: %1: cannot save its document in %2</source>
+        <translation>fotino: %1: sein Dokument kann nicht in %2 gespeichert werden</translation>
+    </message>
+    <message id="cliNoPicture">
+        <source>fotino: cannot read the picture of the document %1</source>
+        <translation>fotino: das Bild des Dokuments %1 kann nicht gelesen werden</translation>
+    </message>
+    <message id="batchImportMenu">
+        <source>Import Pictures…</source>
+        <translation>Bilder importieren …</translation>
+    </message>
+    <message id="batchImportWindow">
+        <source>Import Pictures</source>
+        <translation>Bilder importieren</translation>
+    </message>
+    <message id="batchImportIntro">
+        <source>Pictures chosen: %1. Each becomes a document of the library, named after its file.</source>
+        <translation>Gewählte Bilder: %1. Jedes wird ein Dokument der Bibliothek, benannt nach seiner Datei.</translation>
+    </message>
+    <message id="batchAutoFrame">
+        <source>Auto-frame on the face</source>
+        <translation>Automatisch auf das Gesicht ausrichten</translation>
+    </message>
+    <message id="batchImportButton">
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message id="batchPicturesFilter">
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message id="batchProgress">
+        <source>Importing “%1” (%2 of %3)…</source>
+        <translation>„%1“ wird importiert (%2 von %3) …</translation>
+    </message>
+    <message id="batchDone">
+        <source>Documents made: %1 of %2.</source>
+        <translation>Erstellte Dokumente: %1 von %2.</translation>
+    </message>
+    <message id="batchCancelled">
+        <source>Import cancelled. Documents made: %1 of %2.</source>
+        <translation>Import abgebrochen. Erstellte Dokumente: %1 von %2.</translation>
+    </message>
+    <message id="batchNoFace">
+        <source>No face found, framed as a new document (check them by hand):</source>
+        <translation>Kein Gesicht gefunden, wie ein neues Dokument zugeschnitten (bitte von Hand prüfen):</translation>
+    </message>
+    <message id="batchOutside">
+        <source>Outside the format’s rules:</source>
+        <translation>Außerhalb der Regeln des Formats:</translation>
+    </message>
+    <message id="batchFailed">
+        <source>Not imported:</source>
+        <translation>Nicht importiert:</translation>
+    </message>
+    <message id="batchUnreadable">
+        <source>not a picture Fotino can read</source>
+        <translation>kein Bild, das Fotino lesen kann</translation>
+    </message>
+    <message id="batchBadName">
+        <source>its name cannot name a document</source>
+        <translation>sein Name taugt nicht als Dokumentname</translation>
+    </message>
+    <message id="batchWriteFailed">
+        <source>could not be saved (is the disk full?)</source>
+        <translation>konnte nicht gespeichert werden (Datenträger voll?)</translation>
+    </message>
+    <message id="batchMore">
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 </TS>

@@ -145,6 +145,14 @@ Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
   presets               list the presets: name, size, built-in or user, path
+  new PICTURE... --preset NAME [--auto-frame] [--name N] [--folder DIR]
+                        make a document of each picture in the library with the
+                        preset (its name, or the file name of a built-in one);
+                        --auto-frame frames it on the face. One line a picture:
+                        name, path, head height and eye line in mm, and
+                        ok, outside or no face
+  check DOC.ftoct...    the same line for saved documents; exit code 1 when
+                        one is not ok
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
@@ -175,6 +183,14 @@ Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
   presets               list the presets: name, size, built-in or user, path
+  new PICTURE... --preset NAME [--auto-frame] [--name N] [--folder DIR]
+                        make a document of each picture in the library with the
+                        preset (its name, or the file name of a built-in one);
+                        --auto-frame frames it on the face. One line a picture:
+                        name, path, head height and eye line in mm, and
+                        ok, outside or no face
+  check DOC.ftoct...    the same line for saved documents; exit code 1 when
+                        one is not ok
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
@@ -986,6 +1002,98 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cutMarksBox">
         <source>Cut marks</source>
         <translation>Cut marks</translation>
+    </message>
+    <message id="cliNewUsage">
+        <source>fotino: new needs at least one picture and --preset NAME</source>
+        <translation>fotino: new needs at least one picture and --preset NAME</translation>
+    </message>
+    <message id="cliCheckUsage">
+        <source>fotino: check needs at least one document</source>
+        <translation>fotino: check needs at least one document</translation>
+    </message>
+    <message id="cliUnknownPreset">
+        <source>fotino: no preset is named “%1”; “fotino presets” lists them</source>
+        <translation>fotino: no preset is named “%1”; “fotino presets” lists them</translation>
+    </message>
+    <message id="cliUnreadablePicture">
+        <source>fotino: %1 is not a picture Fotino can read</source>
+        <translation>fotino: %1 is not a picture Fotino can read</translation>
+    </message>
+    <message id="cliUnusableName">
+        <source>fotino: %1: “%2” cannot be the name of a document</source>
+        <translation>fotino: %1: “%2” cannot be the name of a document</translation>
+    </message>
+    <message id="cliCannotSave">
+        <source>fotino: %1: cannot save its document in %2</source>
+        <translation>fotino: %1: cannot save its document in %2</translation>
+    </message>
+    <message id="cliNoPicture">
+        <source>fotino: cannot read the picture of the document %1</source>
+        <translation>fotino: cannot read the picture of the document %1</translation>
+    </message>
+    <message id="batchImportMenu">
+        <source>Import Pictures…</source>
+        <translation>Import Pictures…</translation>
+    </message>
+    <message id="batchImportWindow">
+        <source>Import Pictures</source>
+        <translation>Import Pictures</translation>
+    </message>
+    <message id="batchImportIntro">
+        <source>Pictures chosen: %1. Each becomes a document of the library, named after its file.</source>
+        <translation>Pictures chosen: %1. Each becomes a document of the library, named after its file.</translation>
+    </message>
+    <message id="batchAutoFrame">
+        <source>Auto-frame on the face</source>
+        <translation>Auto-frame on the face</translation>
+    </message>
+    <message id="batchImportButton">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="batchPicturesFilter">
+        <source>Pictures</source>
+        <translation>Pictures</translation>
+    </message>
+    <message id="batchProgress">
+        <source>Importing “%1” (%2 of %3)…</source>
+        <translation>Importing “%1” (%2 of %3)…</translation>
+    </message>
+    <message id="batchDone">
+        <source>Documents made: %1 of %2.</source>
+        <translation>Documents made: %1 of %2.</translation>
+    </message>
+    <message id="batchCancelled">
+        <source>Import cancelled. Documents made: %1 of %2.</source>
+        <translation>Import cancelled. Documents made: %1 of %2.</translation>
+    </message>
+    <message id="batchNoFace">
+        <source>No face found, framed as a new document (check them by hand):</source>
+        <translation>No face found, framed as a new document (check them by hand):</translation>
+    </message>
+    <message id="batchOutside">
+        <source>Outside the format’s rules:</source>
+        <translation>Outside the format’s rules:</translation>
+    </message>
+    <message id="batchFailed">
+        <source>Not imported:</source>
+        <translation>Not imported:</translation>
+    </message>
+    <message id="batchUnreadable">
+        <source>not a picture Fotino can read</source>
+        <translation>not a picture Fotino can read</translation>
+    </message>
+    <message id="batchBadName">
+        <source>its name cannot name a document</source>
+        <translation>its name cannot name a document</translation>
+    </message>
+    <message id="batchWriteFailed">
+        <source>could not be saved (is the disk full?)</source>
+        <translation>could not be saved (is the disk full?)</translation>
+    </message>
+    <message id="batchMore">
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
     </message>
 </context>
 </TS>

@@ -145,6 +145,14 @@ Commands:
   list [--folder DIR]   list the documents of the library, one a line:
                         name, size and path, separated by tabs
   presets               list the presets: name, size, built-in or user, path
+  new PICTURE... --preset NAME [--auto-frame] [--name N] [--folder DIR]
+                        make a document of each picture in the library with the
+                        preset (its name, or the file name of a built-in one);
+                        --auto-frame frames it on the face. One line a picture:
+                        name, path, head height and eye line in mm, and
+                        ok, outside or no face
+  check DOC.ftoct...    the same line for saved documents; exit code 1 when
+                        one is not ok
   render DOC.ftoct -o OUT.png [--dpi N]
                         write the finished photo as PNG (300 dpi by default)
   export DOC.ftoct -o PATH [--format tiff|jpeg|png] [--dpi N | --pixels WxH]
@@ -169,6 +177,13 @@ Commands:
                             12 par défaut : environ une seconde) et l’écrit en TIFF
   print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME]
         [--cut-marks] DOC.ftoct...
+  view DOC.ftoct        open the framing view of the document in a window:
+                        its photo with the guides; drag the picture to try a framing
+                        (nothing is saved)
+  capture -o FILE.tif [--frames N]
+                        take a picture with the camera (the Nth frame shown,
+                        12 by default: about a second in) and write it as TIFF
+  print --pdf OUT.pdf [--copies N] [--interspace POINTS] [--paper NAME] DOC.ftoct...
                         print copies of the documents on one sheet into a PDF;
                         papers: A4, Letter, A5, A6, 4x6in, 5x7in, 10x15cm, 13x18cm;
                         --cut-marks adds thin marks at the photos' corners to cut along
@@ -183,6 +198,14 @@ Commandes :
   list [--folder DOSSIER]   liste les documents de la bibliothèque, un par ligne :
                             nom, format et chemin, séparés par des tabulations
   presets                   liste les formats : nom, taille, intégré ou personnel, chemin
+  new IMAGE... --preset NOM [--auto-frame] [--name N] [--folder DOSSIER]
+                            crée un document de chaque image dans la bibliothèque
+                            avec le format NOM (son nom, ou le nom de fichier d’un
+                            format intégré) ; --auto-frame le cadre sur le visage.
+                            Une ligne par image : nom, chemin, hauteur de la tête
+                            et ligne des yeux en mm, puis ok, outside ou no face
+  check DOC.ftoct...        la même ligne pour des documents enregistrés ; code de
+                            sortie 1 si l’un n’est pas ok
   render DOC.ftoct -o SORTIE.png [--dpi N]
                             écrit la photo finie en PNG (300 dpi par défaut)
   export DOC.ftoct -o CHEMIN [--format tiff|jpeg|png] [--dpi N | --pixels LxH]
@@ -994,6 +1017,98 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="cutMarksBox">
         <source>Cut marks</source>
         <translation>Traits de coupe</translation>
+    </message>
+    <message id="cliNewUsage">
+        <source>fotino: new needs at least one picture and --preset NAME</source>
+        <translation>fotino : new attend au moins une image et --preset NOM</translation>
+    </message>
+    <message id="cliCheckUsage">
+        <source>fotino: check needs at least one document</source>
+        <translation>fotino : check attend au moins un document</translation>
+    </message>
+    <message id="cliUnknownPreset">
+        <source>fotino: no preset is named “%1”; “fotino presets” lists them</source>
+        <translation>fotino : aucun format ne s’appelle « %1 » ; « fotino presets » les liste</translation>
+    </message>
+    <message id="cliUnreadablePicture">
+        <source>fotino: %1 is not a picture Fotino can read</source>
+        <translation>fotino : %1 n’est pas une image que Fotino sait lire</translation>
+    </message>
+    <message id="cliUnusableName">
+        <source>fotino: %1: “%2” cannot be the name of a document</source>
+        <translation>fotino : %1 : « %2 » ne peut pas être le nom d’un document</translation>
+    </message>
+    <message id="cliCannotSave">
+        <source>fotino: %1: cannot save its document in %2</source>
+        <translation>fotino : %1 : impossible d’enregistrer son document dans %2</translation>
+    </message>
+    <message id="cliNoPicture">
+        <source>fotino: cannot read the picture of the document %1</source>
+        <translation>fotino : impossible de lire l’image du document %1</translation>
+    </message>
+    <message id="batchImportMenu">
+        <source>Import Pictures…</source>
+        <translation>Importer des images…</translation>
+    </message>
+    <message id="batchImportWindow">
+        <source>Import Pictures</source>
+        <translation>Importer des images</translation>
+    </message>
+    <message id="batchImportIntro">
+        <source>Pictures chosen: %1. Each becomes a document of the library, named after its file.</source>
+        <translation>Images choisies : %1. Chacune devient un document de la bibliothèque, nommé d’après son fichier.</translation>
+    </message>
+    <message id="batchAutoFrame">
+        <source>Auto-frame on the face</source>
+        <translation>Cadrer automatiquement sur le visage</translation>
+    </message>
+    <message id="batchImportButton">
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message id="batchPicturesFilter">
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message id="batchProgress">
+        <source>Importing “%1” (%2 of %3)…</source>
+        <translation>Importation de « %1 » (%2 sur %3)…</translation>
+    </message>
+    <message id="batchDone">
+        <source>Documents made: %1 of %2.</source>
+        <translation>Documents créés : %1 sur %2.</translation>
+    </message>
+    <message id="batchCancelled">
+        <source>Import cancelled. Documents made: %1 of %2.</source>
+        <translation>Importation annulée. Documents créés : %1 sur %2.</translation>
+    </message>
+    <message id="batchNoFace">
+        <source>No face found, framed as a new document (check them by hand):</source>
+        <translation>Aucun visage trouvé, cadrées comme un nouveau document (à vérifier à la main) :</translation>
+    </message>
+    <message id="batchOutside">
+        <source>Outside the format’s rules:</source>
+        <translation>Hors des règles du format :</translation>
+    </message>
+    <message id="batchFailed">
+        <source>Not imported:</source>
+        <translation>Non importées :</translation>
+    </message>
+    <message id="batchUnreadable">
+        <source>not a picture Fotino can read</source>
+        <translation>image que Fotino ne sait pas lire</translation>
+    </message>
+    <message id="batchBadName">
+        <source>its name cannot name a document</source>
+        <translation>son nom ne peut pas nommer un document</translation>
+    </message>
+    <message id="batchWriteFailed">
+        <source>could not be saved (is the disk full?)</source>
+        <translation>enregistrement impossible (disque plein ?)</translation>
+    </message>
+    <message id="batchMore">
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 </TS>

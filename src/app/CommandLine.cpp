@@ -2,12 +2,15 @@
 
 #include "app/FramingWindow.h"
 #include "app/Version.h"
+#include "core/analysis/FaceFinder.h"
+#include "core/analysis/PictureImport.h"
 #include "core/capture/CaptureFile.h"
 #include "core/capture/CaptureSession.h"
 #include "core/capture/CaptureSource.h"
 #include "core/document/DisplayUnits.h"
 #include "core/document/DocumentExport.h"
 #include "core/document/DocumentLibrary.h"
+#include "core/document/DocumentStorage.h"
 #include "core/document/Fotino.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
@@ -52,10 +55,10 @@ QCommandLineOption valued(const QStringList& names) {
 
 namespace {
 const QStringList& commandWords() {
-    static const QStringList words = {QStringLiteral("list"),   QStringLiteral("presets"),
-                                      QStringLiteral("print"),  QStringLiteral("render"),
-                                      QStringLiteral("export"), QStringLiteral("view"),
-                                      QStringLiteral("help")};
+    static const QStringList words = {
+        QStringLiteral("list"),   QStringLiteral("presets"), QStringLiteral("print"),
+        QStringLiteral("render"), QStringLiteral("export"),  QStringLiteral("view"),
+        QStringLiteral("help"),   QStringLiteral("new"),     QStringLiteral("check")};
     return words;
 }
 } // namespace
@@ -114,6 +117,12 @@ int CommandLine::run(const QStringList& arguments, QTextStream& out, QTextStream
     if (command == QLatin1String("capture")) {
         return capture(words.mid(1), err);
     }
+    if (command == QLatin1String("new")) {
+        return newDocuments(words.mid(1), out, err);
+    }
+    if (command == QLatin1String("check")) {
+        return check(words.mid(1), out, err);
+    }
     if (command == QLatin1String("view")) {
         int exitCode = Failure;
         const auto fotino = documentToView(arguments, err, &exitCode);
@@ -128,7 +137,8 @@ bool CommandLine::opensWindow(const QStringList& arguments) {
 
 bool CommandLine::drawsPictures(const QStringList& arguments) {
     static const QStringList drawing = {QStringLiteral("render"), QStringLiteral("print"),
-                                        QStringLiteral("export")};
+                                        QStringLiteral("export"), QStringLiteral("new"),
+                                        QStringLiteral("check")};
     return arguments.size() > 1 && drawing.contains(arguments.at(1));
 }
 
@@ -505,6 +515,90 @@ int CommandLine::presets(const QStringList& options, QTextStream& out, QTextStre
     }
     out.flush();
     return Success;
+}
+
+int CommandLine::newDocuments(const QStringList& options, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption presetOption = valued({QStringLiteral("preset")});
+    const QCommandLineOption autoFrameOption(QStringLiteral("auto-frame"));
+    const QCommandLineOption nameOption = valued({QStringLiteral("name")});
+    const QCommandLineOption folderOption = valued({QStringLiteral("folder")});
+    parser.addOptions({presetOption, autoFrameOption, nameOption, folderOption});
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    const QStringList pictures = parser.positionalArguments();
+    if (pictures.isEmpty() || !parser.isSet(presetOption)) {
+        return usageError(text("cliNewUsage"), err);
+    }
+    const QString name = parser.value(nameOption);
+    if (parser.isSet(nameOption) && !DocumentStorage::isUsableName(name)) {
+        return usageError(text("cliBadValue").arg(QStringLiteral("--name"), name), err);
+    }
+    const auto preset = PictureImport::presetNamed(parser.value(presetOption), Preset::presets());
+    if (!preset) {
+        err << text("cliUnknownPreset").arg(parser.value(presetOption)) << Qt::endl;
+        return UsageError;
+    }
+    const QString folder =
+        parser.isSet(folderOption)
+            ? parser.value(folderOption)
+            : DocumentLibrary::documentsFolder(UserDefaults::standardUserDefaults());
+
+    const FaceFinder finder;
+    PictureImport import(folder, *preset, finder);
+    import.setAutoFrame(parser.isSet(autoFrameOption));
+    import.setName(name);
+    int exitCode = Success;
+    for (const QString& picture : pictures) {
+        const PictureImport::Outcome made = import.importPicture(picture);
+        switch (made.failure) {
+        case PictureImport::Failure::None:
+            out << PictureImport::reportLine(made) << Qt::endl;
+            continue;
+        case PictureImport::Failure::UnreadablePicture:
+        case PictureImport::Failure::UnreadableDocument:
+            err << text("cliUnreadablePicture").arg(picture) << Qt::endl;
+            break;
+        case PictureImport::Failure::UnusableName:
+            err << text("cliUnusableName").arg(picture, oneLine(made.name)) << Qt::endl;
+            break;
+        case PictureImport::Failure::WriteFailed:
+            err << text("cliCannotSave").arg(picture, folder) << Qt::endl;
+            break;
+        }
+        exitCode = Failure;
+    }
+    return exitCode;
+}
+
+int CommandLine::check(const QStringList& options, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    if (const auto failed = parse(parser, options, err)) {
+        return *failed;
+    }
+    const QStringList documents = parser.positionalArguments();
+    if (documents.isEmpty()) {
+        return usageError(text("cliCheckUsage"), err);
+    }
+    const FaceFinder finder;
+    int exitCode = Success;
+    for (const QString& document : documents) {
+        const PictureImport::Outcome checked = PictureImport::check(document, finder);
+        if (checked.failure == PictureImport::Failure::UnreadableDocument) {
+            err << text("cliUnreadableDocument").arg(document) << Qt::endl;
+            exitCode = Failure;
+        } else if (!checked.succeeded()) {
+            err << text("cliNoPicture").arg(document) << Qt::endl;
+            exitCode = Failure;
+        } else {
+            out << PictureImport::reportLine(checked) << Qt::endl;
+            if (checked.report.status() != QLatin1String("ok")) {
+                exitCode = Failure;
+            }
+        }
+    }
+    return exitCode;
 }
 
 std::shared_ptr<Fotino> CommandLine::documentToView(const QStringList& arguments, QTextStream& err,

@@ -1,7 +1,7 @@
 #pragma once
 // The command line: `fotino list [--folder DIR]`, `presets`, `render`, `print`, `export`,
-// `view`, `capture`, `--help`, `--version`. Only `view` needs a display (it shows a window).
-// Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
+// `view`, `capture`, `new`, `check`, `--help`, `--version`. Only `view` needs a display (it shows a
+// window). Exit codes: 0 success, 1 failure (one line on the error stream), 2 usage error.
 
 #include <QStringList>
 #include <QTextStream>
@@ -42,6 +42,11 @@ private:
     static int exportPhoto(const QStringList& options, QTextStream& out, QTextStream& err);
     // `capture -o FILE.tif [--frames N]`: the Nth frame the camera shows, unmirrored, as TIFF.
     static int capture(const QStringList& options, QTextStream& err);
+    // `new PICTURE... --preset NAME [--auto-frame] [--name N] [--folder DIR]`: a document of
+    // each picture in the library, one report line each; 1 when a picture failed.
+    static int newDocuments(const QStringList& options, QTextStream& out, QTextStream& err);
+    // `check DOC.ftoct...`: the report line of each document; 1 when one is not "ok".
+    static int check(const QStringList& options, QTextStream& out, QTextStream& err);
     static int usageError(const QString& detail, QTextStream& err);
     // Parses the options of a command; none when they parse, else the usage error answered.
     static std::optional<int> parse(QCommandLineParser& parser, const QStringList& options,

@@ -1,6 +1,8 @@
 #include "app/Controller.h"
 
 #include "app/About.h"
+#include "app/BatchImport.h"
+#include "app/BatchImportWindow.h"
 #include "app/PictureListModel.h"
 #include "app/PreferenceWindow.h"
 #include "app/VersionChecker.h"
@@ -29,8 +31,11 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QMainWindow>
 #include <QShortcut>
+#include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 Controller* theController = nullptr;
@@ -144,6 +149,7 @@ void Controller::connectCommands() {
     connect(ui_->deleteMenu, &QAction::triggered, this, &Controller::deleteSelection);
     connect(ui_->exportMenu, &QAction::triggered, this, &Controller::exportSelection);
     connect(ui_->webcamMenu, &QAction::triggered, this, &Controller::importWebcam);
+    connect(ui_->batchImportMenu, &QAction::triggered, this, &Controller::batchImport);
     // From the keyboard: Return opens the highlighted photo, Space ticks it.
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
         connect(new QShortcut(key, ui_->picturesTableView, nullptr, nullptr, Qt::WidgetShortcut),
@@ -367,6 +373,44 @@ IG_Controller* Controller::webcam() const {
     return webcam_;
 }
 
+void Controller::batchImport() {
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    }
+    const QString pictures = KtObject::localizedString(QStringLiteral("batchPicturesFilter")) +
+                             QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                             QLatin1Char(')');
+    const QStringList chosen = Panels::runOpenPanelForFiles(
+        KtObject::localizedString(QStringLiteral("batchImportWindow")),
+        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), {pictures});
+    if (chosen.isEmpty()) {
+        return;
+    }
+    auto* window = new BatchImportWindow(static_cast<int>(chosen.size()), mainWindow_.get());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::accepted, this, [this, window, chosen] {
+        const auto preset = window->preset();
+        if (!preset) {
+            return;
+        }
+        auto* import = new BatchImport(chosen, *preset, window->autoFrame(),
+                                       DocumentLibrary::documentsFolder(ud_), mainWindow_.get());
+        connect(import, &BatchImport::finished, this, [this, import] {
+            refreshPictureList();
+            const BatchImport::Summary summary = import->summary();
+            import->deleteLater();
+            // Asked once the import has returned to the event loop.
+            QTimer::singleShot(0, this, [summary] {
+                Panels::runInformation(summary.message, summary.informativeText,
+                                       summary.detailedText, QStringLiteral("OK"));
+            });
+        });
+        import->start();
+    });
+    window->open();
+}
+
 void Controller::openEditorWithPicture(const QString& path) {
     // A new photo with the captured picture; its name stays the new document's own.
     adopt(PictureSettingsWindow::pictureSettingsWindow())->loadImage(path);
@@ -397,6 +441,7 @@ void Controller::localizePanel() {
     KtObject::localize(ui_->newMenu, QStringLiteral("newMenu"));
     KtObject::localize(ui_->editPictureMenu, QStringLiteral("editPictureMenu"));
     KtObject::localize(ui_->webcamMenu, QStringLiteral("webcamMenu"));
+    KtObject::localize(ui_->batchImportMenu, QStringLiteral("batchImportMenu"));
     KtObject::localize(ui_->pageSetupMenu, QStringLiteral("pageSetupMenu"));
     KtObject::localize(ui_->printMenu, QStringLiteral("printMenu"));
     KtObject::localize(ui_->exportMenu, QStringLiteral("exportMenu"));

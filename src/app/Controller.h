@@ -70,6 +70,9 @@ public:
     void sheetDidEnd(int returnCode);
     // The running capture, from its start until its sheet ends.
     IG_Controller* webcam() const;
+    // Pictures chosen in an open panel become documents of the library, with the preset and
+    // framing chosen in a dialog, behind a progress that can be cancelled; a summary follows.
+    void batchImport();
 
     const std::vector<std::shared_ptr<Fotino>>& pictureList() const { return pictureList_; }
     const QSet<QString>& selectedPictureName() const { return selectedPictureName_; }

@@ -2,6 +2,7 @@
 // box and tab, and nowhere a key of the string table in place of its text.
 
 #include "app/About.h"
+#include "app/BatchImportWindow.h"
 #include "app/Controller.h"
 #include "app/PreferenceWindow.h"
 #include "core/platform/StringTable.h"
@@ -182,6 +183,8 @@ TEST_P(WindowTexts, EveryControlOfEveryWindowHasItsText) {
     About* about = About::about();
     about->localizePanel();
     walker.walk(about);
+    BatchImportWindow batchImport(3, nullptr);
+    walker.walk(&batchImport);
     ImageOptions::sharedImageOptions()->localizePanel();
     walker.walk(ImageOptions::sharedImageOptions()->optionsView(), false);
 

@@ -99,3 +99,31 @@ std::optional<QString> Panels::runOpenPanel(const QString& title, const QString&
     }
     return chosen;
 }
+
+QStringList Panels::runOpenPanelForFiles(const QString& title, const QString& directory,
+                                         const QStringList& nameFilters) {
+    QStringList chosen;
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::Open;
+    request.title = title;
+    request.directory = directory;
+    request.nameFilters = nameFilters;
+    request.multipleSelection = true;
+    request.chosenPaths = &chosen;
+    if (run(request) != 0) {
+        return {};
+    }
+    return chosen;
+}
+
+void Panels::runInformation(const QString& message, const QString& informativeText,
+                            const QString& detailedText, const QString& okButton) {
+    PanelRequest request;
+    request.kind = PanelRequest::Kind::Alert;
+    request.message = message;
+    request.informativeText = informativeText;
+    request.detailedText = detailedText;
+    request.informational = true;
+    request.buttons = {okButton};
+    run(request);
+}

@@ -25,10 +25,16 @@ struct PanelRequest {
     // Open panel: the same folder and chosen path, and the files it offers ("Pictures (*.png
     // *.jpg)"); its title is the title.
     QStringList nameFilters;
+    // Open panel for several files: they go into chosenPaths instead.
+    bool multipleSelection = false;
+    QStringList* chosenPaths = nullptr;
     QString title;
     QString message;
     QString informativeText;
     QStringList buttons; // the first is the default button
+    // Alert: a report rather than a warning, with a longer text shown on request.
+    bool informational = false;
+    QString detailedText;
 };
 
 class Panels {
@@ -52,6 +58,12 @@ public:
     // An open panel for one existing file; the chosen path, or none when cancelled.
     static std::optional<QString> runOpenPanel(const QString& title, const QString& directory,
                                                const QStringList& nameFilters);
+    // An open panel for several existing files; the chosen paths, none when cancelled.
+    static QStringList runOpenPanelForFiles(const QString& title, const QString& directory,
+                                            const QStringList& nameFilters);
+    // A report with one "OK" button: a message, a text below it, and details on request.
+    static void runInformation(const QString& message, const QString& informativeText,
+                               const QString& detailedText, const QString& okButton);
 
 private:
     static int run(const PanelRequest& request);

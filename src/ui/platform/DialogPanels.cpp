@@ -15,7 +15,7 @@
 namespace {
 int showAlert(const PanelRequest& request) {
     QMessageBox box(QApplication::activeWindow());
-    box.setIcon(QMessageBox::Warning);
+    box.setIcon(request.informational ? QMessageBox::Information : QMessageBox::Warning);
     box.setWindowTitle(request.title.isEmpty() ? QApplication::applicationDisplayName()
                                                : request.title);
     box.setText(request.title.isEmpty()
@@ -25,6 +25,9 @@ int showAlert(const PanelRequest& request) {
         box.setInformativeText(request.message);
     } else if (!request.informativeText.isEmpty()) {
         box.setInformativeText(request.informativeText);
+    }
+    if (!request.detailedText.isEmpty()) {
+        box.setDetailedText(request.detailedText);
     }
     QList<QAbstractButton*> buttons;
     for (int i = 0; i < request.buttons.size(); ++i) {
@@ -73,12 +76,16 @@ int showSavePanel(const PanelRequest& request) {
 int showOpenPanel(const PanelRequest& request) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(request.multipleSelection ? QFileDialog::ExistingFiles
+                                                 : QFileDialog::ExistingFile);
     if (!request.nameFilters.isEmpty()) {
         dialog.setNameFilters(request.nameFilters);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return -1;
+    }
+    if (request.chosenPaths) {
+        *request.chosenPaths = dialog.selectedFiles();
     }
     if (request.chosenPath) {
         *request.chosenPath = dialog.selectedFiles().constFirst();
