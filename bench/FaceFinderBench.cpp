@@ -42,8 +42,7 @@ const FaceFinder& finder() {
     return instance;
 }
 
-void Find(benchmark::State& state, QSize size, bool withFace, QImage::Format format,
-          int threads) {
+void Find(benchmark::State& state, QSize size, bool withFace, QImage::Format format, int threads) {
     const QImage picture = photo(size, withFace, format);
     if (!finder().isReady()) {
         state.SkipWithError("no cascades");

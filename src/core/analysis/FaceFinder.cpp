@@ -38,18 +38,23 @@ constexpr int kSmallestFacePixels = 24;
 // The eyes are looked for in the upper part of the face box, copied from the picture itself
 // so that this many pixels span the face's width.
 constexpr int kEyeSearchWidth = 128;
-// An eye's box spans about a quarter of the face's width; none is larger than this.
-constexpr int kLargestEye = kEyeSearchWidth * 4 / 10;
+// Two eyes look this alike mirrored, less their unlikeness, when the search may stop; below
+// the second, they are not taken for a pair.
+constexpr double kAlikeEyes = 0.6;
+constexpr double kPairedEyes = 0.4;
+// An eye's box spans about a fifth to a quarter of the face's width; none is larger than this.
+constexpr int kLargestEye = kEyeSearchWidth * 32 / 100;
 
 // Chin and crown from the eye line, in eye distances along the face's axis. Fitted on two
 // portraits measured by hand (tests/data/portraits/SOURCES.md), each as it is and in seven
 // variants (mirrored, shrunk, enlarged, on larger canvases, turned by Exif, tilted): as the
-// finder measures the eyes, the chin sat 1.72 and 1.59 eye distances below the eye line on
-// average, the top of the skull 1.75 and 1.62 above (on the first the hair's thickness judged
-// at the sides of the head, on the second hidden by a cap, so weighed half). Every variant's
-// chin and crown then lie within 4.2 % of the head's height of the measured ones. Adult head
-// proportions agree: eyes near halfway, the head some 3.4 eye distances high.
-constexpr double kChinBelowEyes = 1.66;
+// finder measures the eyes, the chin sat 1.72 and 1.61 eye distances below the eye line, the
+// top of the skull 1.75 and 1.62 above (on the first the hair's thickness judged at the sides
+// of the head, on the second hidden by a cap, so weighed half). Every variant's chin and crown
+// then lie within 3.5 % of the head's height of the measured ones; the two people differ by
+// about that much. Adult head proportions agree: eyes near halfway, the head some 3.4 eye
+// distances high.
+constexpr double kChinBelowEyes = 1.67;
 constexpr double kCrownAboveEyes = 1.71;
 
 // The cascade data folders beside or below a folder.
@@ -232,49 +237,53 @@ std::optional<double> unlikeness(cv::Point2d left, cv::Point2d right, const cv::
     return std::abs(apart - 0.42) + rise + std::abs((left.x + right.x) / 2 - middle) / face.width;
 }
 
-// The pair of eye boxes most like this face's eyes, the boxes of like size.
-std::optional<EyePair> likeliestPair(const std::vector<cv::Rect>& eyes, const cv::Rect2d& face) {
-    double bestCost = 0;
-    std::optional<EyePair> best;
-    for (const cv::Rect& left : eyes) {
-        for (const cv::Rect& right : eyes) {
-            const int larger = std::max(left.width, right.width);
-            if (larger > 0.45 * face.width || larger > 1.8 * std::min(left.width, right.width)) {
-                continue;
-            }
-            const auto cost = unlikeness(centreOf(left), centreOf(right), face);
-            if (cost && (!best || *cost < bestCost)) {
-                bestCost = *cost;
-                best = EyePair{centreOf(left), centreOf(right)};
-            }
-        }
-    }
-    return best;
-}
+struct ScoredPair {
+    EyePair pair;
+    double score = 0;
+};
 
-// Where the cascades saw one eye only (glasses, a reflection), the other is looked for where
-// the face's symmetry puts it: the mirror image of the eye seen must match there closely.
-std::optional<EyePair> pairBySymmetry(const cv::Mat& band, const std::vector<cv::Rect>& eyes,
-                                      const cv::Rect2d& face) {
+// The pair most like this face's eyes among the cascades' boxes: two boxes of like size, or
+// one box and its mirror image where the face's symmetry puts the other eye (the cascades miss
+// an eye behind glasses or a reflection). Each is scored by how alike the two eyes look
+// mirrored (normalised correlation, 1 at best), less its unlikeness; boxes on a glasses frame
+// or an eyebrow pair up worse than the eyes.
+std::optional<ScoredPair> likeliestPair(const cv::Mat& band, const std::vector<cv::Rect>& eyes,
+                                        const cv::Rect2d& face) {
     const double middle = face.x + face.width / 2;
     const int half = std::max(4, static_cast<int>(0.09 * face.width));
     const int reach = std::max(2, static_cast<int>(0.08 * face.width));
-    double bestScore = 0.6;
-    std::optional<EyePair> best;
+    std::vector<EyePair> pairs;
     for (const cv::Rect& box : eyes) {
         if (box.width > 0.45 * face.width) {
             continue;
         }
         const cv::Point2d seen = centreOf(box);
-        const auto other = mirroredMatch(band, seen, {2 * middle - seen.x, seen.y}, half, reach);
-        if (!other || other->score <= bestScore) {
+        for (const cv::Rect& other : eyes) {
+            if (other.x > box.x && other.width <= 0.45 * face.width &&
+                std::max(box.width, other.width) <= 1.8 * std::min(box.width, other.width)) {
+                pairs.push_back({seen, centreOf(other)});
+            }
+        }
+        if (const auto mirror =
+                mirroredMatch(band, seen, {2 * middle - seen.x, seen.y}, half, reach)) {
+            pairs.push_back(seen.x < mirror->at.x ? EyePair{seen, mirror->at}
+                                                  : EyePair{mirror->at, seen});
+        }
+    }
+    std::optional<ScoredPair> best;
+    for (const EyePair& pair : pairs) {
+        const auto cost = unlikeness(pair.left, pair.right, face);
+        if (!cost) {
             continue;
         }
-        const EyePair pair =
-            seen.x < other->at.x ? EyePair{seen, other->at} : EyePair{other->at, seen};
-        if (unlikeness(pair.left, pair.right, face)) {
-            bestScore = other->score;
-            best = pair;
+        const auto right = mirroredMatch(band, pair.left, pair.right, half, reach / 2);
+        const auto left = mirroredMatch(band, pair.right, pair.left, half, reach / 2);
+        if (!right || !left) {
+            continue;
+        }
+        const double score = (left->score + right->score) / 2 - 0.5 * *cost;
+        if (!best || score > best->score) {
+            best = ScoredPair{pair, score};
         }
     }
     return best;
@@ -304,6 +313,47 @@ double irisAcross(const cv::Mat& blurred, cv::Point2d near, double apart) {
                         -window.at<float>(at.y, at.x + 1));
     }
     return area.x + at.x + dx;
+}
+
+cv::Point2d mapped(const cv::Mat& affine, cv::Point2d p) {
+    return {affine.at<double>(0, 0) * p.x + affine.at<double>(0, 1) * p.y + affine.at<double>(0, 2),
+            affine.at<double>(1, 0) * p.x + affine.at<double>(1, 1) * p.y +
+                affine.at<double>(1, 2)};
+}
+
+// The eye centres to a fraction of a pixel. Each eye's mirrored surroundings find the other
+// eye and the two estimates are averaged, which sets the eyes' level; on a band turned so that
+// the eyes are level, since a mirror finds its match only on an upright face; twice, the second
+// time on the better level. Then the irises set the distance.
+EyePair refined(const cv::Mat& band, EyePair pair) {
+    for (int round = 0; round < 2; ++round) {
+        const double apart = std::hypot(pair.right.x - pair.left.x, pair.right.y - pair.left.y);
+        const cv::Mat turn = cv::getRotationMatrix2D(
+            (pair.left + pair.right) * 0.5,
+            std::atan2(pair.right.y - pair.left.y, pair.right.x - pair.left.x) * 180 / CV_PI, 1);
+        cv::Mat level;
+        cv::warpAffine(band, level, turn, band.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+        EyePair levelled{mapped(turn, pair.left), mapped(turn, pair.right)};
+        const int half = std::max(4, static_cast<int>(0.22 * apart));
+        const int reach = std::max(2, static_cast<int>(0.12 * apart));
+        const auto fromLeft = mirroredMatch(level, levelled.left, levelled.right, half, reach);
+        const auto fromRight = mirroredMatch(level, levelled.right, levelled.left, half, reach);
+        if (fromLeft && fromRight) {
+            levelled = EyePair{(levelled.left + fromRight->at) * 0.5,
+                               (levelled.right + fromLeft->at) * 0.5};
+        }
+        if (round == 1) {
+            const int irisWidth = std::max(3, static_cast<int>(0.15 * apart)) | 1;
+            cv::Mat blurred;
+            cv::blur(level, blurred, cv::Size(irisWidth, irisWidth));
+            levelled.left.x = irisAcross(blurred, levelled.left, apart);
+            levelled.right.x = irisAcross(blurred, levelled.right, apart);
+        }
+        cv::Mat back;
+        cv::invertAffineTransform(turn, back);
+        pair = EyePair{mapped(back, levelled.left), mapped(back, levelled.right)};
+    }
+    return pair;
 }
 
 } // namespace
@@ -396,18 +446,37 @@ std::optional<FaceFeatures> FaceFinder::Cascades::find(const Pixels& pixels, QSi
     }
     cv::equalizeHist(search, search);
 
+    // Coarse steps of size over the whole copy, then fine ones around each face found.
     for (cv::CascadeClassifier* cascade : {&face, &secondFace}) {
         std::vector<cv::Rect> faces;
         {
             const std::lock_guard lock(mutex);
-            cascade->detectMultiScale(search, faces, 1.1, 3, 0, cv::Size(smallest, smallest));
+            cascade->detectMultiScale(search, faces, 1.2, 3, 0, cv::Size(smallest, smallest));
         }
         // The largest face whose eyes can be seen: a box without eyes is not a face.
         std::sort(faces.begin(), faces.end(),
                   [](const cv::Rect& a, const cv::Rect& b) { return a.area() > b.area(); });
         for (const cv::Rect& box : faces) {
-            const cv::Rect2d face(box.x * toPicture, box.y * toPictureY, box.width * toPicture,
-                                  box.height * toPictureY);
+            const cv::Rect around =
+                cv::Rect(box.x - box.width * 3 / 10, box.y - box.height * 3 / 10,
+                         box.width * 16 / 10, box.height * 16 / 10) &
+                cv::Rect(0, 0, search.cols, search.rows);
+            std::vector<cv::Rect> finer;
+            {
+                const std::lock_guard lock(mutex);
+                cascade->detectMultiScale(search(around), finer, 1.05, 3, 0,
+                                          cv::Size(box.width * 8 / 10, box.height * 8 / 10),
+                                          cv::Size(box.width * 13 / 10, box.height * 13 / 10));
+            }
+            const cv::Rect fine = finer.empty()
+                                      ? box
+                                      : *std::max_element(finer.begin(), finer.end(),
+                                                          [](const cv::Rect& a, const cv::Rect& b) {
+                                                              return a.area() < b.area();
+                                                          }) +
+                                            around.tl();
+            const cv::Rect2d face(fine.x * toPicture, fine.y * toPictureY, fine.width * toPicture,
+                                  fine.height * toPictureY);
             if (auto found = eyesOf(pixels, size, face)) {
                 return found;
             }
@@ -418,7 +487,7 @@ std::optional<FaceFeatures> FaceFinder::Cascades::find(const Pixels& pixels, QSi
 
 std::optional<FaceFeatures> FaceFinder::Cascades::eyesOf(const Pixels& pixels, QSize size,
                                                          const cv::Rect2d& face) {
-    // The band from a tenth to six tenths of the face box's height, at kEyeSearchWidth pixels
+    // The band from 15 to 55 hundredths of the face box's height, at kEyeSearchWidth pixels
     // for the face's width.
     const cv::Rect picture(0, 0, size.width(), size.height());
     const cv::Rect band =
@@ -437,9 +506,9 @@ std::optional<FaceFeatures> FaceFinder::Cascades::eyesOf(const Pixels& pixels, Q
     const cv::Rect2d faceInBand((face.x - band.x) * scaleX, (face.y - band.y) * scaleY,
                                 face.width * scaleX, face.height * scaleY);
 
-    // The plain cascade first; where it misses an eye, the glasses one adds its own; then both
-    // again at finer steps of size.
-    std::optional<EyePair> pair;
+    // The plain cascade first; where it finds no pair that looks alike, the glasses one adds its
+    // boxes; then both again at finer steps of size.
+    std::optional<ScoredPair> best;
     std::vector<cv::Rect> eyes;
     const std::pair<cv::CascadeClassifier*, double> passes[] = {
         {&eye, 1.1}, {&glassesEye, 1.1}, {&eye, 1.05}, {&glassesEye, 1.05}};
@@ -451,36 +520,15 @@ std::optional<FaceFeatures> FaceFinder::Cascades::eyesOf(const Pixels& pixels, Q
                                       cv::Size(kLargestEye, kLargestEye));
         }
         eyes.insert(eyes.end(), more.begin(), more.end());
-        pair = likeliestPair(eyes, faceInBand);
-        if (!pair) {
-            pair = pairBySymmetry(gray, eyes, faceInBand);
-        }
-        if (pair) {
+        best = likeliestPair(gray, eyes, faceInBand);
+        if (best && best->score >= kAlikeEyes) {
             break;
         }
     }
-    if (!pair) {
+    if (!best || best->score < kPairedEyes) {
         return std::nullopt;
     }
-
-    // Each eye's mirrored surroundings find the other eye; the two estimates are averaged.
-    const double apart = pair->right.x - pair->left.x;
-    const int half = std::max(4, static_cast<int>(0.22 * apart));
-    const int reach = std::max(2, static_cast<int>(0.12 * apart));
-    const auto fromLeft = mirroredMatch(gray, pair->left, pair->right, half, reach);
-    const auto fromRight = mirroredMatch(gray, pair->right, pair->left, half, reach);
-    if (fromLeft && fromRight) {
-        // Eyes that do not look alike mirrored are not a pair.
-        if ((fromLeft->score + fromRight->score) / 2 < 0.4) {
-            return std::nullopt;
-        }
-        pair = EyePair{(pair->left + fromRight->at) * 0.5, (pair->right + fromLeft->at) * 0.5};
-    }
-    const int irisWidth = std::max(3, static_cast<int>(0.15 * apart)) | 1;
-    cv::Mat blurred;
-    cv::blur(gray, blurred, cv::Size(irisWidth, irisWidth));
-    pair->left.x = irisAcross(blurred, pair->left, apart);
-    pair->right.x = irisAcross(blurred, pair->right, apart);
+    const EyePair pair = refined(gray, best->pair);
 
     const auto toPicture = [&](cv::Point2d p) {
         return QPointF(band.x + p.x / scaleX, band.y + p.y / scaleY);
@@ -488,8 +536,8 @@ std::optional<FaceFeatures> FaceFinder::Cascades::eyesOf(const Pixels& pixels, Q
     FaceFeatures features;
     features.pictureSize = size;
     features.face = QRectF(face.x, face.y, face.width, face.height);
-    features.leftEye = toPicture(pair->left);
-    features.rightEye = toPicture(pair->right);
+    features.leftEye = toPicture(pair.left);
+    features.rightEye = toPicture(pair.right);
     // Along the face's own axis, square to the eye line.
     const QPointF across = features.rightEye - features.leftEye;
     const double distance = std::hypot(across.x(), across.y());
