@@ -52,8 +52,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://fotino.app/)
 # The libraries come from what the program links; the picture formats Qt reads through plugins
-# (TIFF and WebP among those the menu entry offers to open) are not linked, so they are named.
+# (TIFF and WebP among those the menu entry offers to open) are not linked, so they are named,
+# and so are OpenCV's trained cascades, which the face finder reads at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-image-formats-plugins)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, opencv-data")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 include(CPack)

@@ -32,9 +32,10 @@ package)
   info=$(dpkg-deb --info "$deb")
   echo "$info" | grep -qx " Version: $version" || fail "package version is not $version"
   depends=$(echo "$info" | sed -n 's/^ Depends: //p')
-  # Computed from the linked libraries, plus the picture-format plugins.
+  # Computed from the linked libraries, plus the picture-format plugins and the face finder's
+  # cascades.
   for dependency in libqt6widgets6 libqt6printsupport6 libplist3 libjpeg62-turbo libc6 \
-                    qt6-image-formats-plugins; do
+                    qt6-image-formats-plugins opencv-data; do
     [[ ", $depends," == *", $dependency"[\ ,]* ]] || fail "Depends lacks $dependency: $depends"
   done
   dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents"

@@ -1,6 +1,8 @@
 #pragma once
 // Finds the largest frontal face and both its eyes in a picture, offline, with OpenCV's
-// trained cascades. A picture without a clear face answers none, never a guess.
+// trained cascades. A picture without a clear face answers none, never a guess. One finder
+// serves several threads: their searches take turns at the cascades, which OpenCV does not
+// let two threads use at once.
 
 #include "core/analysis/FaceFeatures.h"
 
@@ -25,7 +27,8 @@ public:
     // Whether the cascades could be loaded; a finder that is not ready finds nothing.
     bool isReady() const;
 
-    // Searches a downscaled gray copy; positions are in the given picture's pixels.
+    // Searches a downscaled gray copy; positions are in the given picture's pixels. Of several
+    // faces, the largest whose two eyes are seen; a face box without them is not a face.
     std::optional<FaceFeatures> find(const QImage& picture) const;
     // The same for a picture's first bitmap.
     std::optional<FaceFeatures> find(const Image& picture) const;
