@@ -38,8 +38,7 @@ struct Accumulator {
 
 } // namespace
 
-BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF head,
-                                                  double eyeLine) {
+BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF head, double chin) {
     Measure result;
     if (photo.isNull()) {
         return result;
@@ -47,10 +46,18 @@ BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF he
     const QImage rgb = photo.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
-    // Hair reaches above the skull and beside the face: keep clear of it.
-    const QRectF clear =
-        head.adjusted(-0.35 * head.width(), -0.18 * head.height(), 0.35 * head.width(), 0);
-    const int bottom = std::clamp(static_cast<int>(std::floor(eyeLine)), 0, height - kEdge);
+    const QPointF centre = head.center();
+    const double across = head.width() / 2;
+    const double up = head.height() / 2;
+    const auto onHead = [&](double x, double y) {
+        if (!(across > 0) || !(up > 0)) {
+            return false;
+        }
+        const double dx = (x - centre.x()) / across;
+        const double dy = (y - centre.y()) / up;
+        return dx * dx + dy * dy <= 1;
+    };
+    const int bottom = std::clamp(static_cast<int>(std::floor(chin)), 0, height - kEdge);
 
     Accumulator all;
     std::vector<Accumulator> cells;
@@ -60,7 +67,7 @@ BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF he
     for (int y = kEdge; y < bottom; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = kEdge; x < width - kEdge; ++x) {
-            if (clear.contains(QPointF(x + 0.5, y + 0.5))) {
+            if (onHead(x + 0.5, y + 0.5)) {
                 continue;
             }
             all.add(line[x]);

@@ -1,7 +1,7 @@
 #pragma once
 // Whether the background of a finished photo is what its format asks for: plain and light
-// (or white, or light but not white). It looks at the band above the head and the two bands
-// beside it, above the shoulders, and measures their brightness, colour and evenness.
+// (or white, or light but not white). It looks at what lies around the head down to the chin,
+// above the shoulders, and measures its brightness, colour and evenness.
 
 #include "core/presets/FormatRules.h"
 
@@ -23,8 +23,9 @@ public:
         int pixels = 0;
     };
 
-    // The photo (any format; one pixel per sample), the head's box in its pixels (y down,
-    // from the crown to the chin, as wide as the face), and the eye line's row.
-    static Measure measure(const QImage& photo, QRectF head, double eyeLine);
+    // The photo (any format; one pixel per sample), the box the head and its hair fill in its
+    // pixels (y down; the head is taken as the ellipse inside it), and the chin's row, below
+    // which the shoulders begin.
+    static Measure measure(const QImage& photo, QRectF head, double chin);
     static Verdict judge(const Measure& measure, FormatRules::Background rule);
 };

@@ -70,13 +70,14 @@ ComplianceReport ComplianceReport::evaluate(Fotino& document,
         return report;
     }
     const double perPoint = width / frame.width();
-    const double faceWidth =
-        face->face.width() * across * PictureScale::magnification(frame, scale);
-    const QRectF head((eyes.x() - faceWidth / 2) * perPoint,
-                      (frame.height() - crown.y()) * perPoint, faceWidth * perPoint,
-                      (crown.y() - chin.y()) * perPoint);
-    const auto measure = BackgroundCheck::measure(rendering->toQImage(), head,
-                                                  (frame.height() - eyes.y()) * perPoint);
+    // The head with its hair: about as wide as nine tenths of its height, and some hair above
+    // the skull.
+    const double head = crown.y() - chin.y();
+    const QRectF hair((eyes.x() - 0.45 * head) * perPoint,
+                      (frame.height() - crown.y() - 0.12 * head) * perPoint, 0.9 * head * perPoint,
+                      1.12 * head * perPoint);
+    const auto measure = BackgroundCheck::measure(rendering->toQImage(), hair,
+                                                  (frame.height() - chin.y()) * perPoint);
     report.background = BackgroundCheck::judge(measure, rules.background);
     return report;
 }

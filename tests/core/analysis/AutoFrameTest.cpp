@@ -4,11 +4,14 @@
 #include "core/analysis/AutoFrame.h"
 #include "core/analysis/ComplianceReport.h"
 #include "core/analysis/FaceFinder.h"
+#include "core/document/DisplayUnits.h"
 #include "core/document/Fotino.h"
+#include "core/document/PictureScale.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/presets/FormatRules.h"
 #include "core/presets/Preset.h"
 #include "support/NameOfParam.h"
+#include "support/Portraits.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
@@ -228,5 +231,78 @@ TEST(AutoFrameFinderTest, LeavesADocumentWithoutPictureOrFaceAsItWas) {
     EXPECT_FALSE(result.face);
     EXPECT_EQ(document.container(), before);
 }
+
+// Real portraits, moved, scaled, mirrored and turned: framed on the face the finder sees, the
+// head and the eyes as measured by hand must land inside the ICAO rules.
+using PortraitCase = std::tuple<const portraits::Portrait*, portraits::Variant>;
+
+class AutoFrameOnPortraits : public ::testing::TestWithParam<PortraitCase> {
+protected:
+    TemporaryHome home_;
+};
+
+TEST_P(AutoFrameOnPortraits, PutsTheMeasuredHeadAndEyesInsideTheIcaoRules) {
+    const FaceFinder finder;
+    if (!finder.isReady()) {
+        GTEST_SKIP() << "no face cascades installed";
+    }
+    const auto& [portrait, variant] = GetParam();
+    const QImage original = portraits::load(*portrait);
+    const QImage picture = variant.make(original);
+    ASSERT_FALSE(picture.isNull());
+    const FramingCase icao{"", picture.size(), 72, {}, 0, 0, true, true, 27, 34};
+    Fotino document;
+    makeDocument(document, icao, home_.path());
+    QImage stored = picture.convertToFormat(QImage::Format_RGB888);
+    stored.setDotsPerMeterX(2835);
+    stored.setDotsPerMeterY(2835);
+    ASSERT_TRUE(stored.save(QDir(home_.path()).filePath(QStringLiteral("face.png"))));
+
+    const auto result = AutoFrame::frame(document, finder);
+    ASSERT_EQ(result.outcome, AutoFrame::Outcome::Framed);
+    ASSERT_TRUE(result.face);
+
+    // The hand-measured points in the framed picture: through the variant, then through the
+    // turn that levelled the eyes, if any.
+    const QPointF eyeCentre = (portrait->leftEye + portrait->rightEye) / 2;
+    const QTransform levelling = QImage::trueMatrix(QTransform().rotate(-result.levelledByDegrees),
+                                                    picture.width(), picture.height());
+    const auto inPicture = [&](QPointF point) {
+        return levelling.map(variant.map(point, original.size()));
+    };
+    const QSizeF points = document.originalPictureSize();
+    const double perPixel = points.width() / result.face->pictureSize.width();
+    const QSizeF frame = document.sizeInPoints();
+    const auto onPhoto = [&](QPointF point) {
+        const QPointF pixel = inPicture(point);
+        const QPointF at = PictureScale::framePoint(
+            points, frame, document.pictureSize(), document.offset(),
+            {pixel.x() * perPixel, points.height() - pixel.y() * perPixel});
+        return at / (DisplayUnits::kPointsPerCentimetre / 10);
+    };
+    const QPointF eyes = onPhoto(eyeCentre);
+    const QPointF chin = onPhoto({eyeCentre.x(), portrait->chin});
+    const QPointF crown = onPhoto({eyeCentre.x(), portrait->crown});
+    EXPECT_GE(crown.y() - chin.y(), 32);
+    EXPECT_LE(crown.y() - chin.y(), 36);
+    EXPECT_GE(eyes.y(), 22.5);
+    EXPECT_LE(eyes.y(), 31.5);
+    EXPECT_NEAR(eyes.x(), 17.5, 1.0);
+    if (std::abs(result.face->tiltDegrees()) > 0) {
+        EXPECT_LE(std::abs(result.face->tiltDegrees()), AutoFrame::kLevelTolerance + 0.5);
+    }
+}
+
+std::string portraitCaseName(const ::testing::TestParamInfo<PortraitCase>& info) {
+    const auto* portrait = std::get<0>(info.param);
+    return std::string(portrait == &portraits::kCollins ? "Collins" : "Hopper") +
+           std::get<1>(info.param).name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Portraits, AutoFrameOnPortraits,
+                         ::testing::Combine(::testing::Values(&portraits::kCollins,
+                                                              &portraits::kHopper),
+                                            ::testing::ValuesIn(portraits::variants())),
+                         portraitCaseName);
 
 } // namespace

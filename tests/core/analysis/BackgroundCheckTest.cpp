@@ -13,9 +13,9 @@
 namespace {
 
 const QSize kPhoto(140, 180);
-// Crown at 8 mm, chin at 42 mm from the top, 26 mm wide; eyes at 18 mm from the top.
+// Crown at 8 mm, chin at 42 mm from the top, 26 mm wide; the shoulders from 37.5 mm.
 const QRectF kHead(35, 32, 70, 136);
-constexpr double kEyeLine = 72;
+constexpr double kChin = 150;
 
 using Painter = std::function<void(QImage&)>;
 
@@ -49,7 +49,7 @@ TEST_P(BackgroundCheckTest, Judges) {
     QImage photo(kPhoto, QImage::Format_RGB32);
     GetParam().paint(photo);
     paintHead(photo);
-    const auto measure = BackgroundCheck::measure(photo, kHead, kEyeLine);
+    const auto measure = BackgroundCheck::measure(photo, kHead, kChin);
     EXPECT_EQ(BackgroundCheck::judge(measure, GetParam().rule), GetParam().verdict)
         << "brightness " << measure.brightness << " colour " << measure.colour << " unevenness "
         << measure.unevenness << " texture " << measure.texture;
@@ -101,13 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BackgroundCheckEdges, NothingToJudgeIsUnknown) {
     QImage photo(kPhoto, QImage::Format_RGB32);
     photo.fill(Qt::white);
-    // The head covers the whole photo above the eyes.
-    const auto covered = BackgroundCheck::measure(photo, QRectF(-50, -50, 240, 400), kEyeLine);
+    // The head covers the whole photo above the chin.
+    const auto covered = BackgroundCheck::measure(photo, QRectF(-50, -50, 240, 400), kChin);
     EXPECT_EQ(BackgroundCheck::judge(covered, Rule::Light), Verdict::Unknown);
-    // Eyes on the top edge: nothing above them.
+    // The chin on the top edge: nothing above it.
     const auto none = BackgroundCheck::measure(photo, kHead, 1);
     EXPECT_EQ(BackgroundCheck::judge(none, Rule::Light), Verdict::Unknown);
-    EXPECT_EQ(BackgroundCheck::measure(QImage(), kHead, kEyeLine).pixels, 0);
+    EXPECT_EQ(BackgroundCheck::measure(QImage(), kHead, kChin).pixels, 0);
 }
 
 } // namespace
