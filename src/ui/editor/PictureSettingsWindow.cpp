@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QImageReader>
+#include <QLayout>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -449,6 +450,14 @@ void PictureSettingsWindow::updateHints() {
         faceSearched_ = true;
     }
     showHints(ComplianceReport::evaluate(*fotino_, face_));
+    // Wrapped hints take more lines in some languages: the window grows rather than squeeze
+    // the controls above them.
+    if (layout() != nullptr && layout()->hasHeightForWidth()) {
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed > height()) {
+            resize(width(), needed);
+        }
+    }
 }
 
 namespace {
