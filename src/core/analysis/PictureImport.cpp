@@ -69,7 +69,7 @@ PictureImport::Outcome PictureImport::importPicture(const QString& picturePath) 
     }
 
     auto document = std::make_shared<Fotino>();
-    applyPreset(*document, *preset_);
+    preset_->applyTo(*document);
     document->setFileType(Fotino::kFileType);
     document->setFilePath(withType(QDir(folder_).filePath(name), Fotino::kFileType));
     document->setImageName(withType(name, extension));
@@ -96,7 +96,7 @@ PictureImport::Outcome PictureImport::importPicture(const QString& picturePath) 
         return abandon(Failure::UnreadablePicture);
     }
 
-    frameAsNew(*document);
+    document->frameNewPicture();
     std::optional<FaceFeatures> face;
     if (autoFrame_) {
         const AutoFrame::Result framed = AutoFrame::frame(*document, finder_);
@@ -142,32 +142,6 @@ PictureImport::Outcome PictureImport::check(const QString& documentPath, const F
     document->convertOldOffset();
     outcome.report = ComplianceReport::evaluate(*document, finder.find(*picture));
     return outcome;
-}
-
-void PictureImport::applyPreset(Fotino& document, const Preset& preset) {
-    document.removeObjectForKey(AttributeKeys::kPresetMask);
-    document.removeObjectForKey(AttributeKeys::kPresetRules);
-    const QVariantMap& entries = preset.container();
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-        // The document stays a document.
-        if (it.key() != AbstractResource::kFileTypeKey) {
-            document.setObject(it.value(), it.key());
-        }
-    }
-}
-
-void PictureImport::frameAsNew(Fotino& document) {
-    if (document.pictureSize() > 0) {
-        return;
-    }
-    const float aspect =
-        document.heightInCm() > 0 ? document.widthInCm() / document.heightInCm() : 1.0f;
-    const float scale = PictureScale::coveringScale(document.originalPictureSize(), aspect);
-    if (scale > 0) {
-        document.setPictureSize(scale);
-        document.setOffset(QPointF(PictureScale::kCentredOffset, PictureScale::kCentredOffset));
-        document.setPictureVersion(1);
-    }
 }
 
 std::shared_ptr<Preset>

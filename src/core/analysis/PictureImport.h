@@ -59,13 +59,6 @@ public:
     // The report of a saved document as it is framed, on the face found in its picture.
     static Outcome check(const QString& documentPath, const FaceFinder& finder);
 
-    // What the editor does when a preset is chosen: the document's mask and rules go (a
-    // preset without them must not keep the previous one's), then every entry of the preset
-    // is merged in, except its file type.
-    static void applyPreset(Fotino& document, const Preset& preset);
-    // What the editor does when a new document gets its picture: the smallest scale that
-    // covers the photo, centred. A document already scaled is left as it is.
-    static void frameAsNew(Fotino& document);
     // The preset of that name (of several, the last, as the editor's list keeps it), else the
     // built-in one whose file has that name, with or without its extension; none otherwise.
     static std::shared_ptr<Preset> presetNamed(const QString& name,

@@ -1,6 +1,7 @@
 #include "core/document/Fotino.h"
 
 #include "core/document/DisplayUnits.h"
+#include "core/document/PictureScale.h"
 #include "core/imaging/ImagePrintSpecs.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
@@ -198,6 +199,21 @@ void Fotino::setContrastValue(float contrast, float brightness) {
     if (originalPicture_) {
         originalPicture_->updateContrast(contrastFactor(contrast), brightness * 0.02f);
     }
+}
+
+bool Fotino::frameNewPicture() {
+    if (pictureSize() > 0) {
+        return false;
+    }
+    const float aspect = heightInCm() > 0 ? widthInCm() / heightInCm() : 1.0f;
+    const float scale = PictureScale::coveringScale(originalPictureSize(), aspect);
+    if (!(scale > 0)) {
+        return false;
+    }
+    setPictureSize(scale);
+    setOffset(QPointF(PictureScale::kCentredOffset, PictureScale::kCentredOffset));
+    setPictureVersion(1);
+    return true;
 }
 
 void Fotino::turnPictureTo(float degrees) {

@@ -91,6 +91,9 @@ public:
     // factor 1 + 0.75 x + 0.25 x^2 (x = contrast / 100) and the brightness offset
     // brightness x 0.02.
     void setContrastValue(float contrast, float brightness);
+    // A document without a scale yet gets the framing of a new picture: covering the frame,
+    // centred. False when it has a scale already or no picture.
+    bool frameNewPicture();
     // Turns the picture (its holder made first) to the angle and stores the angle.
     void turnPictureTo(float degrees);
     // Quarter turns of the loaded picture (from 0 without one), kept within 0 to 360.

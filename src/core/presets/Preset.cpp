@@ -1,5 +1,7 @@
 #include "core/presets/Preset.h"
 
+#include "core/document/Fotino.h"
+
 #include "core/platform/FileManager.h"
 #include "core/platform/Image.h"
 #include "core/platform/NotificationCenter.h"
@@ -277,4 +279,15 @@ void Preset::deletePreset() {
 
 bool Preset::builtIn() const {
     return !filePath().isEmpty() && filePath().startsWith(presetsPath());
+}
+
+void Preset::applyTo(Fotino& document) const {
+    document.removeObjectForKey(kPresetMask);
+    document.removeObjectForKey(kPresetRules);
+    for (auto it = container().cbegin(); it != container().cend(); ++it) {
+        // The document stays a document.
+        if (it.key() != kFileTypeKey) {
+            document.setObject(it.value(), it.key());
+        }
+    }
 }

@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class Fotino;
 class Image;
 
 class Preset : public AbstractResource {
@@ -97,6 +98,9 @@ public:
     void deletePreset();
     // Whether the preset's file lies in the built-in folder.
     bool builtIn() const;
+    // Gives the document this format: every entry of the preset except its file type, after
+    // dropping the mask and rules of the previous format, which the preset may lack.
+    void applyTo(Fotino& document) const;
 
 protected:
     std::shared_ptr<AbstractResource> newInstance() const override;

@@ -324,22 +324,12 @@ void PictureSettingsWindow::loadImage(const QString& path) {
         ui_->nameField->setText(base);
     }
     pictureChanged();
-    // A document without a scale yet starts with the picture covering the frame.
-    if (!(fotino_->pictureSize() > 0)) {
-        const float aspect =
-            fotino_->heightInCm() > 0 ? fotino_->widthInCm() / fotino_->heightInCm() : 1.0f;
-        const float scale = PictureScale::coveringScale(fotino_->originalPictureSize(), aspect);
-        if (scale > 0) {
-            fotino_->setPictureSize(scale);
-            fotino_->setOffset(QPointF(PictureScale::kCentredOffset, PictureScale::kCentredOffset));
-            fotino_->setPictureVersion(1);
-            const QSignalBlocker block(ui_->sizeSlider);
-            ui_->sizeSlider->setValue(PictureScale::positionForScale(scale));
-        }
-        // A first picture is framed on its face at once; the user can still move it after.
-        if (scale > 0) {
-            autoFrame();
-        }
+    // A document without a scale yet starts with the picture covering the frame, then framed
+    // on its face at once; the user can still move it after.
+    if (fotino_->frameNewPicture()) {
+        const QSignalBlocker block(ui_->sizeSlider);
+        ui_->sizeSlider->setValue(PictureScale::positionForScale(fotino_->pictureSize()));
+        autoFrame();
     }
     showPicture();
 }
@@ -816,15 +806,7 @@ void PictureSettingsWindow::presetChanged() {
 }
 
 void PictureSettingsWindow::applyPreset(const Preset& preset) {
-    // What the new preset lacks must not linger from the old one.
-    fotino_->removeObjectForKey(AttributeKeys::kPresetMask);
-    fotino_->removeObjectForKey(AttributeKeys::kPresetRules);
-    for (auto it = preset.container().cbegin(); it != preset.container().cend(); ++it) {
-        // The document stays a document.
-        if (it.key() != AbstractResource::kFileTypeKey) {
-            fotino_->setObject(it.value(), it.key());
-        }
-    }
+    preset.applyTo(*fotino_);
     calcRatio();
     faceFrameSizeSlide();
     unitChanged();

@@ -231,7 +231,7 @@ TEST(PictureImportPreset, ReplacesTheMaskAndRulesOfThePreviousPresetAndKeepsADoc
     preset.setPrintWidth(2.5f, 3.0f);
     preset.setFileType(Preset::kFileType);
 
-    PictureImport::applyPreset(document, preset);
+    preset.applyTo(document);
     EXPECT_FALSE(document.objectForKey(AttributeKeys::kPresetMask).isValid());
     EXPECT_FALSE(document.objectForKey(AttributeKeys::kPresetRules).isValid());
     EXPECT_EQ(document.stringForKey(QStringLiteral("somethingElse")), QStringLiteral("kept"));
