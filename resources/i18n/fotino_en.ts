@@ -347,10 +347,6 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>Space between photos:</source>
         <translation>Space between photos:</translation>
     </message>
-    <message id="interspaceValue">
-        <source>%1 pt</source>
-        <translation>%1 pt</translation>
-    </message>
     <message id="paper_A4">
         <source>A4</source>
         <translation>A4</translation>
@@ -986,6 +982,10 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cutMarksBox">
         <source>Cut marks</source>
         <translation>Cut marks</translation>
+    </message>
+    <message id="millimetresUnit">
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 </TS>
