@@ -378,10 +378,6 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>Space between photos:</source>
         <translation>Abstand zwischen den Fotos:</translation>
     </message>
-    <message id="interspaceValue">
-        <source>%1 pt</source>
-        <translation>%1 pt</translation>
-    </message>
     <message id="paper_A4">
         <source>A4</source>
         <translation>A4</translation>
@@ -1109,6 +1105,10 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="batchMore">
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
+    </message>
+    <message id="millimetresUnit">
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 </TS>

@@ -363,10 +363,6 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>Space between photos:</source>
         <translation>Space between photos:</translation>
     </message>
-    <message id="interspaceValue">
-        <source>%1 pt</source>
-        <translation>%1 pt</translation>
-    </message>
     <message id="paper_A4">
         <source>A4</source>
         <translation>A4</translation>
@@ -1094,6 +1090,10 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="batchMore">
         <source>and %1 more</source>
         <translation>and %1 more</translation>
+    </message>
+    <message id="millimetresUnit">
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 </TS>

@@ -378,10 +378,6 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>Space between photos:</source>
         <translation>Espace entre les photos :</translation>
     </message>
-    <message id="interspaceValue">
-        <source>%1 pt</source>
-        <translation>%1 pt</translation>
-    </message>
     <message id="paper_A4">
         <source>A4</source>
         <translation>A4</translation>
@@ -1109,6 +1105,10 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="batchMore">
         <source>and %1 more</source>
         <translation>et %1 de plus</translation>
+    </message>
+    <message id="millimetresUnit">
+        <source>mm</source>
+        <translation>mm</translation>
     </message>
 </context>
 </TS>

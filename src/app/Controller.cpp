@@ -319,7 +319,7 @@ void Controller::exportSelection() {
     if (!document) {
         return;
     }
-    const auto options = ImageOptions::imageSaveOptions();
+    const auto options = ImageOptions::imageSaveOptions(document->name());
     if (!options) {
         return;
     }

@@ -209,8 +209,10 @@ TEST_F(ControllerTest, ExportOntoADocumentsPictureSaysSoAndWritesNothing) {
     Controller c;
     tick(c, 0);
     QStringList alerts;
+    QString offeredName;
     Panels::setTestHook([&](const PanelRequest& request) {
         if (request.kind == PanelRequest::Kind::Save) {
+            offeredName = request.fileName;
             // JPEG is the panel's format: "Alpha" becomes Alpha.jpg.
             *request.chosenPath = QDir(folder()).filePath(QStringLiteral("Alpha"));
         } else if (request.kind == PanelRequest::Kind::Alert) {
@@ -220,6 +222,7 @@ TEST_F(ControllerTest, ExportOntoADocumentsPictureSaysSoAndWritesNothing) {
     });
     c.exportSelection();
     Panels::clearTestHook();
+    EXPECT_EQ(offeredName, QStringLiteral("Alpha")) << "the panel offers the document's name";
     EXPECT_EQ(alerts, QStringList{QStringLiteral("“Alpha.jpg” is a file of a photo document. An "
                                                  "export cannot replace it: choose another name "
                                                  "or folder.")});

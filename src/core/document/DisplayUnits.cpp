@@ -22,6 +22,21 @@ float DisplayUnits::toCentimetres(float value, bool metric) {
     return static_cast<float>(static_cast<double>(value) * Units::kCentimetresPerInch);
 }
 
+namespace {
+constexpr double kMillimetresPerCentimetre = 10.0;
+double shortUnitsPerCentimetre(bool metric) {
+    return metric ? kMillimetresPerCentimetre : DisplayUnits::kInchesPerCentimetre;
+}
+} // namespace
+
+double DisplayUnits::fromPoints(float points, bool metric) {
+    return static_cast<double>(points) / kPointsPerCentimetre * shortUnitsPerCentimetre(metric);
+}
+
+float DisplayUnits::toPoints(double value, bool metric) {
+    return static_cast<float>(value / shortUnitsPerCentimetre(metric) * kPointsPerCentimetre);
+}
+
 QString DisplayUnits::sizeText(float width, float height, bool metric) {
     const auto cut = [](float value) {
         return QString::asprintf("%f", static_cast<double>(value)).left(4);

@@ -20,6 +20,11 @@ public:
     // Centimetres in the display unit, and back.
     static float fromCentimetres(float centimetres, bool metric);
     static float toCentimetres(float value, bool metric);
+    // Points on paper (centimetres × kPointsPerCentimetre, as the photos on a sheet) in the unit
+    // of short lengths such as the space between photos: millimetres when metric, inches
+    // otherwise; and back.
+    static double fromPoints(float points, bool metric);
+    static float toPoints(double value, bool metric);
     // "3.50 x 4.50 cm": each number formatted with "%f" and cut to its first 4 characters.
     static QString sizeText(float width, float height, bool metric);
 };

@@ -6,6 +6,7 @@
 #include "core/imaging/FileFormatsExport.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
+#include "core/platform/UserDefaults.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -116,4 +117,17 @@ DocumentExport::Result DocumentExport::exportFotino(Fotino& document, const QVar
         break;
     }
     return written ? Result::Written : Result::WriteFailed;
+}
+
+QString DocumentExport::startFolder(const UserDefaults& defaults,
+                                    const QStringList& picturesFolders, const QString& home) {
+    QStringList candidates = {defaults.stringForKey(kExportPathKey)};
+    candidates += picturesFolders;
+    for (const QString& folder : candidates) {
+        if (!folder.isEmpty() && QDir::isAbsolutePath(folder) &&
+            FileManager::isDirectoryAtPath(folder)) {
+            return folder;
+        }
+    }
+    return home;
 }

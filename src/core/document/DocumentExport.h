@@ -5,9 +5,11 @@
 #include "core/imaging/FileFormatsExport.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 class Fotino;
+class UserDefaults;
 
 class DocumentExport {
 public:
@@ -59,4 +61,9 @@ public:
     // the format unknown.
     static QString outputPath(const QVariantMap& options);
     static QString extensionForFormat(int format);
+    // The folder the export panel opens in: the folder of the last export, else the first of
+    // the pictures folders, else the home folder; the first of them that is an existing folder
+    // given by its whole path, so that the panel never opens in the program's working folder.
+    static QString startFolder(const UserDefaults& defaults, const QStringList& picturesFolders,
+                               const QString& home);
 };

@@ -72,11 +72,13 @@ bool Panels::runPrintDialog(QPrinter* printer) {
     return run(request) == 0;
 }
 
-std::optional<QString> Panels::runSavePanel(const QString& directory, QWidget* accessory) {
+std::optional<QString> Panels::runSavePanel(const QString& directory, QWidget* accessory,
+                                            const QString& fileName) {
     QString chosen;
     PanelRequest request;
     request.kind = PanelRequest::Kind::Save;
     request.directory = directory;
+    request.fileName = fileName;
     request.accessory = accessory;
     request.chosenPath = &chosen;
     if (run(request) != 0 || chosen.isEmpty()) {

@@ -17,9 +17,11 @@ struct PanelRequest {
     Kind kind = Kind::Alert;
     // Page setup and print dialogs work on these print settings.
     QPrinter* printer = nullptr;
-    // Save panel: the folder it opens in, a view shown below the file list (may be null), and
-    // where the answerer puts the chosen path.
+    // Save panel: the folder it opens in, the name its file name field starts with (selected,
+    // so that typing replaces it), a view shown below the file list (may be null), and where
+    // the answerer puts the chosen path.
     QString directory;
+    QString fileName;
     QWidget* accessory = nullptr;
     QString* chosenPath = nullptr;
     // Open panel: the same folder and chosen path, and the files it offers ("Pictures (*.png
@@ -54,7 +56,8 @@ public:
     static bool runPageSetup(QPrinter* printer);
     static bool runPrintDialog(QPrinter* printer);
     // A save panel with no file type imposed; the chosen path, or none when cancelled.
-    static std::optional<QString> runSavePanel(const QString& directory, QWidget* accessory);
+    static std::optional<QString> runSavePanel(const QString& directory, QWidget* accessory,
+                                               const QString& fileName = QString());
     // An open panel for one existing file; the chosen path, or none when cancelled.
     static std::optional<QString> runOpenPanel(const QString& title, const QString& directory,
                                                const QStringList& nameFilters);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QIntValidator>
 #include <QRegularExpressionValidator>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
 
@@ -131,14 +132,16 @@ QVariantMap ImageOptions::options() const {
     };
 }
 
-std::optional<QVariantMap> ImageOptions::imageSaveOptions() {
+std::optional<QVariantMap> ImageOptions::imageSaveOptions(const QString& name) {
     UserDefaults& defaults = UserDefaults::standardUserDefaults();
-    QString folder = defaults.stringForKey(DocumentExport::kExportPathKey);
-    if (folder.isEmpty()) {
-        folder = QDir(FileManager::homeDirectory()).filePath(QStringLiteral("Pictures"));
-    }
+    const QString home = FileManager::homeDirectory();
+    const QString folder = DocumentExport::startFolder(
+        defaults,
+        {QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+         QDir(home).filePath(QStringLiteral("Pictures"))},
+        home);
     ImageOptions* shared = sharedImageOptions();
-    const std::optional<QString> path = Panels::runSavePanel(folder, shared->optionsView());
+    const std::optional<QString> path = Panels::runSavePanel(folder, shared->optionsView(), name);
     if (!path) {
         return std::nullopt;
     }

@@ -21,9 +21,10 @@ public:
     // The one instance, created on first use; each call brings the pixel fields in line with
     // the resolution pop-up.
     static ImageOptions* sharedImageOptions();
-    // Runs the save panel with the options below it, starting in the folder of the last export.
+    // Runs the save panel with the options below it, starting in the folder of the last export
+    // (DocumentExport::startFolder) with the file name field holding the given name.
     // The options for the chosen file, or none when the panel was cancelled.
-    static std::optional<QVariantMap> imageSaveOptions();
+    static std::optional<QVariantMap> imageSaveOptions(const QString& name = QString());
 
     ~ImageOptions() override;
 

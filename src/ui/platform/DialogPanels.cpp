@@ -6,11 +6,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
+#include <QTreeView>
 
 namespace {
 int showAlert(const PanelRequest& request) {
@@ -52,6 +57,27 @@ int showSavePanel(const PanelRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDirectory(request.directory);
+    // Room for the folder list above the options, and for the names of the places beside it.
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(780, 560)));
+    if (auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"))) {
+        places->setMinimumWidth(places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                                places->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    }
+    if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        // Size and type whole, the date in the rest.
+        QHeaderView* header = files->header();
+        for (int column = 1; column + 1 < header->count(); ++column) {
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        }
+        header->setStretchLastSection(true);
+    }
+    if (!request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
+        // Selected, so that the user either confirms the name or types over it.
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->selectAll();
+        }
+    }
     QWidget* accessory = request.accessory;
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
     if (accessory && grid) {

@@ -1,7 +1,10 @@
 #include "ui/printing/PageLayoutWindow.h"
 
+#include "core/document/DisplayUnits.h"
+#include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
+#include "core/printing/InterspaceForm.h"
 #include "core/printing/PageGeometry.h"
 #include "ui/platform/KtObject.h"
 #include "ui/printing/PageLayout.h"
@@ -11,6 +14,7 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QPrinter>
+#include <QSignalBlocker>
 
 namespace {
 QPointer<PageLayoutWindow>& instance() {
@@ -24,6 +28,8 @@ PageLayoutWindow* PageLayoutWindow::layoutWindow() {
         instance() = new PageLayoutWindow();
     }
     PageLayoutWindow* window = instance();
+    // The preferences may have changed the unit while the window was hidden.
+    window->unitChanged();
     window->show();
     window->raise();
     window->activateWindow();
@@ -48,7 +54,7 @@ void PageLayoutWindow::awakeFromNib() {
     const UserDefaults& defaults = UserDefaults::standardUserDefaults();
     preview->setInterspace(PrintSheet::storedInterspace(defaults));
     preview->setCutMarks(PrintSheet::storedCutMarks(defaults));
-    ui_->interspaceSlider->setValue(static_cast<int>(preview->interspace()));
+    metric_ = DisplayUnits::metric(defaults);
     ui_->cutMarksBox->setChecked(preview->cutMarks());
     ui_->incrementalButton->setValue(4);
     numberFieldChanged();
@@ -58,6 +64,10 @@ void PageLayoutWindow::awakeFromNib() {
     connect(ui_->incrementalButton, &QSpinBox::valueChanged, this,
             &PageLayoutWindow::numberFieldChanged);
     connect(ui_->interspaceSlider, &QSlider::valueChanged, this, &PageLayoutWindow::setInterspace);
+    connect(ui_->interspaceField, &QLineEdit::editingFinished, this,
+            &PageLayoutWindow::interspaceEdited);
+    NotificationCenter::defaultCenter().addObserver(this, DisplayUnits::kUnitChanged,
+                                                    [this](const Notification&) { unitChanged(); });
     connect(ui_->cutMarksBox, &QCheckBox::toggled, this, &PageLayoutWindow::setCutMarks);
     connect(ui_->pageSetupButton, &QPushButton::clicked, this, &PageLayoutWindow::pageSetup);
     connect(ui_->printButton, &QPushButton::clicked, this, &PageLayoutWindow::print);
@@ -71,9 +81,38 @@ void PageLayoutWindow::numberFieldChanged() {
 }
 
 void PageLayoutWindow::setInterspace() {
-    pageLayout()->printLayout()->setInterspace(static_cast<float>(ui_->interspaceSlider->value()));
-    ui_->interspaceValue->setText(KtObject::localizedString(QStringLiteral("interspaceValue"))
-                                      .arg(ui_->interspaceSlider->value()));
+    pageLayout()->printLayout()->setInterspace(
+        InterspaceForm::pointsForSteps(ui_->interspaceSlider->value(), metric_));
+    showInterspace();
+}
+
+void PageLayoutWindow::interspaceEdited() {
+    if (ui_->interspaceField->text() == shownInterspace_) {
+        return;
+    }
+    if (const auto points = InterspaceForm::points(ui_->interspaceField->text(), metric_)) {
+        pageLayout()->printLayout()->setInterspace(*points);
+    }
+    showInterspace();
+}
+
+void PageLayoutWindow::unitChanged() {
+    metric_ = DisplayUnits::metric(UserDefaults::standardUserDefaults());
+    showInterspace();
+}
+
+void PageLayoutWindow::showInterspace() {
+    const float points = pageLayout()->printLayout()->interspace();
+    shownInterspace_ = InterspaceForm::text(points, metric_);
+    ui_->interspaceField->setText(shownInterspace_);
+    {
+        // Only placed: the slider's steps would round the space the preview has.
+        const QSignalBlocker quiet(ui_->interspaceSlider);
+        ui_->interspaceSlider->setMaximum(InterspaceForm::maximumSteps(metric_));
+        ui_->interspaceSlider->setValue(InterspaceForm::steps(points, metric_));
+    }
+    ui_->interspaceUnit->setText(KtObject::localizedString(
+        metric_ ? QStringLiteral("millimetresUnit") : QStringLiteral("inchesUnit")));
 }
 
 void PageLayoutWindow::setCutMarks() {
@@ -155,7 +194,7 @@ void PageLayoutWindow::localizePanel() {
             KtObject::localize(ui_->paperPopup, i, QStringLiteral("paper_") + name);
         }
     }
-    setInterspace();
+    showInterspace();
 }
 
 void PageLayoutWindow::closeEvent(QCloseEvent* event) {

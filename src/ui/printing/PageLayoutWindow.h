@@ -3,6 +3,7 @@
 // number of copies of each photo, the space between photos, cut marks, page setup and
 // print. One window a run, created on first use.
 
+#include <QString>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -24,8 +25,13 @@ public:
 
     // Copies the stepper's value into the preview's copy count.
     void numberFieldChanged();
-    // The slider's value, in points, is the preview's interspace.
+    // The slider's position, a step of the display unit, sets the preview's interspace.
     void setInterspace();
+    // The space typed in the field, in the display unit, sets the preview's interspace; a text
+    // that is no space puts back the one shown.
+    void interspaceEdited();
+    // Shows the same space in the unit the preferences now say.
+    void unitChanged();
     // The check box's state is whether the preview has cut marks.
     void setCutMarks();
     void pageSetup();
@@ -43,8 +49,13 @@ private:
     PageLayoutWindow();
     void awakeFromNib();
     void showPaper();
+    // The preview's interspace in the field and on the slider, in the display unit.
+    void showInterspace();
     // The last interspace and cut marks printed with are where the next run starts.
     void storePrintSettings();
 
     std::unique_ptr<Ui::PageLayout> ui_;
+    bool metric_ = true;
+    // The field's text as last shown: left as it is, it keeps the exact space behind it.
+    QString shownInterspace_;
 };

@@ -1,6 +1,7 @@
 #include "core/document/DocumentExport.h"
 #include "core/document/Fotino.h"
 #include "core/platform/FileManager.h"
+#include "core/platform/UserDefaults.h"
 #include "support/DocumentTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
@@ -11,6 +12,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -276,5 +278,62 @@ INSTANTIATE_TEST_SUITE_P(Limits, ExportWithinLimit,
                                            LimitCase{"png_leaves_it_aside", DocumentExport::PNG,
                                                      600, 1, DocumentExport::Result::Written}),
                          NameOfParam());
+
+} // namespace
+
+namespace {
+
+// Which of the three folders the export panel opens in, by what exists.
+TEST(ExportStartFolder, RememberedElsePicturesElseHomeNeverTheWorkingFolder) {
+    struct Case {
+        const char* what;
+        const char* remembered; // relative to the home; "-" for none
+        std::vector<const char*> existing;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"remembered", "out", {"out", "Pictures", "Bilder"}, "out"},
+        {"remembered gone", "out", {"Pictures", "Bilder"}, "Bilder"},
+        {"remembered is a file", "file", {"Bilder"}, "Bilder"},
+        {"never exported", "-", {"Pictures", "Bilder"}, "Bilder"},
+        {"the home's Pictures", "-", {"Pictures"}, "Pictures"},
+        {"no pictures folder", "-", {}, ""},
+        {"remembered gone, no pictures folder", "out", {}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryHome home;
+        QDir dir(home.path());
+        for (const char* folder : c.existing) {
+            ASSERT_TRUE(dir.mkpath(QString::fromLatin1(folder)));
+        }
+        QFile file(dir.filePath(QStringLiteral("file")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        UserDefaults& defaults = UserDefaults::standardUserDefaults();
+        if (QLatin1String(c.remembered) != QLatin1String("-")) {
+            defaults.setObject(dir.filePath(QString::fromLatin1(c.remembered)),
+                               DocumentExport::kExportPathKey);
+        }
+        // The desktop's pictures folder first ("Bilder" in German), then the home's Pictures.
+        const QString folder = DocumentExport::startFolder(
+            defaults,
+            {dir.filePath(QStringLiteral("Bilder")), dir.filePath(QStringLiteral("Pictures"))},
+            home.path());
+        EXPECT_EQ(folder, QDir::cleanPath(dir.filePath(QString::fromLatin1(c.expected))));
+    }
+}
+
+TEST(ExportStartFolder, ARelativeRememberedFolderIsNotTakenFromTheWorkingFolder) {
+    TemporaryHome home;
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(home.path()));
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("out")));
+    UserDefaults& defaults = UserDefaults::standardUserDefaults();
+    defaults.setObject(QStringLiteral("out"), DocumentExport::kExportPathKey);
+    const QString folder =
+        DocumentExport::startFolder(defaults, {}, home.filePath(QStringLiteral("h")));
+    QDir::setCurrent(working);
+    EXPECT_EQ(folder, home.filePath(QStringLiteral("h")));
+}
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/TemporaryHome.h"
 #include "ui_ImageOptions.h"
 
+#include <QDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -139,7 +140,7 @@ TEST_F(ImageOptionsTest, ASizeLimitOnlyForJpegWhereItTakesTheQualitysPlace) {
     }
 }
 
-TEST_F(ImageOptionsTest, TheSavePanelStartsInTheLastExportFolder) {
+TEST_F(ImageOptionsTest, TheSavePanelStartsInTheLastExportFolderWithTheDocumentsName) {
     std::vector<PanelRequest> asked;
     QString chosen; // none: the panel is cancelled
     Panels::setTestHook([&](const PanelRequest& request) {
@@ -147,25 +148,32 @@ TEST_F(ImageOptionsTest, TheSavePanelStartsInTheLastExportFolder) {
         *request.chosenPath = chosen;
         return chosen.isEmpty() ? -1 : 0;
     });
-    EXPECT_FALSE(ImageOptions::imageSaveOptions());
+    // A fresh home has no Pictures folder: the home itself.
+    EXPECT_FALSE(ImageOptions::imageSaveOptions(QStringLiteral("Passport Anna")));
     EXPECT_FALSE(defaults().hasValueForKey(DocumentExport::kExportPathKey));
+    ASSERT_TRUE(QDir(home_.path()).mkpath(QStringLiteral("Pictures")));
+    EXPECT_FALSE(ImageOptions::imageSaveOptions(QStringLiteral("Passport Anna")));
 
+    ASSERT_TRUE(QDir(home_.path()).mkpath(QStringLiteral("out")));
     chosen = home_.filePath(QStringLiteral("out/photo"));
     select(ui_->resolutionPopup, 600);
-    const auto first = ImageOptions::imageSaveOptions();
+    const auto first = ImageOptions::imageSaveOptions(QStringLiteral("Passport Anna"));
     ASSERT_TRUE(first);
     EXPECT_EQ(first->value(DocumentExport::kFilename).toString(), chosen);
     EXPECT_EQ(first->value(DocumentExport::kResolution).toInt(), 600);
     EXPECT_EQ(defaults().stringForKey(DocumentExport::kExportPathKey),
               home_.filePath(QStringLiteral("out")));
 
-    ASSERT_TRUE(ImageOptions::imageSaveOptions());
-    ASSERT_EQ(asked.size(), 3u);
+    ASSERT_TRUE(ImageOptions::imageSaveOptions(QStringLiteral("Visa")));
+    ASSERT_EQ(asked.size(), 4u);
     EXPECT_EQ(asked[0].kind, PanelRequest::Kind::Save);
     EXPECT_EQ(asked[0].accessory, static_cast<void*>(options_->optionsView()));
-    EXPECT_EQ(asked[0].directory, home_.filePath(QStringLiteral("Pictures")));
+    EXPECT_EQ(asked[0].directory, home_.path());
     EXPECT_EQ(asked[1].directory, home_.filePath(QStringLiteral("Pictures")));
-    EXPECT_EQ(asked[2].directory, home_.filePath(QStringLiteral("out")));
+    EXPECT_EQ(asked[2].directory, home_.filePath(QStringLiteral("Pictures")));
+    EXPECT_EQ(asked[3].directory, home_.filePath(QStringLiteral("out")));
+    EXPECT_EQ(asked[0].fileName, QStringLiteral("Passport Anna"));
+    EXPECT_EQ(asked[3].fileName, QStringLiteral("Visa"));
 }
 
 } // namespace
