@@ -151,7 +151,7 @@ TEST_F(CommandLineTest, ExportsThroughTheWindowsRoadAndSaysWhatItWrote) {
                           QStringLiteral("--format"), QStringLiteral("jpeg"),
                           QStringLiteral("--pixels"), QStringLiteral("600x800")});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString written = home.filePath(QStringLiteral("id.jpg"));
+    const QString written = home.filePath(QStringLiteral("id.front.jpg"));
     EXPECT_EQ(r.out, written + QLatin1Char('\n'));
     EXPECT_EQ(QImageReader(written).size(), QSize(600, 800));
 

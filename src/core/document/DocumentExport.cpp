@@ -15,7 +15,8 @@
 
 namespace {
 QString baseOf(const QVariantMap& options) {
-    return FileManager::pathWithoutExtension(options.value(DocumentExport::kFilename).toString());
+    return FileFormatsExport::pathWithoutPictureExtension(
+        options.value(DocumentExport::kFilename).toString());
 }
 } // namespace
 

@@ -16,13 +16,25 @@ bool writeEncoded(const QString& path, const QString& extension, Encode encode) 
 }
 } // namespace
 
+QString FileFormatsExport::pathWithoutPictureExtension(const QString& path) {
+    static const QStringList extensions{QStringLiteral("tif"), QStringLiteral("tiff"),
+                                        QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                        QStringLiteral("png")};
+    const QString name = FileManager::lastPathComponent(path);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || !extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive)) {
+        return path;
+    }
+    return path.left(path.size() - (name.size() - dot));
+}
+
 std::optional<QString> FileFormatsExport::checkPath(const QString& path,
                                                     const QString& setToExtension) {
     if (setToExtension.isEmpty() ||
         !FileManager::isDirectoryAtPath(FileManager::folderOfPath(path))) {
         return std::nullopt;
     }
-    const QString base = FileManager::pathWithoutExtension(path);
+    const QString base = pathWithoutPictureExtension(path);
     // A folder alone, or a name that is all extension (".tif"), leaves no file name.
     if (base.isEmpty() || base.endsWith(QLatin1Char('/'))) {
         return std::nullopt;

@@ -10,8 +10,11 @@
 class BitmapImageRep;
 
 namespace FileFormatsExport {
-// The path with its extension replaced by the given one; none when the path's folder is not
-// an existing folder or the extension is empty.
+// The path without the extension of a picture format it may end in (.tif, .tiff, .jpg, .jpeg,
+// .png, in any case). Other dots belong to the name: "Dr. Weber" stays whole.
+QString pathWithoutPictureExtension(const QString& path);
+// The path with such an extension replaced by the given one; none when the path's folder is
+// not an existing folder or the extension is empty.
 std::optional<QString> checkPath(const QString& path, const QString& setToExtension);
 
 QByteArray TIFFData(const BitmapImageRep& rep);

@@ -63,12 +63,15 @@ TEST_P(ExportNames, TheFormatsExtensionReplacesTheTypedOnes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ExportNames,
-    ::testing::Values(NameCase{"plain_jpeg", "photo", DocumentExport::JPEG, "photo.jpg"},
-                      NameCase{"tif_as_png", "photo.tif", DocumentExport::PNG, "photo.png"},
-                      // The extension is removed twice: once for the name, once by the writer.
-                      NameCase{"two_dots", "id.front.left", DocumentExport::TIFF, "id.tif"},
-                      NameCase{"spaces_accents", "Zoë passeport", DocumentExport::PNG,
-                               "Zoë passeport.png"}),
+    ::testing::Values(
+        NameCase{"plain_jpeg", "photo", DocumentExport::JPEG, "photo.jpg"},
+        NameCase{"tif_as_png", "photo.tif", DocumentExport::PNG, "photo.png"},
+        // Only a picture format's extension goes; other dots are the name's.
+        NameCase{"two_dots", "id.front.left", DocumentExport::TIFF, "id.front.left.tif"},
+        NameCase{"title", "Dr. Weber", DocumentExport::JPEG, "Dr. Weber.jpg"},
+        NameCase{"upper_case", "scan.JPEG", DocumentExport::PNG, "scan.png"},
+        NameCase{"two_picture_extensions", "photo.png.tiff", DocumentExport::JPEG, "photo.jpg"},
+        NameCase{"spaces_accents", "Zoë passeport", DocumentExport::PNG, "Zoë passeport.png"}),
     NameOfParam());
 
 struct FormatCase {
