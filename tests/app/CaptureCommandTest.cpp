@@ -2,6 +2,7 @@
 #include "support/CaptureTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/RunFotino.h"
 #include "support/TemporaryHome.h"
 
 #include <QFileInfo>
@@ -14,36 +15,18 @@ namespace {
 
 using namespace capturetest;
 
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using runfotino::Result;
 
 // Runs the real program with no display, the camera replaced by the pipeline (none: without).
 Result runFotino(const QStringList& arguments, const char* pipeline) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        env.remove(QString::fromLatin1(name));
-    }
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcessEnvironment env = runfotino::headless();
     const QString variable = QString::fromLatin1(CaptureSource::kPipelineVariable);
     if (pipeline) {
         env.insert(variable, QString::fromUtf8(pipeline));
     } else {
         env.remove(variable);
     }
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOTINO_BINARY),
-                  QStringList{QStringLiteral("capture")} + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    Result result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return runfotino::run(QStringList{QStringLiteral("capture")} + arguments, env);
 }
 
 class CaptureCommandTest : public ::testing::Test {

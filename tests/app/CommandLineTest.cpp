@@ -5,6 +5,7 @@
 #include "support/DocumentTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/RunFotino.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
@@ -18,29 +19,11 @@
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using runfotino::Result;
 
 // Runs the real program in the test's temporary home, with no display at all.
 Result runFotino(const QStringList& arguments) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(FOTINO_BINARY), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    Result result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return runfotino::run(arguments);
 }
 
 class CommandLineTest : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include "core/platform/FileManager.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
+#include "support/RunFotino.h"
 #include "support/TemporaryHome.h"
 
 #include <QDir>
@@ -14,31 +15,11 @@
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using runfotino::Result;
 
 class NewCheckCommand : public ::testing::Test {
 protected:
-    Result fotino(const QStringList& arguments) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(FOTINO_BINARY), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        Result result;
-        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
-    }
+    Result fotino(const QStringList& arguments) { return runfotino::run(arguments); }
 
     QString blank(const QString& name) const {
         const QString path = pictures.filePath(name);
