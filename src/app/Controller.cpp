@@ -321,6 +321,10 @@ void Controller::exportSelection() {
     if (result == DocumentExport::Result::DocumentsFile) {
         Alerts::alert(QStringLiteral("exportOverDocument"),
                       FileManager::lastPathComponent(DocumentExport::outputPath(*options)));
+    } else if (result == DocumentExport::Result::WriteFailed &&
+               FileManager::lastWriteError() == FileManager::WriteError::DiskFull) {
+        Alerts::alert(QStringLiteral("exportDiskFull"),
+                      FileManager::lastPathComponent(DocumentExport::outputPath(*options)));
     } else if (result != DocumentExport::Result::Written) {
         // The panel already closed: a beep says that nothing was written.
         Panels::beep();

@@ -1,5 +1,7 @@
 #include "ui/printing/PageLayoutWindow.h"
 
+#include "core/platform/Alerts.h"
+#include "core/platform/FileManager.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
 #include "core/printing/PageGeometry.h"
@@ -129,7 +131,15 @@ bool PageLayoutWindow::print() {
     // laid out on the paper actually used, and the preview shows it.
     pageLayout()->calcPageRect(settings, pageLayout()->printLayout());
     showPaper();
-    return PageLayout::printSheet(pageLayout()->printerLayout(), *settings);
+    if (PageLayout::printSheet(pageLayout()->printerLayout(), *settings)) {
+        return true;
+    }
+    if (settings->outputFormat() == QPrinter::PdfFormat &&
+        FileManager::lastWriteError() == FileManager::WriteError::DiskFull) {
+        Alerts::alert(QStringLiteral("printDiskFull"),
+                      FileManager::lastPathComponent(settings->outputFileName()));
+    }
+    return false;
 }
 
 void PageLayoutWindow::localizePanel() {
