@@ -559,3 +559,22 @@ TEST(JpegDecoder, ReadsTheOrientationTag) {
     const unsigned char junk[] = {'J', 'F', 'I', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(JpegDecoder::exifOrientation(junk, sizeof junk), 1);
 }
+
+// An Exif directory said to start at the end of the address range is beyond the block.
+TEST(JpegDecoder, ADirectoryBeyondTheBlockHasNoOrientation) {
+    for (const quint32 offset : {0xFFFFFFFFu, 0xFFFFFFFEu, 0x80000000u, 22u, 21u}) {
+        for (const bool little : {true, false}) {
+            unsigned char exif[28] = {'E', 'x', 'i', 'f', 0, 0};
+            exif[6] = exif[7] = little ? 'I' : 'M';
+            if (little) {
+                qToLittleEndian<quint16>(42, exif + 8);
+                qToLittleEndian<quint32>(offset, exif + 10);
+            } else {
+                qToBigEndian<quint16>(42, exif + 8);
+                qToBigEndian<quint32>(offset, exif + 10);
+            }
+            std::memset(exif + 14, 0xFF, sizeof exif - 14);
+            EXPECT_EQ(JpegDecoder::exifOrientation(exif, sizeof exif), 1) << offset;
+        }
+    }
+}
