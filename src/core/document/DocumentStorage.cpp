@@ -95,6 +95,8 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
                 return false;
             }
             files.append({copy, *bytes});
+            // The copy is not in place yet: the thumbnail is drawn from the picture itself.
+            document.loadOriginalPictureFromPath(picturePath);
         }
     }
     document.setName(fields.name);
