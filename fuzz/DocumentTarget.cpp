@@ -4,9 +4,13 @@
 #include "core/document/Fotino.h"
 #include "core/platform/BitmapImageRep.h"
 #include "core/platform/FileManager.h"
+#include "core/platform/GraphicsContext.h"
+#include "core/printing/PrintSheet.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPageLayout>
+#include <QPainter>
 #include <cmath>
 #include <limits>
 
@@ -64,5 +68,22 @@ bool FuzzTargets::document(const uint8_t* data, size_t size) {
     }
     FUZZ_CHECK(!document.createThumbnail().isEmpty());
     (void)document.coverFrame(QRectF(0, 0, 99, 127));
+
+    // Four copies on the print preview's sheet, which renders the photo at 300 dpi: only for
+    // photos no larger than a sheet, or sizes that are no lengths at all.
+    const auto printable = [](float centimetres) {
+        return !std::isfinite(centimetres) || std::abs(centimetres) <= 30;
+    };
+    if (printable(document.widthInCm()) && printable(document.heightInCm())) {
+        PrintSheet sheet;
+        sheet.setPage(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                      false);
+        sheet.setFotinos({opened.document});
+        sheet.setCount(4);
+        QImage page(124, 175, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&page);
+        GraphicsContext context(&painter, sheet.pageRect().size(), QRectF(0, 0, 124, 175));
+        sheet.draw(context);
+    }
     return true;
 }

@@ -21,8 +21,8 @@ using Target = bool (*)(const uint8_t* data, size_t size);
 
 // Property-list bytes, XML or binary.
 bool propertyList(const uint8_t* data, size_t size);
-// A document file, opened as the library opens it, rendered at 72 dpi and as its thumbnail,
-// beside a picture of each kind it may name.
+// A document file, opened as the library opens it, rendered at 72 dpi, as its thumbnail and
+// on the print preview's sheet, beside a picture of each kind it may name.
 bool document(const uint8_t* data, size_t size);
 // A preset file, loaded as the store loads it, its icon, mask, guides and rules read.
 bool preset(const uint8_t* data, size_t size);
