@@ -163,6 +163,7 @@ void check(const QString& folder, const std::vector<QByteArray>& pictureHashes, 
     for (const QString& entry : FileManager::contentsOfDirectoryAtPath(folder)) {
         if (!named.contains(entry)) {
             ++f.strayFiles;
+            std::fprintf(stderr, "left over: %s\n", qPrintable(entry));
             FileManager::removeItemAtPath(QDir(folder).filePath(entry));
         }
     }
