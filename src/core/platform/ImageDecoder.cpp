@@ -291,6 +291,11 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
     } else if (format == "tiff") {
         declaredDpi = scanTIFF(data);
     }
+    // A density under one dot per inch is damage, not a choice: its printed size would be
+    // astronomic, or infinite once snapped to zero.
+    if (declaredDpi && !(declaredDpi->width() >= 1 && declaredDpi->height() >= 1)) {
+        declaredDpi.reset();
+    }
     const QSize header = reader.size();
     if (header.isValid()) {
         const qint64 pixels = qint64(header.width()) * header.height();

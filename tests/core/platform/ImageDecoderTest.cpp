@@ -206,6 +206,9 @@ TEST_F(ImageDecoderFiles, PointSizeFollowsTheDeclaredDensity) {
     QByteArray unitless = encode(image, "jpeg");
     ASSERT_EQ(unitless.mid(6, 5), QByteArray("JFIF\0", 5));
     unitless[13] = '\0'; // density unit: none, the values only give the pixel shape
+    QImage thin = image; // one dot per metre: damage, taken as no density at all
+    thin.setDotsPerMeterX(1);
+    thin.setDotsPerMeterY(1);
     const struct {
         const char* name;
         QByteArray bytes;
@@ -220,6 +223,8 @@ TEST_F(ImageDecoderFiles, PointSizeFollowsTheDeclaredDensity) {
         {"exif-transposed.jpg", withExif(unitless, 5, 11811, 5906), {14.4, 144}},
         {"plain.png", noPhys, {600, 30}},
         {"plain.jpg", unitless, {600, 30}},
+        {"thin.png", encode(thin, "png"), {600, 30}},
+        {"exif-thin.jpg", withExif(unitless, 0, 1, 1), {600, 30}},
     };
     for (const auto& c : cases) {
         const auto rep = ImageDecoder::decodeFile(write(c.name, c.bytes));
