@@ -4,13 +4,16 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+# How long each fuzz target runs in `make fuzz-run` (CI) and `make fuzz-long`.
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX     ?= /usr/local
 DESTDIR    ?=
 
 .PHONY: all deps configure build run test test-asan asan bench format format-check clean \
-	install uninstall package
+	install uninstall package fuzz fuzz-run fuzz-long soak soak-memory leak-check
 
 all: build
 
@@ -75,6 +78,39 @@ $(BENCH_BUILD)/build.ninja:
 bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 
+# 1,000 saves killed at random moments, then every document checked (SOAK_KILLS to change).
+SOAK_KILLS ?= 1000
+soak: bench
+	./$(BENCH_BUILD)/bench/fotino_soak_saves --kills $(SOAK_KILLS)
+
+# 200 editors on a 12 MP photo and 1,000 print previews: the resident memory before and after.
+soak-memory: bench
+	./$(BENCH_BUILD)/bench/fotino_soak_memory
+
+# The same under AddressSanitizer, for LeakSanitizer's verdict at exit.
+leak-check: asan
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target fotino_soak_memory
+	ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ./$(ASAN_BUILD)/bench/fotino_soak_memory $(LEAK_CHECK_FLAGS)
+
+# The fuzz targets (fuzz/), built with clang, libFuzzer, ASan and UBSan in their own folder.
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DFOTINO_FUZZ=ON -DFOTINO_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+# Each target for FUZZ_SECONDS, niced; libFuzzer's final figures go to
+# $(FUZZ_BUILD)/fuzz-summary.txt. Fails when a target found a crash (kept in
+# $(FUZZ_BUILD)/fuzz-artifacts/).
+fuzz-run: fuzz
+	fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# `make fuzz-long FUZZ_SECONDS=3600`: the same for as long as asked.
+fuzz-long: fuzz-run
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
@@ -82,4 +118,4 @@ format-check:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

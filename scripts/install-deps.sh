@@ -19,6 +19,9 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # finding faces for automatic framing: OpenCV's detection and its trained cascades
   libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
+  # fuzzing: clang with libFuzzer and the sanitizer runtimes, and the symbolizer that names
+  # the functions of a crash report
+  clang libclang-rt-14-dev llvm
   # tests and benchmarks, with the peers the benchmarks compare against
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libvips-dev libvips-tools libjpeg62-turbo-dev

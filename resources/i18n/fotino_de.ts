@@ -1110,5 +1110,25 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>mm</source>
         <translation>mm</translation>
     </message>
+    <message id="saveFailedDiskFull">
+        <source>The photo could not be saved: the disk holding “%1” is full. The files already there are unchanged and your changes are still here. Free some space and save again.</source>
+        <translation>Das Foto konnte nicht gesichert werden: Der Datenträger mit „%1“ ist voll. Die vorhandenen Dateien sind unverändert, und Ihre Änderungen bleiben erhalten. Schaffen Sie Platz und sichern Sie erneut.</translation>
+    </message>
+    <message id="presetNotSavedDiskFull">
+        <source>The preset could not be saved: the disk holding “%1” is full. The presets already there are unchanged. Free some space and save again.</source>
+        <translation>Das Format konnte nicht gespeichert werden: Der Datenträger mit „%1“ ist voll. Die vorhandenen Formate sind unverändert. Schaffen Sie Platz und speichern Sie erneut.</translation>
+    </message>
+    <message id="exportDiskFull">
+        <source>“%1” could not be exported: the disk is full. A file already there under that name is unchanged. Free some space and export again.</source>
+        <translation>„%1“ konnte nicht exportiert werden: Der Datenträger ist voll. Eine vorhandene Datei dieses Namens ist unverändert. Schaffen Sie Platz und exportieren Sie erneut.</translation>
+    </message>
+    <message id="printDiskFull">
+        <source>“%1” could not be written: the disk is full. A file already there under that name is unchanged. Free some space and print again.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: Der Datenträger ist voll. Eine vorhandene Datei dieses Namens ist unverändert. Schaffen Sie Platz und drucken Sie erneut.</translation>
+    </message>
+    <message id="cliDiskFull">
+        <source>fotino: cannot write %1: the disk is full</source>
+        <translation>fotino: %1 kann nicht geschrieben werden: Der Datenträger ist voll</translation>
+    </message>
 </context>
 </TS>

@@ -1095,5 +1095,25 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>mm</source>
         <translation>mm</translation>
     </message>
+    <message id="saveFailedDiskFull">
+        <source>The photo could not be saved: the disk holding “%1” is full. The files already there are unchanged and your changes are still here. Free some space and save again.</source>
+        <translation>The photo could not be saved: the disk holding “%1” is full. The files already there are unchanged and your changes are still here. Free some space and save again.</translation>
+    </message>
+    <message id="presetNotSavedDiskFull">
+        <source>The preset could not be saved: the disk holding “%1” is full. The presets already there are unchanged. Free some space and save again.</source>
+        <translation>The preset could not be saved: the disk holding “%1” is full. The presets already there are unchanged. Free some space and save again.</translation>
+    </message>
+    <message id="exportDiskFull">
+        <source>“%1” could not be exported: the disk is full. A file already there under that name is unchanged. Free some space and export again.</source>
+        <translation>“%1” could not be exported: the disk is full. A file already there under that name is unchanged. Free some space and export again.</translation>
+    </message>
+    <message id="printDiskFull">
+        <source>“%1” could not be written: the disk is full. A file already there under that name is unchanged. Free some space and print again.</source>
+        <translation>“%1” could not be written: the disk is full. A file already there under that name is unchanged. Free some space and print again.</translation>
+    </message>
+    <message id="cliDiskFull">
+        <source>fotino: cannot write %1: the disk is full</source>
+        <translation>fotino: cannot write %1: the disk is full</translation>
+    </message>
 </context>
 </TS>

@@ -1110,5 +1110,25 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>mm</source>
         <translation>mm</translation>
     </message>
+    <message id="saveFailedDiskFull">
+        <source>The photo could not be saved: the disk holding “%1” is full. The files already there are unchanged and your changes are still here. Free some space and save again.</source>
+        <translation>La photo n’a pas pu être enregistrée : le disque qui contient « %1 » est plein. Les fichiers déjà présents sont intacts et vos modifications sont conservées. Libérez de la place, puis enregistrez à nouveau.</translation>
+    </message>
+    <message id="presetNotSavedDiskFull">
+        <source>The preset could not be saved: the disk holding “%1” is full. The presets already there are unchanged. Free some space and save again.</source>
+        <translation>Le format n’a pas pu être enregistré : le disque qui contient « %1 » est plein. Les formats déjà présents sont intacts. Libérez de la place, puis enregistrez à nouveau.</translation>
+    </message>
+    <message id="exportDiskFull">
+        <source>“%1” could not be exported: the disk is full. A file already there under that name is unchanged. Free some space and export again.</source>
+        <translation>« %1 » n’a pas pu être exporté : le disque est plein. Un fichier déjà présent sous ce nom est intact. Libérez de la place, puis exportez à nouveau.</translation>
+    </message>
+    <message id="printDiskFull">
+        <source>“%1” could not be written: the disk is full. A file already there under that name is unchanged. Free some space and print again.</source>
+        <translation>« %1 » n’a pas pu être écrit : le disque est plein. Un fichier déjà présent sous ce nom est intact. Libérez de la place, puis imprimez à nouveau.</translation>
+    </message>
+    <message id="cliDiskFull">
+        <source>fotino: cannot write %1: the disk is full</source>
+        <translation>fotino : impossible d’écrire %1 : le disque est plein</translation>
+    </message>
 </context>
 </TS>

@@ -51,6 +51,12 @@ QString oneLine(QString name) {
 QCommandLineOption valued(const QStringList& names) {
     return QCommandLineOption(names, QString(), QStringLiteral("value"));
 }
+
+// The line of a write that failed, saying so when the disk is full.
+QString cannotWrite(const QString& path) {
+    const bool full = FileManager::lastWriteError() == FileManager::WriteError::DiskFull;
+    return text(full ? "cliDiskFull" : "cliCannotWrite").arg(path);
+}
 } // namespace
 
 namespace {
@@ -226,7 +232,7 @@ int CommandLine::print(const QStringList& options, QTextStream& err) {
     // Only when asked for: a script's sheet does not follow what the window last printed.
     sheet.setCutMarks(parser.isSet(cutMarksOption));
     if (!sheet.writePDF(output)) {
-        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        err << cannotWrite(output) << Qt::endl;
         return Failure;
     }
     return Success;
@@ -266,7 +272,7 @@ int CommandLine::render(const QStringList& options, QTextStream& err) {
     const auto bitmap = fotino->toImage(dotsPerInch);
     const QByteArray png = bitmap ? bitmap->PNGRepresentation() : QByteArray();
     if (png.isEmpty() || !FileManager::createFileAtPath(output, png)) {
-        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        err << cannotWrite(output) << Qt::endl;
         return Failure;
     }
     return Success;
@@ -390,7 +396,7 @@ int CommandLine::exportPhoto(const QStringList& options, QTextStream& out, QText
     case DocumentExport::Result::UnknownFormat:
         break;
     }
-    err << text("cliCannotWrite").arg(written.isEmpty() ? target : written) << Qt::endl;
+    err << cannotWrite(written.isEmpty() ? target : written) << Qt::endl;
     return Failure;
 }
 
@@ -463,7 +469,7 @@ int CommandLine::capture(const QStringList& options, QTextStream& err) {
     const auto still = CaptureFile::stillImage(*frame);
     const QByteArray tiff = still ? still->TIFFRepresentation() : QByteArray();
     if (tiff.isEmpty() || !FileManager::createFileAtPath(output, tiff)) {
-        err << text("cliCannotWrite").arg(output) << Qt::endl;
+        err << cannotWrite(output) << Qt::endl;
         return Failure;
     }
     return Success;

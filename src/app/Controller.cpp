@@ -330,6 +330,10 @@ void Controller::exportSelection() {
     } else if (result == DocumentExport::Result::TooLarge) {
         Alerts::alert(QStringLiteral("exportTooLarge"),
                       options->value(DocumentExport::kMaxKilobytes).toString());
+    } else if (result == DocumentExport::Result::WriteFailed &&
+               FileManager::lastWriteError() == FileManager::WriteError::DiskFull) {
+        Alerts::alert(QStringLiteral("exportDiskFull"),
+                      FileManager::lastPathComponent(DocumentExport::outputPath(*options)));
     } else if (result != DocumentExport::Result::Written) {
         // The panel already closed: a beep says that nothing was written.
         Panels::beep();

@@ -4,6 +4,7 @@
 #include "core/platform/FileManager.h"
 #include "core/platform/Log.h"
 #include "core/platform/Panels.h"
+#include "core/platform/PropertyList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,6 +80,9 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
     const QString base = QDir(folder).filePath(name);
     document.setFileType(Fotino::kFileType);
     document.setFilePath(withType(base, Fotino::kFileType));
+    // The picture copy first, then the document: neither replaces its old file before both
+    // are complete, so a full disk leaves the old pair as it was.
+    QList<std::pair<QString, QByteArray>> files;
     if (!picturePath.isEmpty()) {
         const QString extension = FileManager::pathExtension(picturePath);
         const QString copyName = extension.isEmpty() ? name : withType(name, extension);
@@ -86,11 +90,13 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
         const QString copy = document.originalPicturePath();
         // The document's own copy is kept as it is, even when it has gone missing.
         if (!samePath(picturePath, copy)) {
-            // The copy is complete before the document refers to it.
             const auto bytes = FileManager::contentsAtPath(picturePath);
-            if (!bytes || !FileManager::createFileAtPath(copy, *bytes)) {
+            if (!bytes) {
                 return false;
             }
+            files.append({copy, *bytes});
+            // The copy is not in place yet: the thumbnail is drawn from the picture itself.
+            document.loadOriginalPictureFromPath(picturePath);
         }
     }
     document.setName(fields.name);
@@ -99,7 +105,13 @@ bool DocumentStorage::saveToFolder(Fotino& document, const QString& folder, cons
     document.setShowFaceFrame(fields.showFaceFrame);
     document.setPictureVersion(1);
     document.setImage(document.createThumbnail());
-    return document.saveToFile();
+    const auto xml = PropertyList::toXML(QVariant(document.container()));
+    if (!xml) {
+        return false;
+    }
+    files.append({document.filePath(), *xml});
+    document.setNeedsSave(false);
+    return FileManager::createFilesAtPaths(files);
 }
 
 DocumentStorage::SaveResult DocumentStorage::saveAs(Fotino& document, const QString& folder,

@@ -40,8 +40,8 @@ public:
     };
 
     // Writes the picture copy D/N.e (from picturePath, when given) and then D/N.ftoct.
-    // Answers whether both were written; when the picture cannot be copied the document file
-    // is left as it was.
+    // Answers whether both were written; when either cannot be written (a full disk) both
+    // files are left as they were.
     static bool saveToFolder(Fotino& document, const QString& folder, const QString& name,
                              const QString& picturePath, const Fields& fields);
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 using namespace AttributeKeys;
 
@@ -324,9 +325,14 @@ float Fotino::scaleFactorForVisiblePercent(float percent, int pixels) {
 }
 
 namespace {
-// Frame widths are truncated to whole units before they enter the factors.
-int truncated(float value) {
-    return static_cast<int>(value);
+// Whole units of a length, cut toward zero. Lengths come from files that may hold anything:
+// what is not a number counts as 0, and the result stays within int.
+int truncated(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    constexpr double most = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(value, -most, most));
 }
 } // namespace
 
@@ -491,8 +497,7 @@ std::shared_ptr<BitmapImageRep> Fotino::toImage(int dotsPerInch) {
     const float r = static_cast<float>(dotsPerInch < 1 ? 300 : dotsPerInch);
     const float width = r * (0.013888889f * static_cast<float>(points.width()));
     const float height = static_cast<float>(points.height()) * 0.013888889f * r;
-    auto bitmap =
-        render(static_cast<int>(width), static_cast<int>(height), QRectF(0, 0, width, height));
+    auto bitmap = render(truncated(width), truncated(height), QRectF(0, 0, width, height));
     if (bitmap) {
         // It reports the resolution through its print size.
         bitmap->setSize(points);

@@ -7,7 +7,11 @@
 
 // Everything below may use AVX2 (no FMA: the rotation must sample where the portable loop
 // does); it only runs where the processor has it.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC target("avx2")
+#endif
 
 namespace PixelLoops {
 
@@ -429,5 +433,9 @@ const PixelKernels kAvx2Kernels = {
 };
 
 } // namespace PixelLoops
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

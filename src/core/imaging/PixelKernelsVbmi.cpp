@@ -6,11 +6,19 @@
 
 // GCC 12's AVX-512 headers start intrinsics from self-initialised "undefined" vectors, which
 // -Wmaybe-uninitialized reports wherever they are inlined.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
 
 // Everything below may use AVX-512 VBMI; it only runs where the processor has it.
+#if defined(__clang__)
+#pragma clang attribute push(                                                                      \
+    __attribute__((target("avx2,avx512f,avx512bw,avx512dq,avx512vl,avx512vbmi"))),                 \
+    apply_to = function)
+#else
 #pragma GCC target("avx2,avx512f,avx512bw,avx512dq,avx512vl,avx512vbmi")
+#endif
 
 namespace PixelLoops {
 
@@ -346,5 +354,9 @@ const PixelKernels kVbmiKernels = {
 };
 
 } // namespace PixelLoops
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

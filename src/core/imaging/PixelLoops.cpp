@@ -190,6 +190,9 @@ int exactQuarterTurns(float degrees) {
 PixelSize rotatedSize(int width, int height, float degrees) {
     if (width <= 0 || height <= 0)
         return {};
+    // An angle that is no number (a damaged file's) turns nothing.
+    if (!std::isfinite(degrees))
+        degrees = 0;
     const int turns = exactQuarterTurns(degrees);
     if (turns >= 0)
         return quarterTurnedSize(width, height, turns);
@@ -207,6 +210,8 @@ bool rotate(const std::uint8_t* src, int width, int height, std::ptrdiff_t srcBy
         return false;
     if (!src || !dst || width <= 0 || height <= 0 || dstWidth <= 0 || dstHeight <= 0)
         return true;
+    if (!std::isfinite(degrees))
+        degrees = 0;
     const int turns = exactQuarterTurns(degrees);
     if (turns >= 0 && quarterTurnedSize(width, height, turns) == PixelSize{dstWidth, dstHeight})
         return rotateQuarterTurns(src, width, height, srcBytesPerRow, bytesPerPixel, turns, dst,

@@ -60,6 +60,7 @@ bool rotateQuarterTurns(const std::uint8_t* src, int width, int height,
 // Whole pixels of the box that holds the picture turned by `degrees`: each side of the exact
 // bounding box |w cos| + |h sin|, |w sin| + |h cos| is rounded up, ignoring an excess of up to
 // 1/1000 pixel so that trigonometric noise never adds a row (90 degrees swaps sides exactly).
+// An angle that is not finite turns nothing, here and in rotate.
 PixelSize rotatedSize(int width, int height, float degrees);
 
 // Returns the number of quarter turns when `degrees` is an exact multiple of 90, else -1.

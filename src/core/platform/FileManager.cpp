@@ -3,9 +3,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 QStringList FileManager::contentsOfDirectoryAtPath(const QString& path) {
     if (path.isEmpty()) {
@@ -114,27 +122,228 @@ std::optional<QByteArray> FileManager::contentsAtPath(const QString& path) {
     return bytes;
 }
 
+namespace {
+
+thread_local FileManager::WriteError tLastWriteError = FileManager::WriteError::None;
+
+void setLastWriteError(int error) {
+    tLastWriteError = error == 0                           ? FileManager::WriteError::None
+                      : error == ENOSPC || error == EDQUOT ? FileManager::WriteError::DiskFull
+                                                           : FileManager::WriteError::Other;
+}
+
+// The room the tests leave on the disk; negative: no limit but the disk's own.
+std::mutex gSpaceMutex;
+qint64 gSpaceLeft = -1;
+
+// Up to `wanted` bytes of the room left, or all of them without a limit.
+qint64 claimSpace(qint64 wanted) {
+    const std::lock_guard lock(gSpaceMutex);
+    if (gSpaceLeft < 0) {
+        return wanted;
+    }
+    const qint64 granted = std::min(wanted, gSpaceLeft);
+    gSpaceLeft -= granted;
+    return granted;
+}
+
+void returnSpace(qint64 bytes) {
+    const std::lock_guard lock(gSpaceMutex);
+    if (gSpaceLeft >= 0) {
+        gSpaceLeft += bytes;
+    }
+}
+
+// Permissions of a new file: what the process's mask leaves of rw-rw-rw-.
+mode_t newFileMode() {
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(022);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    return mode;
+}
+
+// One file on its way: complete in a temporary (unnamed where the file system allows it),
+// then put in place of the target.
+class PendingFile {
+public:
+    PendingFile() = default;
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile() { discard(); }
+
+    // Writes the bytes into a temporary beside the target; errno tells why when false.
+    bool write(const QString& path, const QByteArray& contents) {
+        QFileInfo info(path);
+        // Writes follow a link to where its bytes live.
+        target_ = QFile::encodeName(info.isSymLink() ? info.symLinkTarget() : path);
+        info = QFileInfo(QFile::decodeName(target_));
+        if (info.isDir()) {
+            errno = EISDIR;
+            return false;
+        }
+        folder_ = QFile::encodeName(FileManager::folderOfPath(QFile::decodeName(target_)));
+        struct stat existing {};
+        const bool replaces = ::stat(target_.constData(), &existing) == 0;
+        replacedBytes_ = replaces ? existing.st_size : 0;
+        // An unnamed file gets its name through /proc: without it, a named one is used.
+        static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+        fd_ = canName ? ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, newFileMode())
+                      : -1;
+        if (fd_ < 0 && (!canName || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+            // A file system without unnamed files: a hidden name, removed on failure.
+            QByteArray name = folder_ + "/.fotino-XXXXXX";
+            fd_ = ::mkstemp(name.data());
+            if (fd_ >= 0) {
+                named_ = name;
+                ::fchmod(fd_, newFileMode());
+            }
+        }
+        if (fd_ < 0) {
+            return false;
+        }
+        if (replaces) {
+            ::fchmod(fd_, existing.st_mode & 07777);
+        }
+        const char* data = contents.constData();
+        qint64 left = contents.size();
+        while (left > 0) {
+            const qint64 room = claimSpace(std::min<qint64>(left, 1 << 20));
+            if (room == 0) {
+                errno = ENOSPC;
+                return false;
+            }
+            const ssize_t done = ::write(fd_, data, static_cast<size_t>(room));
+            if (done < 0 && errno == EINTR) {
+                returnSpace(room);
+                continue;
+            }
+            if (done <= 0) {
+                returnSpace(room);
+                if (done == 0) {
+                    errno = EIO;
+                }
+                return false;
+            }
+            returnSpace(room - done);
+            claimed_ += done;
+            data += done;
+            left -= done;
+        }
+        // The bytes are on the disk before the name leads to them.
+        return ::fdatasync(fd_) == 0;
+    }
+
+    // Puts the complete file in place of the target in one step.
+    bool publish() {
+        if (named_.isEmpty()) {
+            // An unnamed file gets a name beside the target first: a link cannot replace.
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+            for (int attempt = 0; attempt < 16 && named_.isEmpty(); ++attempt) {
+                const QByteArray name =
+                    folder_ + "/.fotino-" +
+                    QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+                if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(),
+                             AT_SYMLINK_FOLLOW) == 0) {
+                    named_ = name;
+                } else if (errno != EEXIST) {
+                    return false;
+                }
+            }
+            if (named_.isEmpty()) {
+                return false;
+            }
+        }
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0 || ::rename(named_.constData(), target_.constData()) != 0) {
+            return false;
+        }
+        named_.clear();
+        // The replaced file's room is free again.
+        returnSpace(replacedBytes_);
+        claimed_ = 0;
+        return true;
+    }
+
+    // Drops the temporary and gives its room back.
+    void discard() {
+        const int error = errno;
+        if (fd_ >= 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+        if (!named_.isEmpty()) {
+            ::unlink(named_.constData());
+            named_.clear();
+        }
+        returnSpace(claimed_);
+        claimed_ = 0;
+        errno = error;
+    }
+
+private:
+    QByteArray target_;
+    QByteArray folder_;
+    QByteArray named_;
+    int fd_ = -1;
+    qint64 claimed_ = 0;
+    qint64 replacedBytes_ = 0;
+};
+
+} // namespace
+
 bool FileManager::createFileAtPath(const QString& path, const QByteArray& contents) {
-    if (path.isEmpty() || isDirectoryAtPath(path)) {
-        return false;
+    return createFilesAtPaths({{path, contents}});
+}
+
+bool FileManager::createFilesAtPaths(const QList<std::pair<QString, QByteArray>>& files) {
+    std::vector<std::unique_ptr<PendingFile>> pending;
+    for (const auto& [path, contents] : files) {
+        if (path.isEmpty()) {
+            setLastWriteError(ENOENT);
+            return false;
+        }
+        pending.push_back(std::make_unique<PendingFile>());
+        if (!pending.back()->write(path, contents)) {
+            setLastWriteError(errno);
+            return false;
+        }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    for (const auto& file : pending) {
+        if (!file->publish()) {
+            setLastWriteError(errno);
+            return false;
+        }
     }
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    setLastWriteError(0);
+    return true;
 }
 
 bool FileManager::replaceItemAtPath(const QString& destination, const QString& finished) {
     if (destination.isEmpty() || finished.isEmpty() || isDirectoryAtPath(destination)) {
+        setLastWriteError(EISDIR);
         return false;
     }
-    return ::rename(QFile::encodeName(finished).constData(),
-                    QFile::encodeName(destination).constData()) == 0;
+    const bool replaced = ::rename(QFile::encodeName(finished).constData(),
+                                   QFile::encodeName(destination).constData()) == 0;
+    setLastWriteError(replaced ? 0 : errno);
+    return replaced;
+}
+
+FileManager::WriteError FileManager::lastWriteError() {
+    return tLastWriteError;
+}
+
+void FileManager::setSpaceLeftForTesting(qint64 bytes) {
+    const std::lock_guard lock(gSpaceMutex);
+    gSpaceLeft = bytes < 0 ? -1 : bytes;
+}
+
+qint64 FileManager::spaceLeftForTesting() {
+    const std::lock_guard lock(gSpaceMutex);
+    return gSpaceLeft;
 }
 
 QString FileManager::homeDirectory() {

@@ -4,9 +4,11 @@
 // listing is stable.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 class FileManager {
 public:
@@ -30,11 +32,27 @@ public:
     static bool contentsEqualAtPath(const QString& first, const QString& second);
     static std::optional<QByteArray> contentsAtPath(const QString& path);
     // Writes through a temporary file that replaces the target only once it is complete,
-    // so a failed or interrupted write leaves the old file untouched.
+    // so a failed or interrupted write leaves the old file untouched. Every write error
+    // counts, including the late ones of a disk that fills up. A symbolic link is followed.
     static bool createFileAtPath(const QString& path, const QByteArray& contents);
+    // Several files written as createFileAtPath writes one; none is replaced before all of
+    // them are complete, so when one cannot be written every target keeps its old contents.
+    // The targets are then replaced in the order given.
+    static bool createFilesAtPaths(const QList<std::pair<QString, QByteArray>>& files);
     // Moves a finished file over the destination in one step (replacing it), for writers
     // that cannot go through createFileAtPath.
     static bool replaceItemAtPath(const QString& destination, const QString& finished);
+
+    enum class WriteError { None, DiskFull, Other };
+    // Why the last write (createFileAtPath, createFilesAtPaths, replaceItemAtPath) of this
+    // thread failed; None after one that succeeded. DiskFull also covers a full quota.
+    static WriteError lastWriteError();
+
+    // For tests of a full disk: from now on the writes above may put only this many more
+    // bytes on the disk, then fail as a full disk fails (ENOSPC). A failed write's bytes and
+    // a replaced file's bytes come back. A negative value lifts the limit.
+    static void setSpaceLeftForTesting(qint64 bytes);
+    static qint64 spaceLeftForTesting();
 
     static QString homeDirectory();
     // Path arithmetic on the last component, without touching the disk. The extension is what

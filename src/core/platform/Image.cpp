@@ -6,14 +6,19 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Halving beyond this gains little: the picture is then small already.
 constexpr int kMaxHalvings = 4;
 
 // Whole pixels that cover a length in points; float noise (400.00001) does not add a pixel.
+// A length that is no number, or beyond int, gives one pixel or the most there can be.
 int coveringPixels(qreal points) {
-    return std::max(1, int(std::ceil(points - 1e-4)));
+    if (!(points > 1)) {
+        return 1;
+    }
+    return int(std::min(std::ceil(points - 1e-4), qreal(std::numeric_limits<int>::max())));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -254,15 +255,16 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decodeFile(const QString& path) {
             QStringLiteral("Unable to read image file %1: %2").arg(path, file.errorString()));
         return nullptr;
     }
-    return decode(file.readAll(), path);
+    return decode(file.readAll(), path, kMaxPixels);
 }
 
-std::shared_ptr<BitmapImageRep> ImageDecoder::decodeData(const QByteArray& data) {
-    return decode(data, QStringLiteral("data of %1 bytes").arg(data.size()));
+std::shared_ptr<BitmapImageRep> ImageDecoder::decodeData(const QByteArray& data, qint64 maxPixels) {
+    return decode(data, QStringLiteral("data of %1 bytes").arg(data.size()),
+                  std::min(maxPixels, kMaxPixels));
 }
 
-std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
-                                                     const QString& origin) {
+std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, const QString& origin,
+                                                     qint64 maxPixels) {
     auto refuse = [&origin](const QString& why) {
         Log::write(QStringLiteral("Unable to decode image (%1): %2").arg(why, origin));
         return std::shared_ptr<BitmapImageRep>();
@@ -289,13 +291,18 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data,
     } else if (format == "tiff") {
         declaredDpi = scanTIFF(data);
     }
+    // A density under one dot per inch is damage, not a choice: its printed size would be
+    // astronomic, or infinite once snapped to zero.
+    if (declaredDpi && !(declaredDpi->width() >= 1 && declaredDpi->height() >= 1)) {
+        declaredDpi.reset();
+    }
     const QSize header = reader.size();
     if (header.isValid()) {
         const qint64 pixels = qint64(header.width()) * header.height();
         if (header.isEmpty()) {
             return refuse(QStringLiteral("no pixels"));
         }
-        if (pixels > kMaxPixels) {
+        if (pixels > maxPixels) {
             return refuse(QStringLiteral("%1 x %2 pixels is too large")
                               .arg(header.width())
                               .arg(header.height()));

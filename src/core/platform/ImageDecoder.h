@@ -20,7 +20,9 @@ public:
     // orientation, converted to sRGB, point size from the declared density (72 dpi without
     // one). None, with one log line, when the picture cannot be read.
     static std::shared_ptr<BitmapImageRep> decodeFile(const QString& path);
-    static std::shared_ptr<BitmapImageRep> decodeData(const QByteArray& data);
+    // The same with a lower limit where a picture is expected to be small.
+    static std::shared_ptr<BitmapImageRep> decodeData(const QByteArray& data,
+                                                      qint64 maxPixels = kMaxPixels);
 
     // What a cheap walk through a JPEG or PNG file finds.
     struct Structure {
@@ -34,5 +36,6 @@ public:
     static std::optional<QSizeF> scanTIFF(const QByteArray& data);
 
 private:
-    static std::shared_ptr<BitmapImageRep> decode(const QByteArray& data, const QString& origin);
+    static std::shared_ptr<BitmapImageRep> decode(const QByteArray& data, const QString& origin,
+                                                  qint64 maxPixels);
 };

@@ -403,7 +403,7 @@ int JpegDecoder::exifOrientation(const unsigned char* exif, qsizetype size) {
                       : quint32(u16(at)) << 16 | quint32(u16(at + 2));
     };
     const quint32 ifd = u32(4);
-    if (ifd + 2 > quint64(n)) {
+    if (quint64(ifd) + 2 > quint64(n)) {
         return 1;
     }
     const unsigned entries = u16(ifd);

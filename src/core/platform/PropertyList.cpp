@@ -5,7 +5,9 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimeZone>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <plist/plist.h>
@@ -38,6 +40,73 @@ bool isXMLSafe(const QString& text) {
     return true;
 }
 
+quint64 bigEndian(const uchar* p, int bytes) {
+    quint64 value = 0;
+    for (int i = 0; i < bytes; ++i) {
+        value = value << 8 | p[i];
+    }
+    return value;
+}
+
+// libplist (2.2) aborts the whole program when asked for a string or key that holds a NUL
+// character. Neither form can carry one legitimately (XML forbids it, and no writer puts one
+// in a binary string), so such bytes are refused before they are parsed. In the binary form
+// every object is reached through the offset table: each string among them is looked at.
+bool holdsNulInAString(const QByteArray& bytes) {
+    const auto* d = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    if (n < 8 || std::memcmp(d, "bplist00", 8) != 0) {
+        return bytes.contains('\0');
+    }
+    constexpr qsizetype kTrailer = 32;
+    if (n < 8 + kTrailer) {
+        return false; // too short to parse at all
+    }
+    const uchar* trailer = d + n - kTrailer;
+    const int offsetSize = trailer[6];
+    const quint64 objects = bigEndian(trailer + 8, 8);
+    const quint64 table = bigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || table >= quint64(n) ||
+        objects > (quint64(n) - table) / quint64(offsetSize)) {
+        return false; // refused by the parser
+    }
+    for (quint64 i = 0; i < objects; ++i) {
+        const quint64 at = bigEndian(d + table + i * quint64(offsetSize), offsetSize);
+        if (at >= quint64(n)) {
+            continue;
+        }
+        const uchar marker = d[at];
+        const int kind = marker >> 4;
+        // ASCII (0x5), UTF-16 (0x6) and UTF-8 (0x7) strings; keys are strings too.
+        if (kind < 0x5 || kind > 0x7) {
+            continue;
+        }
+        quint64 count = marker & 0x0F;
+        quint64 start = at + 1;
+        if (count == 0x0F) {
+            // The length follows as an integer object of 2^k bytes.
+            if (start >= quint64(n) || (d[start] & 0xF0) != 0x10) {
+                continue;
+            }
+            const int lengthBytes = 1 << (d[start] & 0x0F);
+            if (lengthBytes > 8 || start + 1 + quint64(lengthBytes) > quint64(n)) {
+                continue;
+            }
+            count = bigEndian(d + start + 1, lengthBytes);
+            start += 1 + quint64(lengthBytes);
+        }
+        const quint64 unit = kind == 0x6 ? 2 : 1;
+        const quint64 available = (quint64(n) - start) / unit;
+        const quint64 units = std::min(count, available);
+        for (quint64 k = 0; k < units; ++k) {
+            if (d[start + k * unit] == 0 && (unit == 1 || d[start + k * unit + 1] == 0)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 QVariant toVariant(plist_t node, int depth) {
     if (!node || depth > 512) {
         return {};
@@ -62,14 +131,14 @@ QVariant toVariant(plist_t node, int depth) {
         plist_get_real_val(node, &value);
         return QVariant(value);
     }
-    case PLIST_STRING:
+    case PLIST_STRING: {
+        uint64_t length = 0;
+        const char* text = plist_get_string_ptr(node, &length);
+        return QVariant(QString::fromUtf8(text ? text : "", text ? qsizetype(length) : 0));
+    }
     case PLIST_KEY: {
         char* text = nullptr;
-        if (plist_get_node_type(node) == PLIST_KEY) {
-            plist_get_key_val(node, &text);
-        } else {
-            plist_get_string_val(node, &text);
-        }
+        plist_get_key_val(node, &text);
         QString value = QString::fromUtf8(text ? text : "");
         std::free(text);
         return QVariant(value);
@@ -199,7 +268,8 @@ plist_t toNode(const QVariant& value, int depth) {
 } // namespace
 
 std::optional<QVariant> PropertyList::fromData(const QByteArray& bytes) {
-    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max()) {
+    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max() ||
+        holdsNulInAString(bytes)) {
         return std::nullopt;
     }
     plist_t root = nullptr;

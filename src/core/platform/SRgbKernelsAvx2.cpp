@@ -6,7 +6,11 @@
 
 // Everything below may use AVX2 (no FMA: the sums must round as the portable loop's do); it
 // only runs where the processor has it.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC target("avx2")
+#endif
 
 namespace SRgbKernels {
 
@@ -72,5 +76,9 @@ void convertAvx2(const Tables& t, const std::uint8_t* src, std::uint8_t* dst, st
 }
 
 } // namespace SRgbKernels
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

@@ -6,12 +6,20 @@
 
 // GCC 12's AVX-512 headers start intrinsics from self-initialised "undefined" vectors, which
 // -Wmaybe-uninitialized reports wherever they are inlined.
+#if !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <immintrin.h>
 
 // Everything below may use AVX-512 VBMI and BITALG; it only runs where the processor has
 // them.
+#if defined(__clang__)
+#pragma clang attribute push(                                                                      \
+    __attribute__((target("avx2,avx512f,avx512bw,avx512dq,avx512vl,avx512vbmi,avx512bitalg"))),    \
+    apply_to = function)
+#else
 #pragma GCC target("avx2,avx512f,avx512bw,avx512dq,avx512vl,avx512vbmi,avx512bitalg")
+#endif
 
 namespace SRgbKernels {
 
@@ -226,5 +234,9 @@ void convertVbmi(const Tables& t, const std::uint8_t* src, std::uint8_t* dst, st
 }
 
 } // namespace SRgbKernels
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

@@ -5,13 +5,12 @@
 #include "core/platform/GraphicsContext.h"
 #include "core/platform/Image.h"
 #include "core/platform/Log.h"
-#include "core/platform/TemporaryName.h"
 #include "core/platform/Units.h"
 #include "core/platform/UserDefaults.h"
 #include "core/printing/CutMarks.h"
 #include "core/printing/PageGeometry.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -146,13 +145,14 @@ void PrintSheet::draw(GraphicsContext& context) const {
 }
 
 bool PrintSheet::writePDF(const QString& path) const {
-    const QString partial = TemporaryName::uniquePath(path + QStringLiteral(".XXXXXX"));
-    if (partial.isEmpty()) {
-        return false;
-    }
-    bool written = false;
+    // Made in memory and written in one piece: the PDF writer does not report a full disk,
+    // and a half-written file must not replace the previous one.
+    QByteArray bytes;
+    bool drawn = false;
     {
-        QPdfWriter pdf(partial);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(kPdfResolution);
         pdf.setPageLayout(QPageLayout(QPageSize(pageRect_.size(), QPageSize::Point),
                                       QPageLayout::Portrait, QMarginsF()));
@@ -162,15 +162,8 @@ bool PrintSheet::writePDF(const QString& path) const {
             GraphicsContext context(&painter, pageRect_.size(),
                                     QRectF(QPointF(0, 0), pageRect_.size() * pixelsPerPoint));
             draw(context);
-            written = painter.end();
+            drawn = painter.end();
         }
     }
-    // The temporary file was made private; the PDF is an ordinary document.
-    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    if (!written || !FileManager::replaceItemAtPath(path, partial)) {
-        FileManager::removeItemAtPath(partial);
-        return false;
-    }
-    return true;
+    return drawn && !bytes.isEmpty() && FileManager::createFileAtPath(path, bytes);
 }

@@ -649,7 +649,9 @@ bool PictureSettingsWindow::saveAs() {
     const DocumentStorage::SaveResult result =
         DocumentStorage::saveAs(*fotino_, folder, originalPath_, originalPicturePath_, fields);
     if (result == DocumentStorage::SaveResult::WriteFailed) {
-        Alerts::alert(QStringLiteral("saveFailed"), QDir::toNativeSeparators(folder));
+        const bool full = FileManager::lastWriteError() == FileManager::WriteError::DiskFull;
+        Alerts::alert(full ? QStringLiteral("saveFailedDiskFull") : QStringLiteral("saveFailed"),
+                      QDir::toNativeSeparators(folder));
         return false;
     }
     if (result != DocumentStorage::SaveResult::Saved) {

@@ -2,6 +2,7 @@
 
 #include "core/document/DisplayUnits.h"
 #include "core/platform/Alerts.h"
+#include "core/platform/FileManager.h"
 #include "core/platform/Image.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/UserDefaults.h"
@@ -251,7 +252,10 @@ bool PresetEditor::save() {
     }
     storePreset();
     if (!attachedPreset_->save()) {
-        Alerts::alert(QStringLiteral("presetNotSaved"), Preset::userPresetsPath());
+        const bool full = FileManager::lastWriteError() == FileManager::WriteError::DiskFull;
+        Alerts::alert(full ? QStringLiteral("presetNotSavedDiskFull")
+                           : QStringLiteral("presetNotSaved"),
+                      Preset::userPresetsPath());
         return false;
     }
     QDialog::accept();

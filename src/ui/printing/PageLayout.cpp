@@ -58,6 +58,11 @@ PrintSheet PageLayout::printerLayout() const {
 }
 
 bool PageLayout::printSheet(const PrintSheet& sheet, QPrinter& printer) {
+    // A PDF file goes through the sheet's own writer, which never leaves a half-written file
+    // in place of the previous one when the disk is full.
+    if (printsToPdf(printer) && !printer.outputFileName().isEmpty()) {
+        return sheet.writePDF(printer.outputFileName());
+    }
     // From the paper's corner: nothing is moved or scaled to fit margins.
     printer.setFullPage(true);
     QPainter painter;

@@ -1,6 +1,8 @@
 #include "ui/printing/PageLayoutWindow.h"
 
 #include "core/document/DisplayUnits.h"
+#include "core/platform/Alerts.h"
+#include "core/platform/FileManager.h"
 #include "core/platform/NotificationCenter.h"
 #include "core/platform/Panels.h"
 #include "core/platform/UserDefaults.h"
@@ -177,7 +179,15 @@ bool PageLayoutWindow::print() {
     // laid out on the paper actually used, and the preview shows it.
     pageLayout()->calcPageRect(settings, pageLayout()->printLayout());
     showPaper();
-    return PageLayout::printSheet(pageLayout()->printerLayout(), *settings);
+    if (PageLayout::printSheet(pageLayout()->printerLayout(), *settings)) {
+        return true;
+    }
+    if (settings->outputFormat() == QPrinter::PdfFormat &&
+        FileManager::lastWriteError() == FileManager::WriteError::DiskFull) {
+        Alerts::alert(QStringLiteral("printDiskFull"),
+                      FileManager::lastPathComponent(settings->outputFileName()));
+    }
+    return false;
 }
 
 void PageLayoutWindow::localizePanel() {

@@ -90,6 +90,35 @@ TEST_F(DocumentStorageTest, SavingANewDocumentCopiesThePictureUnderItsName) {
     EXPECT_TRUE(asked.isEmpty());
 }
 
+// The thumbnail is drawn while the files are written: it shows the picture being saved, under
+// a new name, and in place of another.
+TEST_F(DocumentStorageTest, TheThumbnailShowsThePictureSaved) {
+    const auto centre = [&](const QString& file) {
+        const auto saved = Fotino::initWithPath(doc(file));
+        const QImage thumbnail = saved ? saved->image() : QImage();
+        return thumbnail.isNull() ? QColor() : thumbnail.pixelColor(64, 64);
+    };
+    Fotino document;
+    document.setPictureSize(100);
+    document.setOffset(QPointF(50, 50));
+    ASSERT_EQ(DocumentStorage::saveAs(document, docs.path(), QString(),
+                                      picture(QStringLiteral("blue.jpg"), Qt::blue),
+                                      {QStringLiteral("Visa"), 3.5f, 4.5f, true}),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_TRUE(imagetest::isBlue(centre(QStringLiteral("Visa.ftoct"))));
+    ASSERT_EQ(reopenAndSave(QStringLiteral("Visa.ftoct"), QStringLiteral("Permit")),
+              DocumentStorage::SaveResult::Saved);
+    EXPECT_TRUE(imagetest::isBlue(centre(QStringLiteral("Permit.ftoct"))));
+    auto opened = DocumentStorage::open(doc(QStringLiteral("Permit.ftoct")));
+    ASSERT_EQ(DocumentStorage::saveAs(*opened.document, docs.path(), opened.previousPath,
+                                      picture(QStringLiteral("green.jpg"), Qt::green),
+                                      {QStringLiteral("Permit"), 3.5f, 4.5f, true}),
+              DocumentStorage::SaveResult::Saved);
+    const QColor green = centre(QStringLiteral("Permit.ftoct"));
+    EXPECT_TRUE(green.green() > 200 && green.red() < 60 && green.blue() < 60)
+        << green.name().toStdString();
+}
+
 TEST_F(DocumentStorageTest, RenamingMovesEveryFileToTheNewName) {
     ASSERT_TRUE(savedNew(QStringLiteral("Visa"), "IMG_1234.JPG"));
     const QByteArray pictureBytes = *FileManager::contentsAtPath(doc(QStringLiteral("Visa.JPG")));

@@ -135,3 +135,27 @@ TEST_F(FotinoRendering, AFrameWithAnOriginPlacesPhotoAndMaskThere) {
 }
 
 } // namespace
+
+namespace {
+
+// A file may say anything for a size: what is no number or beyond every screen renders as
+// little as it can, and the print preview's rendering too, with no undefined arithmetic (the
+// sanitizer build checks that).
+TEST_F(FotinoRendering, SizesThatAreNoNumbersOrHugeRenderWithoutHarm) {
+    for (const char* text : {"nan", "-nan", "inf", "-inf", "1e300", "-3.5", "0"}) {
+        const auto odd = doc.copyFotino();
+        odd->setFilePath(doc.filePath());
+        odd->setString(QString::fromLatin1(text), AttributeKeys::kWidth);
+        odd->setString(QStringLiteral("4.5"), AttributeKeys::kHeight);
+        const auto rendered = odd->toImage(72);
+        if (rendered) {
+            EXPECT_LE(qint64(rendered->pixelsWide()) * rendered->pixelsHigh(), 200) << text;
+        }
+        EXPECT_FALSE(odd->createThumbnail().isEmpty()) << text;
+        EXPECT_TRUE(odd->cachedImage()) << text;
+        odd->setString(QString::fromLatin1(text), AttributeKeys::kSize);
+        EXPECT_FALSE(odd->createThumbnail().isEmpty()) << text;
+    }
+}
+
+} // namespace

@@ -287,6 +287,27 @@ TEST(PixelLoops, RotatedSizes) {
     EXPECT_EQ(PixelLoops::rotatedSize(6000, 4000, 7.5f), (PixelSize{6471, 4749}));
 }
 
+// A document may hold any angle: one that is no number turns nothing, as 0 does.
+TEST(PixelLoops, AnAngleThatIsNoNumberTurnsNothing) {
+    Picture src(40, 30, 3);
+    src.randomize(3);
+    const PixelSize size = PixelLoops::rotatedSize(40, 30, 0);
+    std::vector<std::uint8_t> still(size_t(size.width) * size.height * 3);
+    ASSERT_TRUE(PixelLoops::rotate(src.bytes.data(), 40, 30, src.bpr, 3, 0, still.data(),
+                                   size.width, size.height, size.width * 3));
+    for (const float degrees : {NAN, INFINITY, -INFINITY}) {
+        EXPECT_EQ(PixelLoops::rotatedSize(40, 30, degrees), size) << degrees;
+        for (const PixelSize box : {size, PixelSize{50, 50}}) {
+            std::vector<std::uint8_t> turned(size_t(box.width) * box.height * 3, 7);
+            ASSERT_TRUE(PixelLoops::rotate(src.bytes.data(), 40, 30, src.bpr, 3, degrees,
+                                           turned.data(), box.width, box.height, box.width * 3));
+            if (box == size) {
+                EXPECT_EQ(turned, still) << degrees;
+            }
+        }
+    }
+}
+
 TEST(PixelLoops, ExactQuarterTurns) {
     const std::pair<float, int> cases[] = {{0, 0},   {90, 1},  {-90, 3},       {360, 0},
                                            {450, 1}, {45, -1}, {90.0001f, -1}, {NAN, -1}};

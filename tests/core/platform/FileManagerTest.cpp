@@ -5,8 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +95,77 @@ TEST(FileManager, AtomicWriteReplacesWholeFileAndLeavesNoTemporaryBehind) {
               QStringList{QStringLiteral("doc.ftoct")});
     EXPECT_FALSE(FileManager::createFileAtPath(dir.path(), "x")) << "a folder is not replaced";
     EXPECT_FALSE(FileManager::contentsAtPath(dir.filePath(QStringLiteral("missing"))));
+}
+
+// However far a write gets before the disk is full, the old file keeps its bytes, no
+// temporary is left, and the room the failed write took comes back.
+TEST(FileManager, AWriteThatRunsOutOfRoomLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.ftoct"));
+    ASSERT_TRUE(FileManager::createFileAtPath(path, "old"));
+    const QByteArray contents(3 << 20, 'n');
+    for (const qint64 room : {qint64(0), qint64(1), qint64(1) << 20, contents.size() - 1}) {
+        FileManager::setSpaceLeftForTesting(room);
+        EXPECT_FALSE(FileManager::createFileAtPath(path, contents)) << room;
+        EXPECT_EQ(FileManager::lastWriteError(), FileManager::WriteError::DiskFull);
+        EXPECT_EQ(FileManager::spaceLeftForTesting(), room);
+        EXPECT_EQ(FileManager::contentsAtPath(path), QByteArray("old")) << room;
+        EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(dir.path()),
+                  QStringList{QStringLiteral("doc.ftoct")});
+    }
+    // Just enough room: the old file's three bytes come back once it is replaced.
+    FileManager::setSpaceLeftForTesting(contents.size());
+    EXPECT_TRUE(FileManager::createFileAtPath(path, contents));
+    EXPECT_EQ(FileManager::lastWriteError(), FileManager::WriteError::None);
+    EXPECT_EQ(FileManager::spaceLeftForTesting(), 3);
+    FileManager::setSpaceLeftForTesting(-1);
+    EXPECT_EQ(FileManager::contentsAtPath(path), contents);
+}
+
+TEST(FileManager, FilesWrittenTogetherAreReplacedOnlyWhenAllAreComplete) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("Visa.jpg"));
+    const QString document = dir.filePath(QStringLiteral("Visa.ftoct"));
+    ASSERT_TRUE(FileManager::createFilesAtPaths({{picture, "old picture"}, {document, "old"}}));
+    const QByteArray newPicture(100000, 'p');
+    FileManager::setSpaceLeftForTesting(newPicture.size() + 2);
+    EXPECT_FALSE(FileManager::createFilesAtPaths({{picture, newPicture}, {document, "new"}}));
+    FileManager::setSpaceLeftForTesting(-1);
+    EXPECT_EQ(FileManager::contentsAtPath(picture), QByteArray("old picture"));
+    EXPECT_EQ(FileManager::contentsAtPath(document), QByteArray("old"));
+    EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(dir.path()).size(), 2);
+    EXPECT_TRUE(FileManager::createFilesAtPaths({{picture, newPicture}, {document, "new"}}));
+    EXPECT_EQ(FileManager::contentsAtPath(picture), newPicture);
+    EXPECT_EQ(FileManager::contentsAtPath(document), QByteArray("new"));
+}
+
+TEST(FileManager, AReplacedFileKeepsItsPermissionsAndALinkLeadsToTheWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shared.png"));
+    ASSERT_TRUE(FileManager::createFileAtPath(path, "one"));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    struct stat created {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &created), 0);
+    EXPECT_EQ(created.st_mode & 0777, 0666 & ~mask);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(FileManager::createFileAtPath(path, "two"));
+    struct stat replaced {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &replaced), 0);
+    EXPECT_EQ(replaced.st_mode & 0777, 0640u);
+
+    const QString link = dir.filePath(QStringLiteral("link.png"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(FileManager::createFileAtPath(link, "three"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(FileManager::contentsAtPath(path), QByteArray("three"));
+}
+
+TEST(FileManager, AWriteIntoAMissingFolderFailsForAnotherReason) {
+    QTemporaryDir dir;
+    EXPECT_FALSE(FileManager::createFileAtPath(dir.filePath(QStringLiteral("no/file")), "x"));
+    EXPECT_EQ(FileManager::lastWriteError(), FileManager::WriteError::Other);
+    EXPECT_TRUE(FileManager::contentsOfDirectoryAtPath(dir.path()).isEmpty());
 }
 
 struct PathCase {

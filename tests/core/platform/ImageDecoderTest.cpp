@@ -206,6 +206,9 @@ TEST_F(ImageDecoderFiles, PointSizeFollowsTheDeclaredDensity) {
     QByteArray unitless = encode(image, "jpeg");
     ASSERT_EQ(unitless.mid(6, 5), QByteArray("JFIF\0", 5));
     unitless[13] = '\0'; // density unit: none, the values only give the pixel shape
+    QImage thin = image; // one dot per metre: damage, taken as no density at all
+    thin.setDotsPerMeterX(1);
+    thin.setDotsPerMeterY(1);
     const struct {
         const char* name;
         QByteArray bytes;
@@ -220,6 +223,8 @@ TEST_F(ImageDecoderFiles, PointSizeFollowsTheDeclaredDensity) {
         {"exif-transposed.jpg", withExif(unitless, 5, 11811, 5906), {14.4, 144}},
         {"plain.png", noPhys, {600, 30}},
         {"plain.jpg", unitless, {600, 30}},
+        {"thin.png", encode(thin, "png"), {600, 30}},
+        {"exif-thin.jpg", withExif(unitless, 0, 1, 1), {600, 30}},
     };
     for (const auto& c : cases) {
         const auto rep = ImageDecoder::decodeFile(write(c.name, c.bytes));
@@ -558,4 +563,23 @@ TEST(JpegDecoder, ReadsTheOrientationTag) {
     EXPECT_EQ(JpegDecoder::exifOrientation(exif, 12), 1) << "cut short";
     const unsigned char junk[] = {'J', 'F', 'I', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(JpegDecoder::exifOrientation(junk, sizeof junk), 1);
+}
+
+// An Exif directory said to start at the end of the address range is beyond the block.
+TEST(JpegDecoder, ADirectoryBeyondTheBlockHasNoOrientation) {
+    for (const quint32 offset : {0xFFFFFFFFu, 0xFFFFFFFEu, 0x80000000u, 22u, 21u}) {
+        for (const bool little : {true, false}) {
+            unsigned char exif[28] = {'E', 'x', 'i', 'f', 0, 0};
+            exif[6] = exif[7] = little ? 'I' : 'M';
+            if (little) {
+                qToLittleEndian<quint16>(42, exif + 8);
+                qToLittleEndian<quint32>(offset, exif + 10);
+            } else {
+                qToBigEndian<quint16>(42, exif + 8);
+                qToBigEndian<quint32>(offset, exif + 10);
+            }
+            std::memset(exif + 14, 0xFF, sizeof exif - 14);
+            EXPECT_EQ(JpegDecoder::exifOrientation(exif, sizeof exif), 1) << offset;
+        }
+    }
 }

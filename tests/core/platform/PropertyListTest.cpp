@@ -115,6 +115,50 @@ TEST(PropertyList, ReadsABinaryPropertyList) {
     EXPECT_EQ(map->value(QStringLiteral("FTZImage")).toByteArray(), QByteArray("MM\x00*", 4));
 }
 
+// The binary form of a dictionary of one string, as other tools write it.
+QByteArray binaryDictionary(const char* key, const char* value) {
+    plist_t dict = plist_new_dict();
+    plist_dict_set_item(dict, key, plist_new_string(value));
+    char* bin = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(dict, &bin, &length);
+    plist_free(dict);
+    QByteArray bytes(bin, static_cast<qsizetype>(length));
+    free(bin);
+    return bytes;
+}
+
+// The one place where `marker` stands, made a NUL.
+QByteArray withNul(QByteArray bytes, const QByteArray& marker) {
+    const qsizetype at = bytes.indexOf(marker);
+    EXPECT_GE(at, 0);
+    EXPECT_EQ(bytes.indexOf(marker, at + 1), -1);
+    bytes[at + marker.size() - 1] = '\0';
+    return bytes;
+}
+
+// libplist aborts the program when a string it hands out holds a NUL: such files are refused.
+TEST(PropertyList, RefusesAStringOrKeyHoldingANulInsteadOfStopping) {
+    const QByteArray ascii = binaryDictionary("FTName", "VisaXPermit");
+    ASSERT_TRUE(PropertyList::fromData(ascii));
+    // Non-ASCII text is stored in UTF-16: 'X' is the unit 00 58.
+    const QByteArray wide = binaryDictionary("FTName", "Vis\xC3\xA9X");
+    ASSERT_EQ(PropertyList::fromData(wide)->toMap().value(QStringLiteral("FTName")).toString(),
+              QStringLiteral("Vis\u00e9X"));
+    const std::pair<const char*, QByteArray> broken[] = {
+        {"ASCII value", withNul(ascii, "aX")},
+        {"ASCII key", withNul(binaryDictionary("FTXame", "Visa"), "FTX")},
+        {"UTF-16 value", withNul(wide, QByteArray("\x00X", 2))},
+        {"XML value", "<plist version=\"1.0\"><dict><key>a</key><string>a" + QByteArray(1, '\0') +
+                          "b</string></dict></plist>"},
+        {"XML key", "<plist version=\"1.0\"><dict><key>a" + QByteArray(1, '\0') +
+                        "b</key><true/></dict></plist>"},
+    };
+    for (const auto& [what, bytes] : broken) {
+        EXPECT_FALSE(PropertyList::fromData(bytes)) << what;
+    }
+}
+
 TEST(PropertyList, RefusesWhatIsNotADictionaryFile) {
     QTemporaryDir dir;
     const auto write = [&](const char* name, const QByteArray& bytes) {
