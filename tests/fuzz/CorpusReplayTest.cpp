@@ -6,6 +6,14 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <ostream>
+
+namespace FuzzTargets {
+// The target's name in the test log, rather than its bytes.
+void PrintTo(const Named& target, std::ostream* out) {
+    *out << target.name;
+}
+} // namespace FuzzTargets
 
 namespace {
 
