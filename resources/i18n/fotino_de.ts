@@ -1099,8 +1099,8 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <translation>sein Name taugt nicht als Dokumentname</translation>
     </message>
     <message id="batchWriteFailed">
-        <source>could not be saved (is the disk full?)</source>
-        <translation>konnte nicht gespeichert werden (Datenträger voll?)</translation>
+        <source>could not be saved</source>
+        <translation>konnte nicht gespeichert werden</translation>
     </message>
     <message id="batchMore">
         <source>and %1 more</source>
@@ -1129,6 +1129,10 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
     <message id="cliDiskFull">
         <source>fotino: cannot write %1: the disk is full</source>
         <translation>fotino: %1 kann nicht geschrieben werden: Der Datenträger ist voll</translation>
+    </message>
+    <message id="batchDiskFull">
+        <source>the disk is full; the pictures after it were not imported</source>
+        <translation>der Datenträger ist voll; die folgenden Bilder wurden nicht importiert</translation>
     </message>
 </context>
 </TS>

@@ -1084,8 +1084,8 @@ DIR defaults to the documents folder of the preferences.</translation>
         <translation>its name cannot name a document</translation>
     </message>
     <message id="batchWriteFailed">
-        <source>could not be saved (is the disk full?)</source>
-        <translation>could not be saved (is the disk full?)</translation>
+        <source>could not be saved</source>
+        <translation>could not be saved</translation>
     </message>
     <message id="batchMore">
         <source>and %1 more</source>
@@ -1114,6 +1114,10 @@ DIR defaults to the documents folder of the preferences.</translation>
     <message id="cliDiskFull">
         <source>fotino: cannot write %1: the disk is full</source>
         <translation>fotino: cannot write %1: the disk is full</translation>
+    </message>
+    <message id="batchDiskFull">
+        <source>the disk is full; the pictures after it were not imported</source>
+        <translation>the disk is full; the pictures after it were not imported</translation>
     </message>
 </context>
 </TS>

@@ -1099,8 +1099,8 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <translation>son nom ne peut pas nommer un document</translation>
     </message>
     <message id="batchWriteFailed">
-        <source>could not be saved (is the disk full?)</source>
-        <translation>enregistrement impossible (disque plein ?)</translation>
+        <source>could not be saved</source>
+        <translation>enregistrement impossible</translation>
     </message>
     <message id="batchMore">
         <source>and %1 more</source>
@@ -1129,6 +1129,10 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
     <message id="cliDiskFull">
         <source>fotino: cannot write %1: the disk is full</source>
         <translation>fotino : impossible d’écrire %1 : le disque est plein</translation>
+    </message>
+    <message id="batchDiskFull">
+        <source>the disk is full; the pictures after it were not imported</source>
+        <translation>le disque est plein ; les images suivantes n’ont pas été importées</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,8 @@ QString reason(PictureImport::Failure failure) {
         return text("batchBadName");
     case PictureImport::Failure::WriteFailed:
         return text("batchWriteFailed");
+    case PictureImport::Failure::DiskFull:
+        return text("batchDiskFull");
     case PictureImport::Failure::None:
     case PictureImport::Failure::UnreadablePicture:
     case PictureImport::Failure::UnreadableDocument:
@@ -83,6 +85,11 @@ void BatchImport::importNext() {
     outcomes_.push_back(import_.importPicture(picture));
     Q_EMIT pictureImported(next_);
     ++next_;
+    // The next pictures would only fail the same way, each after a long decode.
+    if (outcomes_.back().failure == PictureImport::Failure::DiskFull) {
+        finish();
+        return;
+    }
     QTimer::singleShot(0, this, &BatchImport::importNext);
 }
 

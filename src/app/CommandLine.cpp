@@ -572,6 +572,10 @@ int CommandLine::newDocuments(const QStringList& options, QTextStream& out, QTex
         case PictureImport::Failure::WriteFailed:
             err << text("cliCannotSave").arg(picture, folder) << Qt::endl;
             break;
+        case PictureImport::Failure::DiskFull:
+            // The pictures after it would fail the same way.
+            err << text("cliDiskFull").arg(folder) << Qt::endl;
+            return Failure;
         }
         exitCode = Failure;
     }

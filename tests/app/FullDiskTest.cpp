@@ -1,7 +1,8 @@
-// A disk that fills up: saves, exports, preset saves and printing to PDF fail with a message
-// that says so, and every file already there keeps its bytes. Each case runs on FileManager's
-// seam, and again on a real small tmpfs where the machine lets the test mount one.
+// A disk that fills up: saves, imports, exports, preset saves and printing to PDF fail with a
+// message that says so, and every file already there keeps its bytes. Each case runs on
+// FileManager's seam, and again on a real small tmpfs where the machine lets the test mount one.
 
+#include "app/BatchImport.h"
 #include "app/CommandLine.h"
 #include "app/Controller.h"
 #include "app/PictureListModel.h"
@@ -36,6 +37,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QTest>
 #include <QTextStream>
 #include <gtest/gtest.h>
 #include <vector>
@@ -293,6 +295,45 @@ TEST_P(FullDisk, PrintingToPdfLeavesThePreviousFileAndSaysWhy) {
               QStringList{alertText("printDiskFull").arg(QStringLiteral("sheet.pdf"))});
     EXPECT_EQ(disk.contents(), before);
     window->close();
+}
+
+TEST_P(FullDisk, ImportingPicturesStopsAtTheFirstThatDoesNotFitAndSaysWhy) {
+    const QStringList pictures = {picture(QStringLiteral("a.png"), 1),
+                                  picture(QStringLiteral("b.png"), 2),
+                                  picture(QStringLiteral("c.png"), 3)};
+    const auto presets = Preset::presets();
+    ASSERT_FALSE(presets.empty());
+    const auto before = disk.contents();
+
+    QWidget window;
+    BatchImport import(pictures, *presets.front(), false, documents, &window);
+    bool finished = false;
+    QObject::connect(&import, &BatchImport::finished, [&finished] { finished = true; });
+    disk.leaveRoom(0);
+    import.start();
+    ASSERT_TRUE(QTest::qWaitFor([&finished] { return finished; }, 60000));
+    disk.makeRoom();
+    const BatchImport::Summary summary = import.summary();
+    EXPECT_EQ(summary.message, QStringLiteral("Documents made: 0 of 3."));
+    EXPECT_EQ(summary.informativeText, alertText("batchFailed") + QStringLiteral("\n• a.png (") +
+                                           alertText("batchDiskFull") + QStringLiteral(")"));
+    EXPECT_EQ(disk.contents(), before);
+
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    disk.leaveRoom(0);
+    EXPECT_EQ(CommandLine::run(QStringList{QStringLiteral("fotino"), QStringLiteral("new")} +
+                                   pictures +
+                                   QStringList{QStringLiteral("--preset"), presets.front()->name(),
+                                               QStringLiteral("--folder"), documents},
+                               outStream, errStream),
+              CommandLine::Failure);
+    disk.makeRoom();
+    EXPECT_EQ(out, QString());
+    EXPECT_EQ(err, QStringLiteral("fotino: cannot write %1: the disk is full\n").arg(documents));
+    EXPECT_EQ(disk.contents(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disks, FullDisk, ::testing::Values(Kind::Seam, Kind::Tmpfs),

@@ -15,6 +15,13 @@
 #include <QImageReader>
 
 namespace {
+// Why the last write failed, as far as the import's caller can act on it.
+PictureImport::Failure writeFailure() {
+    return FileManager::lastWriteError() == FileManager::WriteError::DiskFull
+               ? PictureImport::Failure::DiskFull
+               : PictureImport::Failure::WriteFailed;
+}
+
 // A dangling symbolic link counts: writing through it would create a file elsewhere.
 bool occupied(const QString& path) {
     const QFileInfo info(path);
@@ -83,7 +90,7 @@ PictureImport::Outcome PictureImport::importPicture(const QString& picturePath) 
             return outcome;
         }
         if (!FileManager::createFileAtPath(copy, *bytes)) {
-            outcome.failure = Failure::WriteFailed;
+            outcome.failure = writeFailure();
             return outcome;
         }
     }
@@ -112,7 +119,7 @@ PictureImport::Outcome PictureImport::importPicture(const QString& picturePath) 
     document->setPictureVersion(1);
     document->setImage(document->createThumbnail());
     if (!document->saveToFile()) {
-        return abandon(Failure::WriteFailed);
+        return abandon(writeFailure());
     }
     taken_.insert(name);
     outcome.path = document->filePath();

@@ -23,8 +23,10 @@ public:
         UnreadablePicture,
         // Its name (or the one asked for) cannot name a document's files.
         UnusableName,
-        // A file could not be written (the disk is full, the folder cannot be made).
+        // A file could not be written (the folder cannot be made, the file system refuses).
         WriteFailed,
+        // The disk ran out of space: the pictures after this one would fail the same way.
+        DiskFull,
         // A document to measure that does not read as one.
         UnreadableDocument,
     };
