@@ -41,6 +41,9 @@ namespace {
 Controller* theController = nullptr;
 // The resolution of the photo put on the clipboard: that of printing.
 constexpr int kCopyDotsPerInch = 300;
+// A write's temporary this old belongs to a program that was killed while saving: no write
+// takes an hour.
+constexpr qint64 kLeftoverTemporaryAgeSeconds = 3600;
 } // namespace
 
 Controller::Controller()
@@ -221,7 +224,9 @@ PictureSettingsWindow* Controller::adopt(PictureSettingsWindow* editor) {
 
 void Controller::refreshPictureList() {
     const QString highlightedName = selectedItem() ? selectedItem()->name() : QString();
-    pictureList_ = DocumentLibrary::listDocuments(DocumentLibrary::documentsFolder(ud_));
+    const QString folder = DocumentLibrary::documentsFolder(ud_);
+    FileManager::removeLeftoverTemporaries(folder, kLeftoverTemporaryAgeSeconds);
+    pictureList_ = DocumentLibrary::listDocuments(folder);
     model_->setDocuments(pictureList_, metric());
     model_->setTickedNames(selectedPictureName_);
     if (!highlightedName.isNull()) {

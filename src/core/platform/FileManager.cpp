@@ -1,5 +1,6 @@
 #include "core/platform/FileManager.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,6 +125,9 @@ std::optional<QByteArray> FileManager::contentsAtPath(const QString& path) {
 
 namespace {
 
+// The start of the name a write's temporary has beside its target.
+constexpr char kTemporaryPrefix[] = ".fotino-";
+
 thread_local FileManager::WriteError tLastWriteError = FileManager::WriteError::None;
 
 void setLastWriteError(int error) {
@@ -193,7 +197,7 @@ public:
                       : -1;
         if (fd_ < 0 && (!canName || errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
             // A file system without unnamed files: a hidden name, removed on failure.
-            QByteArray name = folder_ + "/.fotino-XXXXXX";
+            QByteArray name = folder_ + "/" + kTemporaryPrefix + "XXXXXX";
             fd_ = ::mkstemp(name.data());
             if (fd_ >= 0) {
                 named_ = name;
@@ -242,7 +246,7 @@ public:
             const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
             for (int attempt = 0; attempt < 16 && named_.isEmpty(); ++attempt) {
                 const QByteArray name =
-                    folder_ + "/.fotino-" +
+                    folder_ + "/" + kTemporaryPrefix +
                     QByteArray::number(QRandomGenerator::global()->generate64(), 36);
                 if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(),
                              AT_SYMLINK_FOLLOW) == 0) {
@@ -293,6 +297,22 @@ private:
 };
 
 } // namespace
+
+int FileManager::removeLeftoverTemporaries(const QString& folder, qint64 olderThanSeconds) {
+    const QDir dir(folder);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
+    int removed = 0;
+    const QFileInfoList entries =
+        dir.entryInfoList({QString::fromLatin1(kTemporaryPrefix) + QLatin1Char('*')},
+                          QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.isSymLink() && entry.lastModified() < before &&
+            QFile::remove(entry.filePath())) {
+            ++removed;
+        }
+    }
+    return removed;
+}
 
 bool FileManager::createFileAtPath(const QString& path, const QByteArray& contents) {
     return createFilesAtPaths({{path, contents}});

@@ -43,6 +43,11 @@ public:
     // that cannot go through createFileAtPath.
     static bool replaceItemAtPath(const QString& destination, const QString& finished);
 
+    // Removes the temporaries of writes that a killed program left in the folder, once they
+    // are older than the given age (a write in progress keeps its file young). Answers how
+    // many went.
+    static int removeLeftoverTemporaries(const QString& folder, qint64 olderThanSeconds);
+
     enum class WriteError { None, DiskFull, Other };
     // Why the last write (createFileAtPath, createFilesAtPaths, replaceItemAtPath) of this
     // thread failed; None after one that succeeded. DiskFull also covers a full quota.

@@ -3,6 +3,7 @@
 #include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -176,6 +177,39 @@ struct PathCase {
 };
 
 // The extension never reaches past the last "/", whatever a stored name holds.
+// What a killed save leaves goes once it is old; a write in progress, the user's own hidden
+// files and whatever a link leads to stay.
+TEST(FileManager, RemovesOnlyTheOldTemporariesOfWrites) {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const auto make = [&](const QString& name, qint64 ageSeconds) {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(FileManager::createFileAtPath(path, "x"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+        EXPECT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+    };
+    make(QStringLiteral(".fotino-old1"), 7200);
+    make(QStringLiteral(".fotino-old2"), 3700);
+    make(QStringLiteral(".fotino-young"), 60);
+    make(QStringLiteral(".hidden"), 7200);
+    make(QStringLiteral("fotino-visible"), 7200);
+    make(QStringLiteral("Visa.ftoct"), 7200);
+    const QString outside = QDir(dir.path()).filePath(QStringLiteral("outside"));
+    ASSERT_TRUE(QDir().mkpath(outside));
+    make(QStringLiteral("outside/target"), 7200);
+    ASSERT_TRUE(QFile::link(QDir(outside).filePath(QStringLiteral("target")),
+                            folder.filePath(QStringLiteral(".fotino-link"))));
+
+    EXPECT_EQ(FileManager::removeLeftoverTemporaries(dir.path(), 3600), 2);
+    EXPECT_EQ(FileManager::contentsOfDirectoryAtPath(dir.path()),
+              (QStringList{QStringLiteral(".fotino-link"), QStringLiteral(".fotino-young"),
+                           QStringLiteral(".hidden"), QStringLiteral("fotino-visible"),
+                           QStringLiteral("outside"), QStringLiteral("Visa.ftoct")}));
+    EXPECT_TRUE(QFile::exists(QDir(outside).filePath(QStringLiteral("target"))));
+}
+
 TEST(FileManager, PathArithmeticStaysInTheLastComponent) {
     const PathCase cases[] = {
         {"/d/Card no. 2.ftoct", "ftoct", "/d/Card no. 2", "/d"},
