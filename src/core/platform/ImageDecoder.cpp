@@ -325,7 +325,13 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
     }
     if (format == "jpeg") {
         int orientation = 1;
-        if (auto rep = JpegDecoder::decode(data, &orientation)) {
+        auto rep = JpegDecoder::decode(data, &orientation);
+        if (rep && qint64(rep->pixelsWide()) * rep->pixelsHigh() > maxPixels) {
+            return refuse(QStringLiteral("%1 x %2 pixels is too large")
+                              .arg(rep->pixelsWide())
+                              .arg(rep->pixelsHigh()));
+        }
+        if (rep) {
             QSizeF dpi = declaredDpi.value_or(QSizeF(72, 72));
             if (orientation >= 5) { // the sides swap
                 dpi.transpose();
@@ -341,6 +347,12 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         return refuse(reader.errorString());
+    }
+    // Some headers give no size beforehand (a BMP stored top down): the limit holds all the
+    // same.
+    if (qint64(image.width()) * image.height() > maxPixels) {
+        return refuse(
+            QStringLiteral("%1 x %2 pixels is too large").arg(image.width()).arg(image.height()));
     }
     const QColorSpace colorSpace = image.colorSpace();
     if (colorSpace.isValid() && colorSpace != QColorSpace(QColorSpace::SRgb)) {

@@ -326,6 +326,26 @@ TEST(ImageDecoderData, SurvivesDamagedFiles) {
     }
 }
 
+// A BMP stored top down has a negative height, and Qt's reader gives no size before decoding
+// it: the pixel limit is checked on what was decoded.
+TEST(ImageDecoderData, APictureWithoutASizeBeforehandKeepsToTheLimit) {
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QImage image(100, 50, QImage::Format_RGB888);
+    image.fill(Qt::gray);
+    ASSERT_TRUE(image.save(&buffer, "BMP"));
+    const qint32 height = -50;
+    std::memcpy(bmp.data() + 22, &height, sizeof height); // little endian, as BMP is
+    LogCapture log;
+    EXPECT_FALSE(ImageDecoder::decodeData(bmp, 4999));
+    EXPECT_TRUE(log.lines().value(0).contains(QStringLiteral("too large")))
+        << log.lines().join(u'\n').toStdString();
+    const auto rep = ImageDecoder::decodeData(bmp, 5000);
+    ASSERT_TRUE(rep);
+    EXPECT_EQ(QSize(rep->pixelsWide(), rep->pixelsHigh()), QSize(100, 50));
+}
+
 TEST_F(ImageDecoderFiles, MissingFileIsRefused) {
     LogCapture log;
     EXPECT_FALSE(ImageDecoder::decodeFile(dir_.filePath(QStringLiteral("absent.png"))));
