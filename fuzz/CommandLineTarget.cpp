@@ -8,9 +8,11 @@
 #include <iterator>
 
 bool FuzzTargets::commandLine(const uint8_t* data, size_t size) {
-    // The commands that only read, and a word that is none. Capturing starts a camera.
-    static const char* const commands[] = {"print", "render",    "export", "list", "presets",
-                                           "view",  "--version", "--help", "help", "frobnicate"};
+    // Every command but capturing (which starts a camera), and a word that is none. With no
+    // picture or document to be found, "new" and the writing commands only parse and refuse.
+    static const char* const commands[] = {"print",     "render", "export", "list",
+                                           "presets",   "view",   "new",    "check",
+                                           "--version", "--help", "help",   "frobnicate"};
     static const QString folder = [] {
         const QString path = QDir(sandbox()).filePath(QStringLiteral("cli/work/here"));
         QDir().mkpath(path);
