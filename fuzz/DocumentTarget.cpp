@@ -1,5 +1,7 @@
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
+#include "core/analysis/AutoFrame.h"
+#include "core/analysis/ComplianceReport.h"
 #include "core/document/DocumentStorage.h"
 #include "core/document/Fotino.h"
 #include "core/platform/BitmapImageRep.h"
@@ -67,6 +69,19 @@ bool FuzzTargets::document(const uint8_t* data, size_t size) {
         }
     }
     FUZZ_CHECK(!document.createThumbnail().isEmpty());
+
+    // What `fotino check` and the editor's hints measure, for a face in the middle of the
+    // folder's picture, then framed on that face as Auto-frame frames.
+    const FaceFeatures face{
+        QSize(48, 36), QRectF(14, 6, 20, 26), QPointF(19, 16), QPointF(29, 16), 30, 6};
+    for (int pass = 0; pass < 2; ++pass) {
+        const ComplianceReport report = ComplianceReport::evaluate(document, face);
+        // A figure given is a number.
+        FUZZ_CHECK(!report.headHeight || std::isfinite(*report.headHeight));
+        FUZZ_CHECK(!report.eyeLine || std::isfinite(*report.eyeLine));
+        (void)report.status();
+        AutoFrame::frameOnFace(document, face);
+    }
     (void)document.coverFrame(QRectF(0, 0, 99, 127));
 
     // Four copies on the print preview's sheet, which renders the photo at 300 dpi: only for

@@ -57,7 +57,11 @@ BackgroundCheck::Measure BackgroundCheck::measure(const QImage& photo, QRectF he
         const double dy = (y - centre.y()) / up;
         return dx * dx + dy * dy <= 1;
     };
-    const int bottom = std::clamp(static_cast<int>(std::floor(chin)), 0, height - kEdge);
+    // The band ends at the chin, within the picture; a chin that is no number ends it at once.
+    const int bottom = std::isfinite(chin)
+                           ? static_cast<int>(std::clamp(std::floor(chin), 0.0,
+                                                         double(std::max(0, height - kEdge))))
+                           : 0;
 
     Accumulator all;
     std::vector<Accumulator> cells;

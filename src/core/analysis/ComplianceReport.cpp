@@ -55,6 +55,11 @@ ComplianceReport ComplianceReport::evaluate(Fotino& document,
     const QPointF eyes = onPhoto(face->eyeCentre());
     const QPointF chin = onPhoto({face->eyeCentre().x(), face->chin});
     const QPointF crown = onPhoto({face->eyeCentre().x(), face->crown});
+    // A damaged document (a scale or offset that is no number) measures nothing.
+    if (!std::isfinite(eyes.x()) || !std::isfinite(eyes.y()) || !std::isfinite(chin.y()) ||
+        !std::isfinite(crown.y())) {
+        return report;
+    }
     report.headHeight = (crown.y() - chin.y()) / kPointsPerMillimetre;
     report.eyeLine = eyes.y() / kPointsPerMillimetre;
 

@@ -18,8 +18,11 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -194,6 +197,30 @@ TEST(ComplianceReportTest, FiguresOutsideTheirRangesAreOutside) {
     // The ranges are known even without a face, for the hints to show.
     EXPECT_EQ(none.headRange, (MillimetreRange{32, 36}));
     EXPECT_EQ(none.eyeRange, (MillimetreRange{22.5, 31.5}));
+}
+
+// A damaged document whose scale or offset is no number measures nothing rather than "nan"
+// millimetres (and its background is not measured from a chin that is no number).
+TEST(ComplianceReportTest, ADocumentFramedByNoNumberGivesNoFigures) {
+    TemporaryHome home;
+    const FramingCase c{"", {800, 1000}, 72, {400, 420}, 640, 200, true, true, 27, 34};
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const auto& damage : std::vector<std::function<void(Fotino&)>>{
+             [&](Fotino& d) { d.setPictureSize(nan); },
+             [&](Fotino& d) { d.setOffset(QPointF(nan, 0)); },
+             [&](Fotino& d) {
+                 d.setOffset(QPointF(0, std::numeric_limits<double>::infinity()));
+             }}) {
+        Fotino document;
+        makeDocument(document, c, home.path());
+        AutoFrame::frameOnFace(document, features(c));
+        damage(document);
+        const auto report = ComplianceReport::evaluate(document, features(c));
+        EXPECT_TRUE(report.faceFound);
+        EXPECT_FALSE(report.headHeight);
+        EXPECT_FALSE(report.eyeLine);
+        EXPECT_EQ(report.status(), QStringLiteral("outside"));
+    }
 }
 
 TEST(ComplianceReportTest, WithoutAnEyeRuleThePresetsBandIsTheRange) {

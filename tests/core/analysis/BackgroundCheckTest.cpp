@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -108,6 +109,15 @@ TEST(BackgroundCheckEdges, NothingToJudgeIsUnknown) {
     const auto none = BackgroundCheck::measure(photo, kHead, 1);
     EXPECT_EQ(BackgroundCheck::judge(none, Rule::Light), Verdict::Unknown);
     EXPECT_EQ(BackgroundCheck::measure(QImage(), kHead, kChin).pixels, 0);
+    // A chin that is no number, and photos thinner than the edge left out: nothing to measure
+    // (the sanitizer build watches the conversions).
+    EXPECT_EQ(
+        BackgroundCheck::measure(photo, kHead, std::numeric_limits<double>::quiet_NaN()).pixels, 0);
+    for (const QSize thin : {QSize(1, 1), QSize(3, 1), QSize(1, 3)}) {
+        QImage sliver(thin, QImage::Format_RGB32);
+        sliver.fill(Qt::white);
+        EXPECT_EQ(BackgroundCheck::measure(sliver, kHead, kChin).pixels, 0);
+    }
 }
 
 } // namespace
