@@ -8,6 +8,7 @@
 //   PerPicture   one picture an iteration, with the resident memory after the first and the
 //                last, and the peak
 
+#include "BenchHome.h"
 #include "app/CommandLine.h"
 #include "core/analysis/FaceFinder.h"
 #include "core/analysis/PictureImport.h"
@@ -147,10 +148,7 @@ BENCHMARK(PerPicture)->Iterations(batchSize())->UseRealTime()->Unit(benchmark::k
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    const BenchHome home;
     QGuiApplication app(argc, argv);
     ResourceFolder::setOverride(QStringLiteral(FOTINO_BENCH_RESOURCES));
     benchmark::Initialize(&argc, argv);

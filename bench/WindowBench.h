@@ -3,11 +3,11 @@
 // home, the build tree's resources, and the drawing threads FOTINO_BENCH_THREADS (1 or 2)
 // asks for; FOTINO_BENCH_SCALE=2 runs at twice the device pixels.
 
+#include "BenchHome.h"
 #include "core/platform/AreaResampler.h"
 #include "core/platform/ResourceFolder.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -18,10 +18,7 @@ inline int run(int argc, char** argv) {
         qputenv("QT_SCALE_FACTOR", scale);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    const BenchHome home;
     QApplication app(argc, argv);
     ResourceFolder::setOverride(QStringLiteral(FOTINO_BENCH_RESOURCES));
     if (const char* threads = std::getenv("FOTINO_BENCH_THREADS")) {

@@ -11,6 +11,7 @@
 // icons anew, and Qt's pixmap cache (10 MB at most) keeps them: about 2 KB an editor until it
 // is full.
 
+#include "../BenchHome.h"
 #include "../PhotoTexture.h"
 #include "app/Controller.h"
 #include "app/PictureListModel.h"
@@ -33,7 +34,6 @@
 #include <QImageWriter>
 #include <QPointer>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <functional>
@@ -106,10 +106,7 @@ void tickFirstRows(Controller& controller, int rows) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    const BenchHome home;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fotino"));
     ResourceFolder::setOverride(QStringLiteral(FOTINO_BENCH_RESOURCES));

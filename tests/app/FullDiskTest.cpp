@@ -109,6 +109,24 @@ protected:
         return document;
     }
 
+    // The command line run with the disk full.
+    struct Ran {
+        int code;
+        QString out;
+        QString err;
+    };
+    Ran runOnFullDisk(const QStringList& words) {
+        Ran ran{0, {}, {}};
+        QTextStream out(&ran.out);
+        QTextStream err(&ran.err);
+        disk.leaveRoom(0);
+        ran.code = CommandLine::run(QStringList{QStringLiteral("fotino")} + words, out, err);
+        disk.makeRoom();
+        out.flush();
+        err.flush();
+        return ran;
+    }
+
     TemporaryHome home;
     SmallDisk disk{GetParam()};
     QString documents;
@@ -185,17 +203,11 @@ TEST_P(FullDisk, AnExportLeavesThePreviousFileAndSaysWhy) {
     }
 
     // On the command line.
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    disk.leaveRoom(0);
-    EXPECT_EQ(CommandLine::run({QStringLiteral("fotino"), QStringLiteral("export"),
-                                visa->filePath(), QStringLiteral("-o"), target},
-                               outStream, errStream),
-              CommandLine::Failure);
-    disk.makeRoom();
-    EXPECT_EQ(err, QStringLiteral("fotino: cannot write %1.png: the disk is full\n").arg(target));
+    const Ran exported =
+        runOnFullDisk({QStringLiteral("export"), visa->filePath(), QStringLiteral("-o"), target});
+    EXPECT_EQ(exported.code, CommandLine::Failure);
+    EXPECT_EQ(exported.err,
+              QStringLiteral("fotino: cannot write %1.png: the disk is full\n").arg(target));
 
     // From the library window, to the same file.
     Controller c;
@@ -265,17 +277,10 @@ TEST_P(FullDisk, PrintingToPdfLeavesThePreviousFileAndSaysWhy) {
         EXPECT_EQ(disk.contents(), before) << room.name;
     }
 
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    disk.leaveRoom(0);
-    EXPECT_EQ(CommandLine::run({QStringLiteral("fotino"), QStringLiteral("print"), visa->filePath(),
-                                QStringLiteral("--pdf"), pdf},
-                               outStream, errStream),
-              CommandLine::Failure);
-    disk.makeRoom();
-    EXPECT_EQ(err, QStringLiteral("fotino: cannot write %1: the disk is full\n").arg(pdf));
+    const Ran printed =
+        runOnFullDisk({QStringLiteral("print"), visa->filePath(), QStringLiteral("--pdf"), pdf});
+    EXPECT_EQ(printed.code, CommandLine::Failure);
+    EXPECT_EQ(printed.err, QStringLiteral("fotino: cannot write %1: the disk is full\n").arg(pdf));
 
     PageLayoutWindow* window = PageLayoutWindow::layoutWindow();
     window->pageLayout()->printLayout()->setFotinos({visa});
@@ -319,20 +324,13 @@ TEST_P(FullDisk, ImportingPicturesStopsAtTheFirstThatDoesNotFitAndSaysWhy) {
                                            alertText("batchDiskFull") + QStringLiteral(")"));
     EXPECT_EQ(disk.contents(), before);
 
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    disk.leaveRoom(0);
-    EXPECT_EQ(CommandLine::run(QStringList{QStringLiteral("fotino"), QStringLiteral("new")} +
-                                   pictures +
+    const Ran made = runOnFullDisk(QStringList{QStringLiteral("new")} + pictures +
                                    QStringList{QStringLiteral("--preset"), presets.front()->name(),
-                                               QStringLiteral("--folder"), documents},
-                               outStream, errStream),
-              CommandLine::Failure);
-    disk.makeRoom();
-    EXPECT_EQ(out, QString());
-    EXPECT_EQ(err, QStringLiteral("fotino: cannot write %1: the disk is full\n").arg(documents));
+                                               QStringLiteral("--folder"), documents});
+    EXPECT_EQ(made.code, CommandLine::Failure);
+    EXPECT_EQ(made.out, QString());
+    EXPECT_EQ(made.err,
+              QStringLiteral("fotino: cannot write %1: the disk is full\n").arg(documents));
     EXPECT_EQ(disk.contents(), before);
 }
 
