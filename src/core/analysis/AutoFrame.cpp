@@ -5,10 +5,12 @@
 #include "core/document/Fotino.h"
 #include "core/document/PictureScale.h"
 #include "core/platform/Image.h"
+#include "core/platform/Units.h"
 #include "core/presets/FormatRules.h"
 #include "core/presets/Preset.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -79,7 +81,7 @@ void AutoFrame::frameOnFace(Fotino& document, const FaceFeatures& face) {
     const QPointF crown = inPicturePoints(face, pictureSize, {face.eyeCentre().x(), face.crown});
     const QPointF eyes = inPicturePoints(face, pictureSize, face.eyeCentre());
     const double head = crown.y() - chin.y();
-    if (!(head > 0) || static_cast<int>(frame.width()) <= 0) {
+    if (!(head > 0) || Units::wholeUnits(frame.width()) <= 0) {
         return;
     }
 
@@ -108,8 +110,12 @@ void AutoFrame::frameOnFace(Fotino& document, const FaceFeatures& face) {
     }
 
     // The head's height on the photo is its height in the picture times the magnification.
-    const auto scale =
-        static_cast<float>(wantedHead / head * 22500.0 / static_cast<int>(frame.width()));
+    const double wantedScale = wantedHead / head * 22500.0 / Units::wholeUnits(frame.width());
+    // Rules or guides beyond every size (a damaged file) give no scale a document can carry.
+    if (!(wantedScale > 0) || wantedScale > std::numeric_limits<float>::max()) {
+        return;
+    }
+    const auto scale = static_cast<float>(wantedScale);
     const QPointF offset = PictureScale::offsetPlacing(pictureSize, frame, scale, document.offset(),
                                                        eyes, {frame.width() / 2, eyeLine});
     document.setPictureSize(scale);

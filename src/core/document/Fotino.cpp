@@ -8,6 +8,7 @@
 #include "core/platform/GraphicsContext.h"
 #include "core/platform/Image.h"
 #include "core/platform/StringTable.h"
+#include "core/platform/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -324,30 +325,18 @@ float Fotino::scaleFactorForVisiblePercent(float percent, int pixels) {
     return scaleFactorForVisiblePercent(percent, pixels, originalPictureSize());
 }
 
-namespace {
-// Whole units of a length, cut toward zero. Lengths come from files that may hold anything:
-// what is not a number counts as 0, and the result stays within int.
-int truncated(double value) {
-    if (std::isnan(value)) {
-        return 0;
-    }
-    constexpr double most = std::numeric_limits<int>::max();
-    return static_cast<int>(std::clamp(value, -most, most));
-}
-} // namespace
-
 float Fotino::layoutScaleFactor(float frameWidth) {
     const QSizeF original = originalPictureSize();
     const float percent =
         visiblePercentageForPictureWidth(pictureSize() * static_cast<float>(original.width()));
-    return scaleFactorForVisiblePercent(percent, truncated(frameWidth), original);
+    return scaleFactorForVisiblePercent(percent, Units::wholeUnits(frameWidth), original);
 }
 
 float Fotino::drawingScaleFactor(float frameWidth) {
     const QSizeF original = originalPictureSize();
     const float percent = visiblePercentageForPictureWidth(
         static_cast<float>(original.width()) * frameWidth * (pictureSize() / (frameWidth * 0.75f)));
-    return scaleFactorForVisiblePercent(percent, truncated(frameWidth), original);
+    return scaleFactorForVisiblePercent(percent, Units::wholeUnits(frameWidth), original);
 }
 
 QSizeF Fotino::imageSizeForPrintSize(QSizeF frameSize) {
@@ -497,7 +486,8 @@ std::shared_ptr<BitmapImageRep> Fotino::toImage(int dotsPerInch) {
     const float r = static_cast<float>(dotsPerInch < 1 ? 300 : dotsPerInch);
     const float width = r * (0.013888889f * static_cast<float>(points.width()));
     const float height = static_cast<float>(points.height()) * 0.013888889f * r;
-    auto bitmap = render(truncated(width), truncated(height), QRectF(0, 0, width, height));
+    auto bitmap =
+        render(Units::wholeUnits(width), Units::wholeUnits(height), QRectF(0, 0, width, height));
     if (bitmap) {
         // It reports the resolution through its print size.
         bitmap->setSize(points);

@@ -1,5 +1,7 @@
 #include "core/document/PictureScale.h"
 
+#include "core/platform/Units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -43,7 +45,7 @@ double PictureScale::magnification(QSizeF frame, float scale) {
     // (W in whole frame points) and draws it at four thirds of k: a picture point P lies at
     // W / 2 - size x k x (1 - offset / 100) + P x 4k / 3 across, and likewise up with the
     // frame's height.
-    return static_cast<int>(frame.width()) * double(scale) / 22500.0;
+    return Units::wholeUnits(frame.width()) * double(scale) / 22500.0;
 }
 
 QPointF PictureScale::framePoint(QSizeF pictureSize, QSizeF frame, float scale, QPointF offset,

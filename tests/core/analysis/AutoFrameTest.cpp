@@ -208,9 +208,10 @@ TEST(ComplianceReportTest, ADocumentFramedByNoNumberGivesNoFigures) {
     for (const auto& damage : std::vector<std::function<void(Fotino&)>>{
              [&](Fotino& d) { d.setPictureSize(nan); },
              [&](Fotino& d) { d.setOffset(QPointF(nan, 0)); },
-             [&](Fotino& d) {
-                 d.setOffset(QPointF(0, std::numeric_limits<double>::infinity()));
-             }}) {
+             [&](Fotino& d) { d.setOffset(QPointF(0, std::numeric_limits<double>::infinity())); },
+             // A width beyond every number of frame points (the sanitizer build watches it
+             // become whole points).
+             [&](Fotino& d) { d.setWidth(std::numeric_limits<float>::infinity(), true); }}) {
         Fotino document;
         makeDocument(document, c, home.path());
         AutoFrame::frameOnFace(document, features(c));
@@ -221,6 +222,21 @@ TEST(ComplianceReportTest, ADocumentFramedByNoNumberGivesNoFigures) {
         EXPECT_FALSE(report.eyeLine);
         EXPECT_EQ(report.status(), QStringLiteral("outside"));
     }
+}
+
+// A face box beyond every size asks for a scale no document can carry: the framing stays.
+TEST(AutoFrameDamage, AGuideBeyondEveryScaleLeavesTheFraming) {
+    TemporaryHome home;
+    const FramingCase c{"", {800, 1000}, 72, {400, 420}, 640, 200, false, true, 27, 35.2};
+    Fotino document;
+    makeDocument(document, c, home.path());
+    document.setObject(QVariantMap{{Preset::kFaceGuide, guide(0.43, 1e40, 3.07, 0.58)}},
+                       AttributeKeys::kPresetGuides);
+    const float scale = document.pictureSize();
+    const QPointF offset = document.offset();
+    AutoFrame::frameOnFace(document, features(c));
+    EXPECT_EQ(document.pictureSize(), scale);
+    EXPECT_EQ(document.offset(), offset);
 }
 
 TEST(ComplianceReportTest, WithoutAnEyeRuleThePresetsBandIsTheRange) {
