@@ -442,6 +442,10 @@ void PictureSettingsWindow::updateHints() {
     showHints(ComplianceReport::evaluate(*fotino_, face_));
     // Wrapped hints take more lines in some languages: the window grows rather than squeeze
     // the controls above them.
+    // The hints just shown and their new texts reach the layout only once it is activated.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
     if (layout() != nullptr && layout()->hasHeightForWidth()) {
         const int needed = layout()->totalHeightForWidth(width());
         if (needed > height()) {
