@@ -14,6 +14,8 @@ namespace {
 constexpr double kPointsPerMillimetre = DisplayUnits::kPointsPerCentimetre / 10;
 // The background is judged on a small rendering: four pixels a millimetre.
 constexpr double kSamplesPerMillimetre = 4;
+// The most samples along the rendering's long side.
+constexpr double kMostSamples = 2000;
 
 } // namespace
 
@@ -64,12 +66,12 @@ ComplianceReport ComplianceReport::evaluate(Fotino& document,
     report.eyeLine = eyes.y() / kPointsPerMillimetre;
 
     // The background, on a small rendering of the finished photo (y down from here on).
-    const int width =
-        std::max(1, static_cast<int>(
-                        std::lround(frame.width() / kPointsPerMillimetre * kSamplesPerMillimetre)));
-    const int height =
-        std::max(1, static_cast<int>(std::lround(frame.height() / kPointsPerMillimetre *
-                                                 kSamplesPerMillimetre)));
+    const QSize sampling = backgroundSampling(frame);
+    if (sampling.isEmpty()) {
+        return report;
+    }
+    const int width = sampling.width();
+    const int height = sampling.height();
     const auto rendering = document.toImagePixelsWide(width, height);
     if (!rendering) {
         return report;
@@ -85,6 +87,19 @@ ComplianceReport ComplianceReport::evaluate(Fotino& document,
                                                   (frame.height() - chin.y()) * perPoint);
     report.background = BackgroundCheck::judge(measure, rules.background);
     return report;
+}
+
+QSize ComplianceReport::backgroundSampling(QSizeF frame) {
+    const double longSide = std::max(frame.width(), frame.height()) / kPointsPerMillimetre;
+    const double perMillimetre = std::min(kSamplesPerMillimetre, kMostSamples / longSide);
+    if (!std::isfinite(frame.width()) || !std::isfinite(frame.height()) || !(perMillimetre > 0)) {
+        return {};
+    }
+    const auto samples = [perMillimetre](double points) {
+        return std::max(
+            1, static_cast<int>(std::lround(points / kPointsPerMillimetre * perMillimetre)));
+    };
+    return {samples(frame.width()), samples(frame.height())};
 }
 
 bool ComplianceReport::headInside() const {

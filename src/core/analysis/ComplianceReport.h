@@ -7,6 +7,8 @@
 #include "core/analysis/FaceFeatures.h"
 #include "core/presets/FormatRules.h"
 
+#include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
@@ -19,6 +21,10 @@ public:
     // The report for the document as it is framed now, with the face found in its current
     // picture (none: "no face").
     static ComplianceReport evaluate(Fotino& document, const std::optional<FaceFeatures>& face);
+    // The pixels of the small rendering the background is judged on, for a photo of that many
+    // points: four a millimetre, fewer along a side beyond half a metre (only a damaged file
+    // has one); empty for a size that is no length.
+    static QSize backgroundSampling(QSizeF frame);
 
     bool faceFound = false;
     std::optional<double> headHeight;

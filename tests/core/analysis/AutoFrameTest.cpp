@@ -239,6 +239,30 @@ TEST(AutoFrameDamage, AGuideBeyondEveryScaleLeavesTheFraming) {
     EXPECT_EQ(document.offset(), offset);
 }
 
+// Four samples a millimetre; a frame of a kilometre (a damaged file) is not rendered at 4
+// million pixels across.
+TEST(ComplianceReportTest, TheBackgroundIsJudgedOnASmallRendering) {
+    const double mm = DisplayUnits::kPointsPerCentimetre / 10;
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        QSizeF frame;
+        QSize sampling;
+    } cases[] = {
+        {{35 * mm, 45 * mm}, {140, 180}},
+        {{500 * mm, 45 * mm}, {2000, 180}},
+        {{1e6 * mm, 45 * mm}, {2000, 1}},
+        {{45 * mm, 1e6 * mm}, {1, 2000}},
+        {{-10 * mm, 45 * mm}, {1, 180}},
+        {{0, 0}, {1, 1}},
+        {{inf, 45 * mm}, {}},
+        {{45 * mm, std::numeric_limits<double>::quiet_NaN()}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ComplianceReport::backgroundSampling(c.frame), c.sampling)
+            << c.frame.width() << " x " << c.frame.height();
+    }
+}
+
 TEST(ComplianceReportTest, WithoutAnEyeRuleThePresetsBandIsTheRange) {
     Fotino document;
     document.setObject(
