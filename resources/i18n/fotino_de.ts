@@ -1134,5 +1134,9 @@ ORDNER ist ohne Angabe der Dokumentordner aus den Einstellungen.</translation>
         <source>the disk is full; the pictures after it were not imported</source>
         <translation>der Datenträger ist voll; die folgenden Bilder wurden nicht importiert</translation>
     </message>
+    <message id="cliNoFrameInTime">
+        <source>no frame in time</source>
+        <translation>kein Bild rechtzeitig</translation>
+    </message>
 </context>
 </TS>

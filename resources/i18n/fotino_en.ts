@@ -1119,5 +1119,9 @@ DIR defaults to the documents folder of the preferences.</translation>
         <source>the disk is full; the pictures after it were not imported</source>
         <translation>the disk is full; the pictures after it were not imported</translation>
     </message>
+    <message id="cliNoFrameInTime">
+        <source>no frame in time</source>
+        <translation>no frame in time</translation>
+    </message>
 </context>
 </TS>

@@ -1134,5 +1134,9 @@ DOSSIER vaut par défaut le dossier des documents des préférences.</translatio
         <source>the disk is full; the pictures after it were not imported</source>
         <translation>le disque est plein ; les images suivantes n’ont pas été importées</translation>
     </message>
+    <message id="cliNoFrameInTime">
+        <source>no frame in time</source>
+        <translation>aucune image à temps</translation>
+    </message>
 </context>
 </TS>

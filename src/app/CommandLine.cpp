@@ -461,8 +461,7 @@ int CommandLine::capture(const QStringList& options, QTextStream& err) {
     session.stopVideoCapture();
 
     if (!frame) {
-        err << text("cliCaptureFailed")
-                   .arg(reason.isEmpty() ? QStringLiteral("no frame in time") : reason)
+        err << text("cliCaptureFailed").arg(reason.isEmpty() ? text("cliNoFrameInTime") : reason)
             << Qt::endl;
         return Failure;
     }
