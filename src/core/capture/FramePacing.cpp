@@ -21,11 +21,12 @@ qint64 FramePacing::quantize(qint64 sampleTime, qint64 timeScale, int desiredFra
 }
 
 std::optional<qint64> FramePacing::accept(qint64 sampleTime) {
-    if (lastTime_ > sampleTime) {
+    // Compared on the grid: a shown frame's time may be rounded up past the next sample's.
+    const qint64 t = quantize(sampleTime, timeScale_, desiredFramesPerSecond_);
+    if (lastTime_ > t) {
         lastTime_ = 0;
         frameCount_ = 0;
     }
-    const qint64 t = quantize(sampleTime, timeScale_, desiredFramesPerSecond_);
     // The spacing is not checked before the first frame away from 0.
     if (lastTime_ > 0 && t < lastTime_ + minimumFrameDuration_) {
         return std::nullopt;

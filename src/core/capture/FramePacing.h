@@ -17,8 +17,9 @@ public:
     // count as 0.
     static qint64 quantize(qint64 sampleTime, qint64 timeScale, int desiredFramesPerSecond);
 
-    // Decides on one sample. A time before the last shown frame starts the count afresh. Answers
-    // the frame time when the sample is to be shown (and counts it), none when it is dropped.
+    // Decides on one sample. A sample whose frame time is before the last shown frame starts the
+    // count afresh. Answers the frame time when the sample is to be shown (and counts it), none
+    // when it is dropped.
     std::optional<qint64> accept(qint64 sampleTime);
 
     qint64 timeScale() const { return timeScale_; }

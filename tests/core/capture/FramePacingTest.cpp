@@ -37,6 +37,20 @@ TEST(FramePacingTest, ATimeBeforeTheLastFrameStartsAgainAndIsShown) {
     EXPECT_EQ(pacing.accept(150), std::optional<qint64>(150));
 }
 
+// A camera whose samples fall just before the grid's ticks: a shown frame's time, rounded up,
+// is later than the next sample's, which is no reason to start counting again (the capture
+// command waited for its frames forever).
+TEST(FramePacingTest, SamplesJustBeforeTheTicksKeepCounting) {
+    FramePacing pacing(600, 12);
+    for (qint64 t = 6; t < 1206; t += 20) {
+        const qint64 before = pacing.frameCount();
+        const bool shown = pacing.accept(t).has_value();
+        EXPECT_EQ(pacing.frameCount(), before + (shown ? 1 : 0)) << "sample at " << t;
+    }
+    EXPECT_EQ(pacing.frameCount(), 25);
+    EXPECT_EQ(pacing.lastTime(), 1200);
+}
+
 TEST(FramePacingTest, QuantizeRoundsToTheNearestTickHalvesUp) {
     struct Case {
         qint64 time, scale;
