@@ -8,6 +8,7 @@
 #include "core/platform/Panels.h"
 #include "core/presets/Preset.h"
 #include "support/DocumentTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
 #include "ui_BatchImportWindow.h"
@@ -45,11 +46,7 @@ protected:
     void TearDown() override { Panels::clearTestHook(); }
 
     QString blank(const QString& name) const {
-        const QString path = pictures.filePath(name);
-        QImage picture(80, 60, QImage::Format_RGB888);
-        picture.fill(Qt::white);
-        EXPECT_TRUE(picture.save(path));
-        return path;
+        return imagetest::blankPicture(pictures.filePath(name), QSize(80, 60));
     }
     QString junk(const QString& name) const {
         const QString path = pictures.filePath(name);

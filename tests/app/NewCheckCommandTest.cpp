@@ -2,6 +2,7 @@
 
 #include "core/analysis/FaceFinder.h"
 #include "core/platform/FileManager.h"
+#include "support/ImageTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/RunFotino.h"
@@ -22,11 +23,7 @@ protected:
     Result fotino(const QStringList& arguments) { return runfotino::run(arguments); }
 
     QString blank(const QString& name) const {
-        const QString path = pictures.filePath(name);
-        QImage picture(160, 120, QImage::Format_RGB888);
-        picture.fill(Qt::white);
-        EXPECT_TRUE(picture.save(path));
-        return path;
+        return imagetest::blankPicture(pictures.filePath(name), QSize(160, 120));
     }
     // The documents folder the preferences name by default.
     QString library(const QString& file = QString()) const {

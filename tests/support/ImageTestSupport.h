@@ -28,6 +28,14 @@ inline QByteArray encode(const QImage& image, const char* format, int quality = 
     return bytes;
 }
 
+// A plain white picture written to the path: nothing in it looks like a face.
+inline QString blankPicture(const QString& path, QSize size = QSize(120, 90)) {
+    QImage picture(size, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    EXPECT_TRUE(picture.save(path)) << path.toStdString();
+    return path;
+}
+
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

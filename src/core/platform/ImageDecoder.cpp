@@ -269,6 +269,12 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
         Log::write(QStringLiteral("Unable to decode image (%1): %2").arg(why, origin));
         return std::shared_ptr<BitmapImageRep>();
     };
+    auto tooLarge = [maxPixels](int width, int height) {
+        return qint64(width) * height > maxPixels;
+    };
+    auto refuseTooLarge = [&refuse](int width, int height) {
+        return refuse(QStringLiteral("%1 x %2 pixels is too large").arg(width).arg(height));
+    };
     if (data.isEmpty()) {
         return refuse(QStringLiteral("empty"));
     }
@@ -302,10 +308,8 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
         if (header.isEmpty()) {
             return refuse(QStringLiteral("no pixels"));
         }
-        if (pixels > maxPixels) {
-            return refuse(QStringLiteral("%1 x %2 pixels is too large")
-                              .arg(header.width())
-                              .arg(header.height()));
+        if (tooLarge(header.width(), header.height())) {
+            return refuseTooLarge(header.width(), header.height());
         }
         // Deflate packs at most 1032 bytes into one, and a PNG row holds at least one filter
         // byte and one bit per pixel: a shorter file cannot hold what its header claims.
@@ -326,10 +330,8 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
     if (format == "jpeg") {
         int orientation = 1;
         auto rep = JpegDecoder::decode(data, &orientation);
-        if (rep && qint64(rep->pixelsWide()) * rep->pixelsHigh() > maxPixels) {
-            return refuse(QStringLiteral("%1 x %2 pixels is too large")
-                              .arg(rep->pixelsWide())
-                              .arg(rep->pixelsHigh()));
+        if (rep && tooLarge(rep->pixelsWide(), rep->pixelsHigh())) {
+            return refuseTooLarge(rep->pixelsWide(), rep->pixelsHigh());
         }
         if (rep) {
             QSizeF dpi = declaredDpi.value_or(QSizeF(72, 72));
@@ -350,9 +352,8 @@ std::shared_ptr<BitmapImageRep> ImageDecoder::decode(const QByteArray& data, con
     }
     // Some headers give no size beforehand (a BMP stored top down): the limit holds all the
     // same.
-    if (qint64(image.width()) * image.height() > maxPixels) {
-        return refuse(
-            QStringLiteral("%1 x %2 pixels is too large").arg(image.width()).arg(image.height()));
+    if (tooLarge(image.width(), image.height())) {
+        return refuseTooLarge(image.width(), image.height());
     }
     const QColorSpace colorSpace = image.colorSpace();
     if (colorSpace.isValid() && colorSpace != QColorSpace(QColorSpace::SRgb)) {

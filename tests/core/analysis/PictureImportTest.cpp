@@ -6,6 +6,7 @@
 #include "core/platform/FileManager.h"
 #include "core/presets/Preset.h"
 #include "support/DocumentTestSupport.h"
+#include "support/ImageTestSupport.h"
 #include "support/NameOfParam.h"
 #include "support/QtPrinters.h"
 #include "support/TemporaryHome.h"
@@ -26,13 +27,7 @@ QString samplePortrait() {
     return QStringLiteral(FOTINO_SOURCE_DIR "/tests/data/portrait-512.jpg");
 }
 
-// A plain white picture: nothing in it looks like a face.
-QString blankPicture(const QString& path, QSize size = QSize(120, 90)) {
-    QImage picture(size, QImage::Format_RGB888);
-    picture.fill(Qt::white);
-    EXPECT_TRUE(picture.save(path)) << path.toStdString();
-    return path;
-}
+using imagetest::blankPicture;
 
 std::shared_ptr<Preset> icao() {
     return PictureImport::presetNamed(QStringLiteral("00-icao-35x45"), Preset::presets());
